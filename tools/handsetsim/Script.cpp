@@ -1,0 +1,417 @@
+#include "Script.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "LinkProtocol.h"
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Splits a line into words; "quoted words" may hold blanks and the escapes
+// \" \\ \n \t \xHH. A # outside quotes starts a comment.
+bool tokenize(const std::string& line, std::vector<std::string>* words, std::string* error) {
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (isSpace(line[i])) {
+      ++i;
+      continue;
+    }
+    if (line[i] == '#') break;
+    std::string word;
+    if (line[i] != '"') {
+      while (i < line.size() && !isSpace(line[i])) word += line[i++];
+      words->push_back(word);
+      continue;
+    }
+    ++i;
+    bool closed = false;
+    while (i < line.size()) {
+      const char c = line[i++];
+      if (c == '"') {
+        closed = true;
+        break;
+      }
+      if (c != '\\' || i >= line.size()) {
+        word += c;
+        continue;
+      }
+      const char e = line[i++];
+      if (e == 'n') {
+        word += '\n';
+      } else if (e == 't') {
+        word += '\t';
+      } else if (e == 'x' && i + 1 < line.size() && hexDigit(line[i]) >= 0 &&
+                 hexDigit(line[i + 1]) >= 0) {
+        word += static_cast<char>(hexDigit(line[i]) * 16 + hexDigit(line[i + 1]));
+        i += 2;
+      } else {
+        word += e;
+      }
+    }
+    if (!closed) {
+      *error = "unterminated quote";
+      return false;
+    }
+    words->push_back(word);
+  }
+  return true;
+}
+
+bool parseNumber(const std::string& word, unsigned long long* value) {
+  if (word.empty()) return false;
+  const bool negative = word[0] == '-';
+  const char* digits = word.c_str() + (negative ? 1 : 0);
+  if (*digits == 0) return false;
+  char* end = nullptr;
+  const unsigned long long parsed = std::strtoull(digits, &end, 0);
+  if (end == nullptr || *end != 0) return false;
+  *value = negative ? 0 - parsed : parsed;
+  return true;
+}
+
+class LineParser {
+ public:
+  LineParser(const std::vector<std::string>& words, Step* step, std::string* error)
+      : words_(words), step_(*step), error_(*error) {}
+
+  bool parse();
+
+ private:
+  bool fail(const std::string& message) {
+    error_ = message;
+    return false;
+  }
+  bool atEnd() const { return next_ >= words_.size(); }
+  const std::string& peek() const { return words_[next_]; }
+  bool take(const char* word) {
+    if (atEnd() || peek() != word) return false;
+    ++next_;
+    return true;
+  }
+  bool end() { return atEnd() || fail("unexpected '" + peek() + "'"); }
+  bool number(unsigned long long* value, const char* what);
+  bool number(unsigned* value, const char* what);
+  bool value(Value* value, const char* what);
+  bool word(std::string* text, const char* what);
+  bool onOff(bool* on);
+  bool stateFields(HandsetState* state);
+  bool within();
+  bool copyData();
+  bool expect();
+
+  const std::vector<std::string>& words_;
+  Step& step_;
+  std::string& error_;
+  std::size_t next_ = 1;
+};
+
+bool LineParser::number(unsigned long long* value, const char* what) {
+  if (atEnd()) return fail(std::string("missing ") + what);
+  if (!parseNumber(peek(), value)) return fail(std::string("bad ") + what + " '" + peek() + "'");
+  ++next_;
+  return true;
+}
+
+bool LineParser::number(unsigned* value, const char* what) {
+  unsigned long long wide = 0;
+  if (!number(&wide, what)) return false;
+  if (wide > 0xFFFFFFFFull) return fail(std::string(what) + " out of range");
+  *value = static_cast<unsigned>(wide);
+  return true;
+}
+
+bool LineParser::value(Value* value, const char* what) {
+  if (take("self")) {
+    value->kind = Value::Self;
+    return true;
+  }
+  if (take("panel")) {
+    value->kind = Value::Panel;
+    return true;
+  }
+  value->kind = Value::Number;
+  return number(&value->number, what);
+}
+
+bool LineParser::word(std::string* text, const char* what) {
+  if (atEnd()) return fail(std::string("missing ") + what);
+  *text = words_[next_++];
+  return true;
+}
+
+bool LineParser::onOff(bool* on) {
+  if (take("on")) {
+    *on = true;
+    return true;
+  }
+  if (take("off")) {
+    *on = false;
+    return true;
+  }
+  return fail("expected on or off");
+}
+
+// present[=0|1] skype[=0|1] blocked[=0|1] keymode=N call=idle|ringing|incall|N.
+// Flags that are not named are cleared.
+bool LineParser::stateFields(HandsetState* state) {
+  *state = HandsetState();
+  state->present = false;
+  state->skypeReady = false;
+  for (; !atEnd(); ++next_) {
+    const std::string& field = peek();
+    const std::size_t equals = field.find('=');
+    const std::string name = field.substr(0, equals);
+    const std::string text = equals == std::string::npos ? "1" : field.substr(equals + 1);
+    unsigned long long n = 0;
+    const bool numeric = parseNumber(text, &n);
+    if (name == "call" && !numeric) {
+      if (text == "idle") n = link::kCallIdle;
+      else if (text == "ringing") n = link::kCallRinging;
+      else if (text == "incall") n = link::kCallInCall;
+      else return fail("bad call state '" + text + "'");
+    } else if (!numeric || n > 255) {
+      return fail("bad value in '" + field + "'");
+    }
+    if (name == "present") state->present = n != 0;
+    else if (name == "skype") state->skypeReady = n != 0;
+    else if (name == "blocked") state->keyboardBlocked = n != 0;
+    else if (name == "keymode") state->keyMode = static_cast<unsigned>(n);
+    else if (name == "call") state->callState = static_cast<unsigned>(n);
+    else return fail("unknown state field '" + name + "'");
+  }
+  return true;
+}
+
+bool LineParser::within() {
+  step_.withinMs = 0;
+  if (take("within")) return number(&step_.withinMs, "milliseconds") && end();
+  return end();
+}
+
+// [dwdata=N] [wparam=V] [cbdata=N] then one of: empty | bytes HH... |
+// text "S" (S and a zero byte) | frame "S" ("!", S, zero) | noterm "S" | fill N BYTE
+bool LineParser::copyData() {
+  while (!atEnd()) {
+    const std::string& option = peek();
+    unsigned long long n = 0;
+    if (option.compare(0, 7, "dwdata=") == 0 && parseNumber(option.substr(7), &n)) {
+      step_.dwData = n;
+    } else if (option.compare(0, 7, "wparam=") == 0 && parseNumber(option.substr(7), &n)) {
+      step_.hasWParam = true;
+      step_.first.number = n;
+    } else if (option.compare(0, 7, "cbdata=") == 0 && parseNumber(option.substr(7), &n)) {
+      step_.cbData = static_cast<unsigned>(n) + 1;  // stored plus one: 0 means "not given"
+    } else {
+      break;
+    }
+    ++next_;
+  }
+  std::string text;
+  if (take("empty")) {
+    step_.nullData = true;
+  } else if (take("bytes")) {
+    while (!atEnd()) {
+      unsigned long long b = 0;
+      if (!parseNumber("0x" + peek(), &b) || b > 255) return fail("bad byte '" + peek() + "'");
+      step_.bytes.push_back(static_cast<unsigned char>(b));
+      ++next_;
+    }
+  } else if (take("text")) {
+    if (!word(&text, "text")) return false;
+    step_.bytes.assign(text.begin(), text.end());
+    step_.bytes.push_back(0);
+  } else if (take("frame")) {
+    if (!word(&text, "text")) return false;
+    step_.bytes.push_back(static_cast<unsigned char>(link::kFrameMark));
+    step_.bytes.insert(step_.bytes.end(), text.begin(), text.end());
+    step_.bytes.push_back(0);
+  } else if (take("noterm")) {
+    if (!word(&text, "text")) return false;
+    step_.bytes.assign(text.begin(), text.end());
+  } else if (take("fill")) {
+    unsigned count = 0;
+    unsigned byte = 0;
+    if (!number(&count, "size") || !number(&byte, "byte")) return false;
+    if (count > 64u * 1024 * 1024 || byte > 255) return fail("fill size or byte out of range");
+    step_.bytes.assign(count, static_cast<unsigned char>(byte));
+  } else {
+    return fail("expected empty, bytes, text, frame, noterm or fill");
+  }
+  if (step_.cbData == 0) {
+    step_.cbData = static_cast<unsigned>(step_.bytes.size());
+  } else {
+    --step_.cbData;
+    if (step_.cbData > step_.bytes.size()) return fail("cbdata larger than the data");
+  }
+  return end();
+}
+
+bool LineParser::expect() {
+  step_.negate = take("no");
+  std::string kind;
+  if (!word(&kind, "expectation")) return false;
+  static const struct {
+    const char* name;
+    Expectation expectation;
+  } kinds[] = {
+      {"greeting", Expectation::Greeting},      {"attach-ack", Expectation::AttachAck},
+      {"leaving", Expectation::Leaving},        {"attach", Expectation::Attach},
+      {"command", Expectation::Command},        {"command-prefix", Expectation::CommandPrefix},
+      {"bad-frame", Expectation::BadFrame},     {"panel", Expectation::Panel},
+      {"panel-gone", Expectation::PanelGone},   {"panel-visible", Expectation::PanelVisible},
+      {"exit", Expectation::Exit},              {"answer", Expectation::Answer},
+      {"greeting-is-panel", Expectation::GreetingIsPanel},
+  };
+  bool known = false;
+  for (const auto& k : kinds) {
+    if (kind == k.name) {
+      step_.expectation = k.expectation;
+      known = true;
+    }
+  }
+  if (!known) return fail("unknown expectation '" + kind + "'");
+  switch (step_.expectation) {
+    case Expectation::Command:
+      if (!atEnd() && peek() != "within" && !word(&step_.text, "command text")) return false;
+      break;
+    case Expectation::CommandPrefix:
+      if (!word(&step_.text, "command prefix")) return false;
+      break;
+    case Expectation::Exit:
+      if (!word(&step_.text, "process name")) return false;
+      if (!atEnd() && peek().compare(0, 5, "code=") == 0) {
+        unsigned long long n = 0;
+        if (!parseNumber(peek().substr(5), &n)) return fail("bad exit code");
+        step_.hasCode = true;
+        step_.code = static_cast<unsigned long>(n);
+        ++next_;
+      }
+      break;
+    case Expectation::Answer:
+      if (take("timeout")) {
+        step_.expectTimeout = true;
+      } else {
+        unsigned long long n = 0;
+        if (!number(&n, "answer")) return false;
+        step_.code = static_cast<unsigned long>(n);
+      }
+      return end();  // an answer is already known: no waiting
+    case Expectation::GreetingIsPanel:
+      return end();
+    default:
+      break;
+  }
+  return within();
+}
+
+bool LineParser::parse() {
+  const std::string& op = words_[0];
+  Step& s = step_;
+  if (op == "state" || op == "status") {
+    s.op = op == "state" ? Op::State : Op::Status;
+    s.hasState = !atEnd();
+    return stateFields(&s.state) && (s.op == Op::Status || s.hasState || fail("state needs fields"));
+  }
+  if (op == "key") {
+    s.op = Op::Key;
+    return number(&s.number, "key code") && (s.number <= 255 || fail("key code above 255")) && end();
+  }
+  if (op == "heartbeat") {
+    s.op = Op::Heartbeat;
+    if (take("off")) return end();  // number 0
+    return number(&s.number, "period") && (s.number > 0 || fail("period 0: use off")) && end();
+  }
+  if (op == "auto-discover") return (s.op = Op::AutoDiscover, onOff(&s.flag) && end());
+  if (op == "reply-mode") {
+    s.op = Op::ReplyMode;
+    if (take("deferred")) s.flag = true;
+    else if (!take("nested")) return fail("expected nested or deferred");
+    return end();
+  }
+  if (op == "skype-out" || op == "skype-in") {
+    s.op = op == "skype-out" ? Op::SkypeOut : Op::SkypeIn;
+    return word(&s.text, "device name") && end();
+  }
+  if (op == "find-panel") return (s.op = Op::FindPanel, within());
+  if (op == "discover") {
+    s.op = Op::Discover;
+    s.first.kind = Value::Self;
+    return (atEnd() || value(&s.first, "wparam")) && end();
+  }
+  if (op == "send-handset-raw" || op == "send-attach") {
+    s.op = op == "send-attach" ? Op::SendAttach : Op::SendHandsetRaw;
+    return value(&s.first, "wparam") && value(&s.second, "lparam") && end();
+  }
+  if (op == "send-request") {
+    s.op = Op::SendRequest;
+    if (take("quit")) s.number = link::kWmInstanceQuit;
+    else if (take("show")) s.number = link::kWmInstanceShow;
+    else return fail("expected quit or show");
+    return value(&s.first, "wparam") && value(&s.second, "lparam") && end();
+  }
+  if (op == "send-copydata-raw") return (s.op = Op::SendCopyData, copyData());
+  if (op == "start") {
+    s.op = Op::Start;
+    if (!word(&s.text, "process name")) return false;
+    s.commandLine.assign(words_.begin() + next_, words_.end());
+    return !s.commandLine.empty() || fail("missing program");
+  }
+  if (op == "keep" || op == "kill") {
+    s.op = op == "keep" ? Op::Keep : Op::Kill;
+    return word(&s.text, "process name") && end();
+  }
+  if (op == "wait") return (s.op = Op::Wait, number(&s.number, "milliseconds") && end());
+  if (op == "clear") return (s.op = Op::Clear, end());
+  if (op == "roundtrip" || op == "roundtrip-bare") {
+    s.op = op == "roundtrip" ? Op::RoundTrip : Op::RoundTripBare;
+    return number(&s.number, "count") && (s.number > 0 || fail("count 0")) && end();
+  }
+  if (op == "print") {
+    s.op = Op::Print;
+    for (std::size_t i = 1; i < words_.size(); ++i) s.text += (i > 1 ? " " : "") + words_[i];
+    return true;
+  }
+  if (op == "expect") return (s.op = Op::Expect, expect());
+  if (op == "quit") return (s.op = Op::Quit, end());
+  return fail("unknown command '" + op + "'");
+}
+
+}  // namespace
+
+bool parseScript(const std::string& text, std::vector<Step>* steps, std::string* error) {
+  std::size_t start = 0;
+  int lineNumber = 0;
+  while (start <= text.size()) {
+    std::size_t stop = text.find('\n', start);
+    if (stop == std::string::npos) stop = text.size();
+    const std::string line = text.substr(start, stop - start);
+    start = stop + 1;
+    ++lineNumber;
+    std::vector<std::string> words;
+    std::string problem;
+    if (!tokenize(line, &words, &problem)) {
+      *error = "line " + std::to_string(lineNumber) + ": " + problem;
+      return false;
+    }
+    if (words.empty()) continue;
+    Step step;
+    step.line = lineNumber;
+    step.source = line;
+    while (!step.source.empty() && isSpace(step.source.back())) step.source.pop_back();
+    if (!LineParser(words, &step, &problem).parse()) {
+      *error = "line " + std::to_string(lineNumber) + ": " + problem;
+      return false;
+    }
+    steps->push_back(step);
+  }
+  return true;
+}

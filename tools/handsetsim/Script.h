@@ -1,0 +1,58 @@
+// The line-based test language of the simulator: one step per line, parsed
+// and checked as a whole before anything runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "HandsetState.h"
+
+enum class Op {
+  State, Status, Key, Heartbeat, AutoDiscover, ReplyMode, SkypeOut, SkypeIn,
+  FindPanel, Discover, SendHandsetRaw, SendAttach, SendRequest, SendCopyData,
+  Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
+};
+
+enum class Expectation {
+  Greeting, AttachAck, Leaving, Attach, Command, CommandPrefix, BadFrame,
+  Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel,
+};
+
+// A message argument: a number, our own link window, or the panel's window.
+struct Value {
+  enum Kind { Number, Self, Panel } kind = Number;
+  unsigned long long number = 0;
+};
+
+struct Step {
+  int line = 0;
+  std::string source;  // the line as written, for messages
+  Op op = Op::Quit;
+
+  HandsetState state;     // State, Status (with fields)
+  bool hasState = false;  // Status: fields were given
+  unsigned number = 0;    // key code, milliseconds, count, request message
+  bool flag = false;      // on/off, nested/deferred
+  Value first;            // wParam
+  Value second;           // lParam
+  std::string text;       // device name, command text, print text, process name
+  std::vector<std::string> commandLine;  // Start
+
+  // SendCopyData
+  unsigned long long dwData = 0;
+  bool hasWParam = false;
+  std::vector<unsigned char> bytes;
+  bool nullData = false;
+  unsigned cbData = 0;
+
+  // Expect
+  Expectation expectation = Expectation::Greeting;
+  bool negate = false;
+  unsigned withinMs = 0;
+  bool hasCode = false;
+  unsigned long code = 0;         // exit code or answer
+  bool expectTimeout = false;     // answer timeout
+};
+
+// Parses a whole script; on failure *error names the line and the problem.
+bool parseScript(const std::string& text, std::vector<Step>* steps, std::string* error);

@@ -1,0 +1,308 @@
+#include "ScriptRunner.h"
+
+#include "LinkProtocol.h"
+#include "RoundTrip.h"
+
+namespace {
+
+bool isEventExpectation(Expectation e) {
+  switch (e) {
+    case Expectation::Greeting:
+    case Expectation::AttachAck:
+    case Expectation::Leaving:
+    case Expectation::Attach:
+    case Expectation::Command:
+    case Expectation::CommandPrefix:
+    case Expectation::BadFrame:
+      return true;
+    default:
+      return false;
+  }
+}
+
+unsigned long long handleValue(HWND window) {
+  return reinterpret_cast<unsigned long long>(window);
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(DriverLink& link, EventLog& log) : link_(link), log_(log) {}
+
+int ScriptRunner::run(const std::vector<Step>& steps) {
+  int status = 0;
+  for (const Step& step : steps) {
+    if (step.op == Op::Quit) break;
+    if (!execute(step)) {
+      status = 1;
+      break;
+    }
+  }
+  for (const std::string& name : children_.endRemaining()) {
+    log_.line("terminated %s, still running at the end", name.c_str());
+  }
+  log_.line(status == 0 ? "script passed" : "script failed");
+  return status;
+}
+
+bool ScriptRunner::fail(const Step& step, const char* why) {
+  log_.line("FAIL line %d: %s: %s", step.line, step.source.c_str(), why);
+  return false;
+}
+
+bool ScriptRunner::needPanel(const Step& step) {
+  return link_.panel() != nullptr || fail(step, "no panel window known (greeting or find-panel)");
+}
+
+bool ScriptRunner::recordSend(const SendResult& result) {
+  last_ = result;
+  haveLast_ = true;
+  return true;
+}
+
+WPARAM ScriptRunner::resolve(const Value& value) const {
+  switch (value.kind) {
+    case Value::Self: return reinterpret_cast<WPARAM>(link_.window());
+    case Value::Panel: return reinterpret_cast<WPARAM>(link_.panel());
+    case Value::Number: break;
+  }
+  return static_cast<WPARAM>(value.number);
+}
+
+void ScriptRunner::pump(double milliseconds) {
+  const double until = log_.elapsedMs() + milliseconds;
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    const double left = until - log_.elapsedMs();
+    if (left <= 0) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left) + 1, QS_ALLINPUT);
+  }
+}
+
+bool ScriptRunner::execute(const Step& step) {
+  switch (step.op) {
+    case Op::State:
+      link_.state = step.state;
+      return true;
+    case Op::Status:
+      if (step.hasState) link_.state = step.state;
+      return needPanel(step) && recordSend(link_.sendStatus());
+    case Op::Key:
+      return needPanel(step) && recordSend(link_.sendKey(step.number));
+    case Op::Heartbeat:
+      link_.setHeartbeat(step.number);
+      return true;
+    case Op::AutoDiscover:
+      link_.autoDiscover = step.flag;
+      return true;
+    case Op::ReplyMode:
+      link_.deferredReplies = step.flag;
+      return true;
+    case Op::SkypeOut:
+      link_.skype.audioOut = step.text;
+      return true;
+    case Op::SkypeIn:
+      link_.skype.audioIn = step.text;
+      return true;
+    case Op::FindPanel: {
+      const double until = log_.elapsedMs() + step.withinMs;
+      HWND panel = DriverLink::findPanel();
+      while (panel == nullptr && log_.elapsedMs() < until) {
+        pump(10);
+        panel = DriverLink::findPanel();
+      }
+      if (panel == nullptr) return fail(step, "no panel window found");
+      link_.setPanel(panel);
+      log_.line("found panel %s", hexValue(handleValue(panel)).c_str());
+      return true;
+    }
+    case Op::Discover:
+      return needPanel(step) && recordSend(link_.sendDiscover(resolve(step.first)));
+    case Op::SendHandsetRaw:
+      return needPanel(step) && recordSend(link_.sendHandset(resolve(step.first),
+                                                             static_cast<LPARAM>(resolve(step.second)),
+                                                             "raw"));
+    case Op::SendAttach:
+      return needPanel(step) &&
+             recordSend(link_.sendAttach(resolve(step.first), static_cast<LPARAM>(resolve(step.second))));
+    case Op::SendRequest:
+      return needPanel(step) && recordSend(link_.sendRequest(
+                                    step.number, resolve(step.first),
+                                    static_cast<LPARAM>(resolve(step.second))));
+    case Op::SendCopyData:
+      return needPanel(step) && sendCopyData(step);
+    case Op::Start: {
+      const DWORD error = children_.start(step.text, step.commandLine);
+      if (error != 0) return fail(step, "the program did not start");
+      log_.line("started %s pid=%lu", step.text.c_str(),
+                static_cast<unsigned long>(children_.find(step.text)->id));
+      return true;
+    }
+    case Op::Keep:
+    case Op::Kill: {
+      ChildProcess* child = children_.find(step.text);
+      if (child == nullptr) return fail(step, "no process of that name");
+      if (step.op == Op::Keep) {
+        child->keep = true;
+      } else {
+        TerminateProcess(child->process, 1);
+        WaitForSingleObject(child->process, 2000);
+        log_.line("killed %s", step.text.c_str());
+      }
+      return true;
+    }
+    case Op::Wait:
+      pump(step.number);
+      return true;
+    case Op::Clear:
+      pump(0);
+      for (LinkEvent& event : link_.events()) event.consumed = true;
+      return true;
+    case Op::RoundTrip:
+    case Op::RoundTripBare:
+      return roundTrip(step);
+    case Op::Print:
+      log_.line("print %s", step.text.c_str());
+      return true;
+    case Op::Expect:
+      return expect(step);
+    case Op::Quit:
+      return true;
+  }
+  return true;
+}
+
+bool ScriptRunner::sendCopyData(const Step& step) {
+  COPYDATASTRUCT data = {};
+  data.dwData = static_cast<ULONG_PTR>(step.dwData);
+  data.cbData = step.cbData;
+  std::vector<unsigned char> bytes = step.bytes;
+  data.lpData = step.nullData ? nullptr : bytes.data();
+  const WPARAM wParam = step.hasWParam ? static_cast<WPARAM>(step.first.number)
+                                       : reinterpret_cast<WPARAM>(link_.window());
+  return recordSend(link_.sendCopyData(wParam, data));
+}
+
+bool ScriptRunner::roundTrip(const Step& step) {
+  const WPARAM wParam = link_.state.statusWord();
+  const LPARAM lParam = link_.state.statusLong(link::kStatusCode);
+  const char* name = step.op == Op::RoundTrip ? "roundtrip" : "roundtrip-bare";
+  RoundTripStats stats;
+  if (step.op == Op::RoundTrip) {
+    if (!needPanel(step)) return false;
+    stats = measureRoundTrips(link_.panel(), link::kWmHandset, wParam, lParam, step.number);
+  } else {
+    BarePeer peer;
+    if (!peer.start()) return fail(step, "the bare window did not come up");
+    stats = measureRoundTrips(peer.window(), link::kWmHandset, wParam, lParam, step.number);
+  }
+  log_.line("%s n=%u failed=%u median_us=%.1f min_us=%.1f max_us=%.1f", name, stats.sent,
+            stats.failed, stats.medianUs, stats.minUs, stats.maxUs);
+  return stats.failed == 0 || fail(step, "some sends were not answered");
+}
+
+bool ScriptRunner::matchEvent(const Step& step, bool consume) {
+  for (LinkEvent& event : link_.events()) {
+    if (event.consumed) continue;
+    bool match = false;
+    switch (step.expectation) {
+      case Expectation::Greeting: match = event.kind == LinkEventKind::Greeting; break;
+      case Expectation::Leaving: match = event.kind == LinkEventKind::Leaving; break;
+      case Expectation::BadFrame: match = event.kind == LinkEventKind::BadFrame; break;
+      case Expectation::AttachAck:
+        // An acknowledgement carries the panel's own window.
+        match = event.kind == LinkEventKind::AttachAck &&
+                (link_.panel() == nullptr || event.wParam == reinterpret_cast<WPARAM>(link_.panel()));
+        break;
+      case Expectation::Attach:
+        match = event.kind == LinkEventKind::Greeting || event.kind == LinkEventKind::AttachAck ||
+                event.kind == LinkEventKind::Leaving || event.kind == LinkEventKind::AttachOther;
+        break;
+      case Expectation::Command:
+        match = event.kind == LinkEventKind::Command && (step.text.empty() || event.text == step.text);
+        break;
+      case Expectation::CommandPrefix:
+        match = event.kind == LinkEventKind::Command && event.text.compare(0, step.text.size(), step.text) == 0;
+        break;
+      default:
+        break;
+    }
+    if (match) {
+      if (consume) event.consumed = true;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
+  if (isEventExpectation(step.expectation)) return matchEvent(step, !step.negate);
+  switch (step.expectation) {
+    case Expectation::Panel: return DriverLink::findPanel() != nullptr;
+    case Expectation::PanelGone: return DriverLink::findPanel() == nullptr;
+    case Expectation::PanelVisible: {
+      HWND panel = DriverLink::findPanel();
+      return panel != nullptr && IsWindowVisible(panel);
+    }
+    case Expectation::Exit: {
+      ChildProcess* child = children_.find(step.text);
+      DWORD code = 0;
+      if (child == nullptr || !processExitCode(child->process, &code)) return false;
+      *detail = "exit code " + std::to_string(code);
+      if (step.hasCode && code != step.code && !step.negate) *broken = true;
+      return !step.hasCode || code == step.code;
+    }
+    case Expectation::Answer:
+      if (!haveLast_) return false;
+      *detail = last_.delivered ? "answer " + std::to_string(last_.answer) : "not delivered";
+      return step.expectTimeout ? !last_.delivered : (last_.delivered && last_.answer == step.code);
+    case Expectation::GreetingIsPanel: {
+      HWND panel = DriverLink::findPanel();
+      const LinkEvent* greeting = nullptr;
+      for (const LinkEvent& event : link_.events()) {
+        if (event.kind == LinkEventKind::Greeting) greeting = &event;
+      }
+      if (greeting == nullptr) {
+        *detail = "no greeting seen";
+        return false;
+      }
+      *detail = "greeting " + hexValue(greeting->wParam) + ", panel " + hexValue(handleValue(panel));
+      return panel != nullptr && greeting->wParam == reinterpret_cast<WPARAM>(panel);
+    }
+    default:
+      return false;
+  }
+}
+
+bool ScriptRunner::expect(const Step& step) {
+  if (step.expectation == Expectation::Exit && children_.find(step.text) == nullptr) {
+    return fail(step, "no process of that name");
+  }
+  const double started = log_.elapsedMs();
+  const double until = started + step.withinMs;
+  std::string detail;
+  bool broken = false;
+  for (;;) {
+    pump(0);
+    const bool now = holds(step, &broken, &detail);
+    if (broken) return fail(step, detail.c_str());
+    if (now) {
+      if (step.negate) return fail(step, detail.empty() ? "it happened" : detail.c_str());
+      log_.line("ok line %d: %s (after %lu ms%s%s)", step.line, step.source.c_str(),
+                static_cast<unsigned long>(log_.elapsedMs() - started), detail.empty() ? "" : ", ",
+                detail.c_str());
+      return true;
+    }
+    const double left = until - log_.elapsedMs();
+    if (left <= 0) break;
+    pump(left < 10 ? left : 10);
+  }
+  if (step.negate) {
+    log_.line("ok line %d: %s", step.line, step.source.c_str());
+    return true;
+  }
+  return fail(step, detail.empty() ? "not seen" : detail.c_str());
+}
