@@ -1,0 +1,41 @@
+// One instance per logon: the names every instance shares, the requests a
+// second start hands to the running one, and the check made at start-up.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/WinConst.h"
+
+namespace app {
+
+constexpr const char* kSemaphoreName = "USB Phone keyboard UI Semaphore";
+constexpr const char* kApplicationTitle = "USB Phone keyboard UI";
+constexpr const char* kOwnerWindowClass = "TApplication";
+constexpr const char* kMainWindowProperty = "USB Phone keyboard UI Form";
+
+constexpr platform::UInt WM_INSTANCE_QUIT = platform::WM_USER + 111;  // 1135
+constexpr platform::UInt WM_INSTANCE_SHOW = platform::WM_USER + 112;  // 1136
+constexpr platform::WParam kRequestWParam = 51772;
+constexpr platform::LParam kRequestLParam = 0x5A1C7E93;
+constexpr platform::UInt kRequestTimeoutMs = 3000;
+constexpr platform::DWord kSecondInstanceWaitMs = 500;
+
+constexpr const char* kSearchModeSwitch = "JovSearchMode";
+constexpr const char* kDestroyModeSwitch = "JovDestroyMode";
+
+inline bool HasRequestSignature(platform::WParam wParam, platform::LParam lParam) {
+    return wParam == kRequestWParam && lParam == kRequestLParam;
+}
+
+// Switches count only as the one and only argument, compared exactly.
+inline bool IsOnlyArgument(const std::vector<std::string>& args, const char* value) {
+    return args.size() == 1 && args[0] == value;
+}
+
+// True when this process is the first instance and may go on; otherwise the
+// running instance has been asked to show itself or to quit.
+bool CheckSingleInstance(platform::Platform& platform, const std::vector<std::string>& args);
+
+}  // namespace app

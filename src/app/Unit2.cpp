@@ -1,0 +1,29 @@
+#include "app/Unit2.h"
+
+#include "platform/WinConst.h"
+
+namespace app {
+
+using namespace platform;
+
+TForm2::TForm2(vcl::TApplication& application) : vcl::TForm("Form2", application) {
+    SetColor(vcl::clBlack);
+    // Bottom right corner of the work area.
+    Rect work;
+    if (!application.Platform().windows.GetWorkArea(work)) work = Rect{0, 0, 0, 0};
+    vcl::TFormStyle style;
+    style.className = "TForm2";
+    style.style = WS_POPUP;
+    style.exStyle = WS_EX_TOOLWINDOW;
+    style.clientWidth = kIndicatorWidth;
+    style.clientHeight = kIndicatorHeight;
+    style.left = (work.right - work.left) - kIndicatorWidth;
+    style.top = (work.bottom - work.top) - kIndicatorHeight;
+    CreateHandle(style);
+    Image1.SetParent(this);
+    Image1.SetBounds(8, 0, 84, 32);
+    Image1.Picture = "INDICATOR";
+    Image1.Transparent = true;
+}
+
+}  // namespace app

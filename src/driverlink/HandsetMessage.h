@@ -1,0 +1,32 @@
+// The driver link's fixed numbers and the fields of WM_HANDSET.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/WinConst.h"
+
+namespace driverlink {
+
+constexpr const char* kDeviceChangeMessageName = "winmm_devicechange";
+constexpr const char* kDiscoverMessageName = "KESTAVWiredUIDiscover";
+constexpr const char* kAttachMessageName = "KESTAVWiredUIAttach";
+
+constexpr platform::UInt WM_HANDSET = platform::WM_USER + 110;  // 1134
+constexpr platform::LParam kGreetingLParam = 0x8001;
+constexpr platform::UInt kDriverSendTimeoutMs = 500;
+
+// wParam bits.
+constexpr std::uint32_t kSkypeReady = 0x0001;
+constexpr std::uint32_t kHandsetPresent = 0x0100;
+constexpr std::uint32_t kKeyboardBlocked = 0x0200;
+
+// lParam: byte 0 is 0xFF for a status message, else the key code.
+constexpr std::uint8_t kStatusKind = 0xFF;
+constexpr std::uint8_t kCallRinging = 1;
+constexpr std::uint8_t kCallInCall = 6;
+
+inline std::uint8_t KindOrKey(std::uint32_t statusL) { return statusL & 0xFF; }
+inline std::uint8_t KeyMode(std::uint32_t statusL) { return (statusL >> 8) & 0xFF; }
+inline std::uint8_t CallState(std::uint32_t statusL) { return (statusL >> 24) & 0xFF; }
+
+}  // namespace driverlink

@@ -1,0 +1,85 @@
+// Windows numbers the core uses, defined once. Values are those of the
+// Windows SDK; the Win32 adapter checks them against <windows.h>.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+namespace platform {
+
+// Window messages.
+constexpr UInt WM_NULL = 0x0000;
+constexpr UInt WM_CREATE = 0x0001;
+constexpr UInt WM_DESTROY = 0x0002;
+constexpr UInt WM_ACTIVATE = 0x0006;
+constexpr UInt WM_SETFOCUS = 0x0007;
+constexpr UInt WM_KILLFOCUS = 0x0008;
+constexpr UInt WM_CLOSE = 0x0010;
+constexpr UInt WM_QUIT = 0x0012;
+constexpr UInt WM_SETTINGCHANGE = 0x001A;  // 26
+constexpr UInt WM_NEXTDLGCTL = 0x0028;
+constexpr UInt WM_COPYDATA = 0x004A;  // 74
+constexpr UInt WM_KEYDOWN = 0x0100;   // 256
+constexpr UInt WM_KEYUP = 0x0101;
+constexpr UInt WM_CHAR = 0x0102;
+constexpr UInt WM_SYSCOMMAND = 0x0112;
+constexpr UInt WM_TIMER = 0x0113;
+constexpr UInt WM_MOUSEMOVE = 0x0200;    // 512
+constexpr UInt WM_LBUTTONDOWN = 0x0201;  // 513
+constexpr UInt WM_LBUTTONUP = 0x0202;
+constexpr UInt WM_LBUTTONDBLCLK = 0x0203;
+constexpr UInt WM_RBUTTONDOWN = 0x0204;  // 516
+constexpr UInt WM_RBUTTONUP = 0x0205;
+constexpr UInt WM_MBUTTONDOWN = 0x0207;  // 519
+constexpr UInt WM_MBUTTONUP = 0x0208;
+constexpr UInt WM_MOUSEWHEEL = 0x020A;    // 522
+constexpr UInt WM_DEVICECHANGE = 0x0219;  // 537
+constexpr UInt WM_DROPFILES = 0x0233;     // 563
+constexpr UInt WM_USER = 0x0400;
+
+constexpr WParam WA_INACTIVE = 0;
+constexpr WParam SC_MINIMIZE = 0xF020;
+constexpr WParam SC_RESTORE = 0xF120;
+
+// Special windows.
+constexpr Hwnd HWND_BROADCAST = 0xFFFF;
+constexpr Hwnd HWND_TOPMOST = static_cast<Hwnd>(-1);
+constexpr Hwnd HWND_NOTOPMOST = static_cast<Hwnd>(-2);
+
+// SendMessageTimeout flags.
+constexpr UInt SMTO_NORMAL = 0x0000;
+constexpr UInt SMTO_BLOCK = 0x0001;
+constexpr UInt SMTO_ABORTIFHUNG = 0x0002;
+
+// PeekMessage flags.
+constexpr UInt PM_NOREMOVE = 0x0000;
+constexpr UInt PM_REMOVE = 0x0001;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOW = 5;
+constexpr int SW_RESTORE = 9;
+
+// SetWindowPos flags.
+constexpr UInt SWP_NOSIZE = 0x0001;
+constexpr UInt SWP_NOMOVE = 0x0002;
+constexpr UInt SWP_NOZORDER = 0x0004;
+constexpr UInt SWP_NOACTIVATE = 0x0010;
+
+// Window styles the core asks for.
+constexpr DWord WS_POPUP = 0x80000000u;
+constexpr DWord WS_CAPTION = 0x00C00000u;
+constexpr DWord WS_SYSMENU = 0x00080000u;
+constexpr DWord WS_EX_TOOLWINDOW = 0x00000080u;
+constexpr DWord WS_EX_TOPMOST = 0x00000008u;
+
+// MessageBox.
+constexpr UInt MB_OK = 0x0000;
+constexpr UInt MB_ICONERROR = 0x0010;
+
+// Errors.
+constexpr DWord ERROR_SUCCESS = 0;
+constexpr DWord ERROR_ALREADY_EXISTS = 183;
+
+}  // namespace platform

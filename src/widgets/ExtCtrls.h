@@ -1,0 +1,55 @@
+// Window timers and image lists.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "widgets/Control.h"
+
+namespace vcl {
+
+class TCustomForm;
+
+// A timer on its form's window. Enabling starts a full interval; to restart
+// a running timer, disable and enable it.
+class TTimer : public TObject {
+public:
+    TTimer(std::string name, TCustomForm& owner);
+    ~TTimer() override;
+    const std::string& Name() const { return name_; }
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    platform::UInt Interval() const { return interval_; }
+    void SetInterval(platform::UInt ms);
+    platform::UInt Id() const { return id_; }
+
+    TNotifyEvent OnTimer;
+    // WM_TIMER for this timer arrived at the form.
+    void Fire();
+
+private:
+    friend class TCustomForm;  // starts the timers once its window exists
+    void UpdateTimer();
+    std::string name_;
+    TCustomForm& owner_;
+    platform::UInt id_;
+    bool enabled_ = true;
+    platform::UInt interval_ = 1000;
+    bool running_ = false;
+};
+
+class TImageList : public TObject {
+public:
+    explicit TImageList(std::string name) : name_(std::move(name)) {}
+    const std::string& Name() const { return name_; }
+    int Width = 16;
+    int Height = 16;
+    std::vector<std::string> Images;  // resource names, by index
+    int Count() const { return static_cast<int>(Images.size()); }
+
+private:
+    std::string name_;
+};
+
+}  // namespace vcl

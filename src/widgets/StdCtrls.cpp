@@ -1,0 +1,75 @@
+#include "widgets/StdCtrls.h"
+
+#include <algorithm>
+
+namespace vcl {
+
+void TURLLabel::SetURL(const std::string& url) {
+    if (url_ == url) return;
+    url_ = url;
+    NotifyView(Property::Url);
+}
+
+void TURLLabel::SetLinkColor(TColor color) {
+    linkColor_ = color;
+    TFont font = Font();
+    font.Color = color;
+    SetFont(font);
+    NotifyView(Property::Link);
+}
+
+void TURLLabel::Click() {
+    if (EffectivelyEnabled() && OnClick) OnClick(this);
+}
+
+void TButton::Click() {
+    if (EffectivelyEnabled() && OnClick) OnClick(this);
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    NotifyView(Property::Checked);
+    if (OnClick) OnClick(this);
+}
+
+void TCheckBox::Click() {
+    if (EffectivelyEnabled()) SetChecked(!checked_);
+}
+
+void TRadioButton::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    NotifyView(Property::Checked);
+    if (!checked) return;
+    if (TWinControl* parent = Parent()) {
+        for (TControl* sibling : parent->Controls()) {
+            auto* radio = dynamic_cast<TRadioButton*>(sibling);
+            if (radio && radio != this) radio->SetChecked(false);
+        }
+    }
+    if (OnClick) OnClick(this);
+}
+
+void TRadioButton::Click() {
+    if (EffectivelyEnabled()) SetChecked(true);
+}
+
+void TEdit::SetText(const std::string& text) {
+    if (text_ == text) return;
+    text_ = text;
+    const int size = static_cast<int>(text_.size());
+    selStart_ = std::min(selStart_, size);
+    selLength_ = std::min(selLength_, size - selStart_);
+    NotifyView(Property::Text);
+    if (OnChange) OnChange(this);
+}
+
+void TEdit::SetSelection(int start, int length) {
+    const int size = static_cast<int>(text_.size());
+    selStart_ = std::clamp(start, 0, size);
+    selLength_ = std::clamp(length, 0, size - selStart_);
+    NotifyView(Property::Selection);
+}
+
+}  // namespace vcl
