@@ -1,0 +1,152 @@
+# Sourced by the Wine end-to-end tests: an X display, a private Wine prefix
+# and a fresh program folder per test, all cleaned up on exit.
+#
+# The runner (run.sh) calls wine_env_start once and exports the result, so a
+# test it runs finds WINE_ENV_READY=1 and reuses the display and the prefix;
+# a test started on its own sets up (and tears down) everything itself.
+#
+# Variables: WINE_TEST_BIN (the programs, default build/win64/bin),
+# WINE_TEST_ROOT (work area, default build/wine-test).
+
+WINE_TEST_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+: "${WINE_TEST_BIN:=$WINE_TEST_REPO/build/win64/bin}"
+: "${WINE_TEST_ROOT:=$WINE_TEST_REPO/build/wine-test}"
+export WINE_TEST_BIN WINE_TEST_ROOT
+export WINEPREFIX="$WINE_TEST_ROOT/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree="
+# Private home: the ALSA configuration below gives Wine audio devices
+# without sound hardware.
+export HOME="$WINE_TEST_ROOT/home"
+
+PANEL_EXE=UsbPhonePanel.exe
+SIM_EXE=HandsetSim.exe
+# The names the panel's Wine audio shows, "Out: USB Audio Device" and so on.
+WINE_TEST_AUDIO_DEVICE="USB Audio Device"
+
+_wine_env_xvfb_pid=""
+
+wine_env_log() { echo "[wine-env] $*" >&2; }
+
+# Starts Xvfb on the first free display from :90 on.
+wine_env_start_x() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    _wine_env_xvfb_pid=$!
+    local i
+    for i in $(seq 1 50); do
+      if [ -S "/tmp/.X11-unix/X$n" ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$_wine_env_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$_wine_env_xvfb_pid" 2>/dev/null
+    _wine_env_xvfb_pid=""
+  done
+  wine_env_log "no free X display could be started"
+  return 1
+}
+
+# REG_MULTI_SZ data in .reg notation: hex(7):... of UTF-16LE with two zeros.
+_wine_env_multi_sz() {
+  printf '%s\0\0' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+    tr -s ' \n' ',' | sed 's/^,//; s/,$//'
+}
+
+# A new prefix: crash dialogs off (a crash must end the program, not hang
+# the suite) and a named audio device beside ALSA's default.
+wine_env_make_prefix() {
+  rm -rf "$WINEPREFIX" "$HOME"
+  mkdir -p "$WINE_TEST_ROOT" "$HOME"
+  cat >"$HOME/.asoundrc" <<ASOUND
+pcm.!default { type null }
+pcm."$WINE_TEST_AUDIO_DEVICE" { type null }
+ASOUND
+  wineboot -i >"$WINE_TEST_ROOT/wineboot.log" 2>&1
+  wineserver -w
+  local reg="$WINE_TEST_ROOT/settings.reg" devices
+  devices=$(_wine_env_multi_sz "$WINE_TEST_AUDIO_DEVICE")
+  printf '%s\r\n' 'REGEDIT4' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"="alsa"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Drivers\winealsa.drv]' \
+    "\"ALSAOutputDevices\"=hex(7):$devices" "\"ALSAInputDevices\"=hex(7):$devices" '' >"$reg"
+  wine regedit /S "$reg" >>"$WINE_TEST_ROOT/wineboot.log" 2>&1
+  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] && grep -q ShowCrashDialog "$WINEPREFIX/user.reg"
+}
+
+wine_env_stop() {
+  wineserver -k >/dev/null 2>&1
+  if [ -n "$_wine_env_xvfb_pid" ]; then
+    kill "$_wine_env_xvfb_pid" 2>/dev/null
+    wait "$_wine_env_xvfb_pid" 2>/dev/null
+    _wine_env_xvfb_pid=""
+  fi
+}
+
+# Display and prefix for a whole run; exported for the tests.
+wine_env_start() {
+  trap wine_env_stop EXIT
+  wine_env_start_x || return 1
+  wine_env_make_prefix || {
+    wine_env_log "the Wine prefix could not be prepared (see $WINE_TEST_ROOT/wineboot.log)"
+    return 1
+  }
+  export WINE_ENV_READY=1
+}
+
+# ---- per test --------------------------------------------------------------
+
+# wine_test_begin NAME: a fresh folder with the programs, nothing of an
+# earlier test left running. Sets TEST_DIR.
+wine_test_begin() {
+  if [ "${WINE_ENV_READY:-}" != 1 ]; then
+    wine_env_start || exit 1
+  else
+    trap 'wineserver -k >/dev/null 2>&1' EXIT
+  fi
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  TEST_DIR="$WINE_TEST_ROOT/work/$1"
+  rm -rf "$TEST_DIR"
+  mkdir -p "$TEST_DIR"
+  local exe
+  for exe in "$PANEL_EXE" "$SIM_EXE"; do
+    if [ ! -f "$WINE_TEST_BIN/$exe" ]; then
+      echo "missing $WINE_TEST_BIN/$exe (build the win64 preset first)"
+      exit 1
+    fi
+    cp "$WINE_TEST_BIN/$exe" "$TEST_DIR/"
+  done
+}
+
+# sim_run NAME [OPTIONS...] < script: runs the simulator on the script in the
+# test folder. Succeeds only when the simulator exited 0, printed
+# "script passed" and confirmed every expect line of the script, so a
+# simulator that never ran cannot pass. Its output is in $TEST_DIR/NAME.out.
+sim_run() {
+  local name=$1 status expects oks
+  shift
+  cat >"$TEST_DIR/$name.script"
+  (cd "$TEST_DIR" && timeout 90 wine "$SIM_EXE" --script "$name.script" "$@") \
+    >"$TEST_DIR/$name.out" 2>"$TEST_DIR/$name.err"
+  status=$?
+  expects=$(grep -cE '^[[:space:]]*expect[[:space:]]' "$TEST_DIR/$name.script")
+  oks=$(grep -c ' ok line ' "$TEST_DIR/$name.out")
+  sed "s/^/  $name| /" "$TEST_DIR/$name.out"
+  if [ "$status" -ne 0 ] || ! grep -q ' script passed' "$TEST_DIR/$name.out" || [ "$oks" -ne "$expects" ]; then
+    echo "  $name: simulator exit status $status, $oks of $expects expectations confirmed"
+    return 1
+  fi
+  return 0
+}
+
+# sim_value NAME KEY: the number after "KEY=" on the last output line with it.
+sim_value() {
+  grep -o "$2=[0-9.]*" "$TEST_DIR/$1.out" | tail -n 1 | cut -d= -f2
+}
