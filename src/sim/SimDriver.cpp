@@ -42,9 +42,13 @@ LResult SimDriver::OnMessage(UInt msg, WParam wParam, LParam lParam) {
     r.msg = msg;
     r.wParam = wParam;
     r.lParam = lParam;
-    if (panel_) r.panelInSend = world_.InSend(world_.Window(panel_) ? world_.Window(panel_)->thread : 0);
+    const Hwnd sender = panel_ ? panel_ : static_cast<Hwnd>(wParam);
+    if (const SimWindow* panelWindow = world_.Window(sender))
+        r.panelInSend = world_.InSend(panelWindow->thread);
     if (msg == WM_COPYDATA && lParam != 0) {
         const auto* data = reinterpret_cast<const CopyDataStruct*>(lParam);
+        r.dwData = data->dwData;
+        r.cbData = data->cbData;
         if (data->lpData && data->cbData) {
             const auto* p = static_cast<const std::uint8_t*>(data->lpData);
             r.bytes.assign(p, p + data->cbData);
@@ -63,10 +67,12 @@ LResult SimDriver::OnMessage(UInt msg, WParam wParam, LParam lParam) {
             auto startsWith = [&](const char* prefix) { return command.rfind(prefix, 0) == 0; };
             if (startsWith("SET AUDIO_OUT ")) skypeOut = command.substr(14);
             if (startsWith("SET AUDIO_IN ")) skypeIn = command.substr(13);
+            std::optional<LResult> answer;
             if (startsWith("GET AUDIO_OUT") || startsWith("SET AUDIO_OUT "))
-                Reply(panel, "AUDIO_OUT " + skypeOut);
+                answer = Reply(panel, "AUDIO_OUT " + skypeOut);
             else if (startsWith("GET AUDIO_IN") || startsWith("SET AUDIO_IN "))
-                Reply(panel, "AUDIO_IN " + skypeIn);
+                answer = Reply(panel, "AUDIO_IN " + skypeIn);
+            if (answer) replyAnswers_.push_back(*answer);
         }
         return 1;
     }

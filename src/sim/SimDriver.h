@@ -19,6 +19,8 @@ struct DriverReceived {
     platform::LParam lParam = 0;
     bool posted = false;             // came through the queue, not a send
     bool panelInSend = false;        // the panel was inside an unanswered send
+    std::uintptr_t dwData = 0;       // WM_COPYDATA
+    platform::DWord cbData = 0;      // WM_COPYDATA
     std::vector<std::uint8_t> bytes;  // WM_COPYDATA data
     std::string Command() const;      // the frame's text without "!" and zero
 };
@@ -45,6 +47,8 @@ public:
     std::vector<DriverReceived> ReceivedOf(platform::UInt msg) const;
     std::vector<std::string> Commands() const;
     void ClearReceived() { received_.clear(); }
+    // The panel's answers to the device replies sent from inside a command.
+    const std::vector<platform::LResult>& ReplyAnswers() const { return replyAnswers_; }
 
     // Messages to the panel; each returns the panel's answer (or nothing when
     // the send failed).
@@ -75,6 +79,7 @@ private:
     platform::Hwnd window_ = 0;
     platform::Hwnd panel_ = 0;
     std::vector<DriverReceived> received_;
+    std::vector<platform::LResult> replyAnswers_;
 };
 
 }  // namespace sim

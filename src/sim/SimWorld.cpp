@@ -24,6 +24,7 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 void SimWorld::Log(SimCall call) {
+    if (!journalEnabled) return;
     call.time = now_;
     journal_.Add(std::move(call));
 }

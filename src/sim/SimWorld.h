@@ -66,6 +66,8 @@ public:
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }
     void Log(SimCall call);
+    // Benchmarks turn the record off so it does not grow.
+    bool journalEnabled = true;
 
     platform::DWord NewProcessId() { return nextPid_ += 4; }
     platform::DWord NewThread(platform::DWord pid);
