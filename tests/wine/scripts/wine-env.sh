@@ -102,8 +102,9 @@ wine_env_start() {
 
 # ---- per test --------------------------------------------------------------
 
-# wine_test_begin NAME: a fresh folder with the programs, nothing of an
-# earlier test left running. Sets TEST_DIR.
+# wine_test_begin NAME [EXE...]: a fresh folder with the programs (default
+# the panel and the simulator), nothing of an earlier test left running.
+# Sets TEST_DIR.
 wine_test_begin() {
   if [ "${WINE_ENV_READY:-}" != 1 ]; then
     wine_env_start || exit 1
@@ -115,8 +116,10 @@ wine_test_begin() {
   TEST_DIR="$WINE_TEST_ROOT/work/$1"
   rm -rf "$TEST_DIR"
   mkdir -p "$TEST_DIR"
-  local exe
-  for exe in "$PANEL_EXE" "$SIM_EXE"; do
+  shift
+  local exe exes=("$@")
+  [ ${#exes[@]} -gt 0 ] || exes=("$PANEL_EXE" "$SIM_EXE")
+  for exe in "${exes[@]}"; do
     if [ ! -f "$WINE_TEST_BIN/$exe" ]; then
       echo "missing $WINE_TEST_BIN/$exe (build the win64 preset first)"
       exit 1
@@ -134,8 +137,9 @@ sim_run() {
   shift
   cat >"$TEST_DIR/$name.script"
   (cd "$TEST_DIR" && timeout 90 wine "$SIM_EXE" --script "$name.script" "$@") \
-    >"$TEST_DIR/$name.out" 2>"$TEST_DIR/$name.err"
+    >"$TEST_DIR/$name.raw" 2>"$TEST_DIR/$name.err"
   status=$?
+  tr -d '\r' <"$TEST_DIR/$name.raw" >"$TEST_DIR/$name.out"
   expects=$(grep -cE '^[[:space:]]*expect[[:space:]]' "$TEST_DIR/$name.script")
   oks=$(grep -c ' ok line ' "$TEST_DIR/$name.out")
   sed "s/^/  $name| /" "$TEST_DIR/$name.out"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Instance requests with a wrong wParam or lParam are answered 1 and change
+# nothing; the same requests with the right signature act.
+source "$(dirname "$0")/scripts/wine-env.sh"
+wine_test_begin request_with_wrong_signature_ignored
+sim_run sim <<'SCRIPT'
+start panel UsbPhonePanel.exe
+find-panel within 5000
+send-request show 51772 0x5A1C7E94
+expect answer 1
+send-request show 51773 0x5A1C7E93
+expect answer 1
+expect no panel-visible within 1000
+send-request quit 0 0
+expect answer 1
+send-request quit 51772 0x5A1C7E92
+expect answer 1
+expect no exit panel within 1000
+send-request show 51772 0x5A1C7E93
+expect answer 1
+expect panel-visible within 2000
+send-request quit 51772 0x5A1C7E93
+expect answer 1
+expect exit panel code=0 within 3000
+SCRIPT

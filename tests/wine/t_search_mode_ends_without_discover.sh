@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Started with "JovSearchMode" and no Discover, the panel ends (exit code 0)
+# at the first watchdog expiry, 3 s after its start; it sends no leaving
+# Attach since it never linked.
+source "$(dirname "$0")/scripts/wine-env.sh"
+wine_test_begin search_mode_ends_without_discover
+sim_run sim <<'SCRIPT'
+auto-discover off
+start panel UsbPhonePanel.exe JovSearchMode
+expect greeting within 5000
+expect no exit panel within 2000
+expect exit panel code=0 within 2500
+expect no leaving within 0
+SCRIPT
