@@ -1,0 +1,186 @@
+// The simulated Windows behaves as the panel relies on Windows to behave.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/WinConst.h"
+#include "sim/SimProcess.h"
+
+using namespace platform;
+using sim::SimProcess;
+using sim::SimWorld;
+
+TEST(SimWorld, ASendToAnotherThreadNestsTheReceiversSendsAndReportsTheReply) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    std::vector<std::string> order;
+    bool inSendBeforeReply = false, inSendAfterReply = true;
+    Hwnd aWindow = a.CreatePeerWindow("A", "a", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+        order.push_back("a got " + std::to_string(msg));
+        return 5;
+    });
+    Hwnd bWindow = b.CreatePeerWindow("B", "b", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+        order.push_back("b got " + std::to_string(msg));
+        inSendBeforeReply = b.InSendMessage();
+        b.ReplyMessage(42);
+        inSendAfterReply = b.InSendMessage();
+        LResult r = 0;
+        b.SendMessageTimeoutA(aWindow, 2, 0, 0, SMTO_ABORTIFHUNG, 500, &r);
+        order.push_back("b's send answered " + std::to_string(r));
+        return 7;  // ignored: the reply counts
+    });
+    LResult answer = 0;
+    ASSERT_TRUE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
+    EXPECT_EQ(answer, 42);
+    EXPECT_TRUE(inSendBeforeReply);
+    EXPECT_FALSE(inSendAfterReply);
+    EXPECT_EQ(order, (std::vector<std::string>{"b got 1", "a got 2", "b's send answered 5"}));
+    EXPECT_FALSE(a.InSendMessage());
+}
+
+TEST(SimWorld, SameThreadSendsArePlainCallsAndCannotBeReplied) {
+    SimWorld world;
+    SimProcess a(world, "a");
+    bool replied = true, inSend = true;
+    Hwnd w = a.CreatePeerWindow("A", "a", [&](Hwnd, UInt, WParam, LParam) -> LResult {
+        inSend = a.InSendMessage();
+        replied = a.ReplyMessage(9);
+        return 3;
+    });
+    EXPECT_EQ(a.SendMessageA(w, 1, 0, 0), 3);
+    EXPECT_FALSE(inSend);
+    EXPECT_FALSE(replied);
+}
+
+TEST(SimWorld, CopyDataCrossesThreadsAsACopyOfTheSendersBytes) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    std::string seen;
+    const void* seenPointer = nullptr;
+    Hwnd bWindow = b.CreatePeerWindow("B", "b", [&](Hwnd, UInt msg, WParam, LParam l) -> LResult {
+        if (msg != WM_COPYDATA) return 0;
+        const auto* cds = reinterpret_cast<const CopyDataStruct*>(l);
+        seenPointer = cds->lpData;
+        seen.assign(static_cast<const char*>(cds->lpData), cds->cbData);
+        return 1;
+    });
+    char bytes[] = "abc";
+    CopyDataStruct cds;
+    cds.cbData = 3;
+    cds.lpData = bytes;
+    LResult r;
+    a.SendMessageTimeoutA(bWindow, WM_COPYDATA, 0, ToLParam(&cds), SMTO_ABORTIFHUNG, 500, &r);
+    EXPECT_EQ(seen, "abc");
+    EXPECT_NE(seenPointer, static_cast<const void*>(bytes));
+    ASSERT_EQ(world.Journal().Of("SendMessageTimeoutA").size(), 1u);
+    EXPECT_EQ(world.Journal().Of("SendMessageTimeoutA")[0].data.size(), 3u);
+}
+
+TEST(SimWorld, HungWindowsFailSendsAtOnceWithAbortIfHungAndAfterTheTimeoutWithout) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    Hwnd bWindow = b.CreatePeerWindow("B", "b", nullptr);
+    world.Window(bWindow)->hung = true;
+    LResult r;
+    EXPECT_FALSE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_EQ(world.Now(), 0u);
+    EXPECT_FALSE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_NORMAL, 500, &r));
+    EXPECT_EQ(world.Now(), 500u);
+    EXPECT_FALSE(a.SendMessageTimeoutA(0x1234, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+}
+
+TEST(SimWorld, BroadcastReachesEveryTopLevelWindowIncludingTheSenders) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    int hits = 0;
+    auto count = [&](Hwnd, UInt msg, WParam, LParam) -> LResult { return msg == 77 ? ++hits : 0; };
+    a.CreatePeerWindow("A", "a", count);
+    b.CreatePeerWindow("B", "b1", count);
+    b.CreatePeerWindow("B", "b2", count);
+    LResult r;
+    EXPECT_TRUE(a.SendMessageTimeoutA(HWND_BROADCAST, 77, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_EQ(hits, 3);
+}
+
+TEST(SimWorld, TimersFireEveryIntervalOnTheVirtualClockAndRestartFromNow) {
+    SimWorld world;
+    SimProcess a(world, "a");
+    std::vector<std::uint64_t> ticks;
+    Hwnd w = a.CreatePeerWindow("A", "a", [&](Hwnd, UInt msg, WParam id, LParam) -> LResult {
+        if (msg == WM_TIMER && id == 3) ticks.push_back(world.Now());
+        return 0;
+    });
+    a.SetTimer(w, 3, 300);
+    world.Advance(1000);
+    EXPECT_EQ(ticks, (std::vector<std::uint64_t>{300, 600, 900}));
+    a.SetTimer(w, 3, 300);  // again: a full interval from now
+    world.Advance(250);
+    EXPECT_EQ(ticks.size(), 3u);
+    world.Advance(50);
+    EXPECT_EQ(ticks.back(), 1300u);
+    a.KillTimer(w, 3);
+    world.Advance(5000);
+    EXPECT_EQ(ticks.size(), 4u);
+}
+
+TEST(SimWorld, PostedMessagesQueueInOrderAndQuitComesBeforeTimers) {
+    SimWorld world;
+    SimProcess a(world, "a");
+    Hwnd w = a.CreatePeerWindow("A", "a", nullptr);
+    a.SetTimer(w, 1, 10);
+    world.Advance(20);  // default pump handles the timer
+    a.PostMessageA(w, 100, 1, 0);
+    a.PostMessageA(w, 101, 2, 0);
+    a.PostQuitMessage(0);
+    world.Advance(0);
+    Msg m;
+    // Nothing left: the default pump delivered them.
+    EXPECT_FALSE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE) && m.message != WM_TIMER);
+    a.SetPump([] {});  // a thread that does not read its queue
+    a.PostMessageA(w, 100, 1, 0);
+    a.PostQuitMessage(0);
+    world.Advance(15);
+    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, 100u);
+    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, WM_QUIT);
+    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, WM_TIMER);
+}
+
+TEST(SimWorld, NamedSemaphoresLiveAsLongAsAProcessHoldsThem) {
+    SimWorld world;
+    {
+        SimProcess first(world, "first");
+        first.CreateSemaphoreA(1, 1, "name");
+        EXPECT_EQ(first.GetLastError(), 0u);
+        SimProcess second(world, "second");
+        second.CreateSemaphoreA(1, 1, "name");
+        EXPECT_EQ(second.GetLastError(), ERROR_ALREADY_EXISTS);
+        second.Exit();
+        EXPECT_TRUE(world.SemaphoreExists("name"));
+    }
+    EXPECT_FALSE(world.SemaphoreExists("name"));
+}
+
+TEST(SimWorld, RegisteredMessagesAreSharedAndIgnoreLetterCase) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    const UInt id = a.RegisterWindowMessageA("Hello");
+    EXPECT_GE(id, 0xC000u);
+    EXPECT_EQ(b.RegisterWindowMessageA("hello"), id);
+    EXPECT_NE(b.RegisterWindowMessageA("other"), id);
+}
+
+TEST(SimWorld, GetMessageWaitsForTheNextTimerAndEndsWhenNothingIsLeft) {
+    SimWorld world;
+    SimProcess a(world, "a");
+    Hwnd w = a.CreatePeerWindow("A", "a", nullptr);
+    a.SetTimer(w, 1, 250);
+    Msg m;
+    ASSERT_TRUE(a.GetMessageA(m, 0, 0, 0));
+    EXPECT_EQ(m.message, WM_TIMER);
+    EXPECT_EQ(world.Now(), 250u);
+    a.KillTimer(w, 1);
+    EXPECT_FALSE(a.GetMessageA(m, 0, 0, 0));
+}
