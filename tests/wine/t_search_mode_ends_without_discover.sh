@@ -8,7 +8,7 @@ sim_run sim <<'SCRIPT'
 auto-discover off
 start panel UsbPhonePanel.exe JovSearchMode
 expect greeting within 5000
-expect no exit panel within 2000
-expect exit panel code=0 within 2500
+expect no exit panel within 1500
+expect exit panel code=0 within 3000
 expect no leaving within 0
 SCRIPT
