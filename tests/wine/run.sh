@@ -27,10 +27,10 @@ for test in "$here"/t_*.sh; do
   seconds=$(awk -v a="$t0" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
   if [ "$status" -eq 0 ]; then
     passed=$((passed + 1))
-    printf 'PASS %-34s %5s s\n' "$name" "$seconds"
+    printf 'PASS %-40s %5s s\n' "$name" "$seconds"
   else
     failed=$((failed + 1))
-    printf 'FAIL %-34s %5s s  (log: %s)\n' "$name" "$seconds" "$log"
+    printf 'FAIL %-40s %5s s  (log: %s)\n' "$name" "$seconds" "$log"
     grep -E 'FAIL|missing|simulator exit|expected|error' "$log" | head -n 8 | sed 's/^/     /'
   fi
 done

@@ -136,7 +136,10 @@ bool ScriptRunner::execute(const Step& step) {
       return needPanel(step) && sendCopyData(step);
     case Op::Start: {
       const DWORD error = children_.start(step.text, step.commandLine);
-      if (error != 0) return fail(step, "the program did not start");
+      if (error != 0) {
+        const std::string why = "the program did not start, Windows error " + std::to_string(error);
+        return fail(step, why.c_str());
+      }
       log_.line("started %s pid=%lu", step.text.c_str(),
                 static_cast<unsigned long>(children_.find(step.text)->id));
       return true;

@@ -155,6 +155,7 @@ void SimWindow::refresh() {
                                                       : kCallIdle;
   CheckRadioButton(window_, kCallIdle, kCallInCall, call);
   CheckDlgButton(window_, kHeartbeatOn, link_.heartbeat() != 0 ? BST_CHECKED : BST_UNCHECKED);
+  if (link_.heartbeat() != 0) SetDlgItemInt(window_, kHeartbeatMs, link_.heartbeat(), FALSE);
   SetDlgItemTextW(window_, kAudioOut, widen(link_.skype.audioOut).c_str());
   SetDlgItemTextW(window_, kAudioIn, widen(link_.skype.audioIn).c_str());
   char panel[64];
@@ -219,7 +220,9 @@ void SimWindow::onCommand(int id, int code) {
   switch (id) {
     case kPresent: case kSkypeReady: case kBlocked: case kKeyMode:
     case kCallIdle: case kCallRinging: case kCallInCall:
+      // A driver reports a change of the handset at once, not at the next beat.
       readState();
+      if (link_.panel() != nullptr) link_.sendStatus();
       break;
     case kHeartbeatOn:
       applyHeartbeat();
