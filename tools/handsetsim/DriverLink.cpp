@@ -13,6 +13,12 @@ unsigned long long handleValue(HWND window) {
   return reinterpret_cast<unsigned long long>(window);
 }
 
+// "answer 1", or "not delivered" for a send that failed or timed out.
+std::string outcome(const SendResult& result) {
+  if (!result.delivered) return "not delivered";
+  return "answer " + std::to_string(static_cast<unsigned long long>(result.answer));
+}
+
 }  // namespace
 
 const char* linkEventName(LinkEventKind kind) {
@@ -80,12 +86,17 @@ SendResult DriverLink::send(HWND target, UINT message, WPARAM wParam, LPARAM lPa
   return result;
 }
 
-SendResult DriverLink::sendDiscover(WPARAM driverWindow) {
-  const SendResult result = send(panel_, msgDiscover_, driverWindow, 0, link::kSendTimeoutMs);
-  log_.line("sent discover to %s wparam=%s -> %s %llu", hexValue(handleValue(panel_)).c_str(),
-            hexValue(driverWindow).c_str(), result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
+SendResult DriverLink::sendLogged(const char* what, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT timeoutMs) {
+  const SendResult result = send(panel_, message, wParam, lParam, timeoutMs);
+  log_.line("sent %s to %s wparam=%s lparam=%s -> %s", what, hexValue(handleValue(panel_)).c_str(),
+            hexValue(wParam).c_str(), hexValue(static_cast<DWORD_PTR>(lParam)).c_str(),
+            outcome(result).c_str());
   return result;
+}
+
+SendResult DriverLink::sendDiscover(WPARAM driverWindow) {
+  return sendLogged("discover", msgDiscover_, driverWindow, 0, link::kSendTimeoutMs);
 }
 
 SendResult DriverLink::sendStatus() {
@@ -97,40 +108,25 @@ SendResult DriverLink::sendKey(unsigned code) {
 }
 
 SendResult DriverLink::sendHandset(WPARAM wParam, LPARAM lParam, const char* what) {
-  const SendResult result = send(panel_, link::kWmHandset, wParam, lParam, link::kSendTimeoutMs);
-  log_.line("sent %s wparam=%s lparam=%s -> %s %llu", what, hexValue(wParam).c_str(),
-            hexValue(static_cast<DWORD>(lParam)).c_str(),
-            result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
-  return result;
+  return sendLogged(what, link::kWmHandset, wParam, lParam, link::kSendTimeoutMs);
 }
 
 SendResult DriverLink::sendAttach(WPARAM wParam, LPARAM lParam) {
-  const SendResult result = send(panel_, msgAttach_, wParam, lParam, link::kSendTimeoutMs);
-  log_.line("sent attach wparam=%s lparam=%s -> %s %llu", hexValue(wParam).c_str(),
-            hexValue(static_cast<unsigned long long>(lParam)).c_str(),
-            result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
-  return result;
+  return sendLogged("attach", msgAttach_, wParam, lParam, link::kSendTimeoutMs);
 }
 
 SendResult DriverLink::sendRequest(UINT message, WPARAM wParam, LPARAM lParam) {
-  const SendResult result = send(panel_, message, wParam, lParam, link::kRequestTimeoutMs);
-  log_.line("sent request %u wparam=%s lparam=%s -> %s %llu", message, hexValue(wParam).c_str(),
-            hexValue(static_cast<unsigned long long>(lParam)).c_str(),
-            result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
-  return result;
+  return sendLogged(message == link::kWmInstanceQuit ? "quit request" : "show request", message,
+                    wParam, lParam, link::kRequestTimeoutMs);
 }
 
 SendResult DriverLink::sendCopyData(WPARAM wParam, const COPYDATASTRUCT& data) {
   const SendResult result =
       send(panel_, WM_COPYDATA, wParam, reinterpret_cast<LPARAM>(&data), link::kSendTimeoutMs);
-  log_.line("sent copydata dwData=%s cbData=%lu data=[%s] -> %s %llu",
-            hexValue(data.dwData).c_str(), static_cast<unsigned long>(data.cbData),
+  log_.line("sent copydata dwData=%s cbData=%lu data=[%s] -> %s", hexValue(data.dwData).c_str(),
+            static_cast<unsigned long>(data.cbData),
             data.lpData == nullptr ? "null" : hexBytes(data.lpData, data.cbData, 16).c_str(),
-            result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
+            outcome(result).c_str());
   return result;
 }
 
@@ -187,9 +183,8 @@ LRESULT DriverLink::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             send(panel_, link::kWmHandset, state.statusWord(), state.statusLong(link::kStatusCode),
                  link::kSendTimeoutMs);
         if (!result.delivered || result.answer != 1) {
-          log_.line("heartbeat status to %s -> %s %llu", hexValue(handleValue(panel_)).c_str(),
-                    result.delivered ? "answer" : "not delivered",
-                    static_cast<unsigned long long>(result.answer));
+          log_.line("heartbeat status to %s -> %s", hexValue(handleValue(panel_)).c_str(),
+                    outcome(result).c_str());
         }
       }
       return 0;
@@ -277,7 +272,6 @@ void DriverLink::sendReply(HWND target, const std::string& text) {
   data.lpData = buffer.data();
   const SendResult result = send(target, WM_COPYDATA, reinterpret_cast<WPARAM>(window_),
                                  reinterpret_cast<LPARAM>(&data), link::kSendTimeoutMs);
-  log_.line("sent reply \"%s\" to %s -> %s %llu", printable(text).c_str(),
-            hexValue(handleValue(target)).c_str(), result.delivered ? "answer" : "not delivered",
-            static_cast<unsigned long long>(result.answer));
+  log_.line("sent reply \"%s\" to %s -> %s", printable(text).c_str(),
+            hexValue(handleValue(target)).c_str(), outcome(result).c_str());
 }

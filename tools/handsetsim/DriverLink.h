@@ -86,6 +86,8 @@ class DriverLink {
   void runDeferredWork();
   void sendReply(HWND target, const std::string& text);
   SendResult send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs);
+  SendResult sendLogged(const char* what, UINT message, WPARAM wParam, LPARAM lParam,
+                        UINT timeoutMs);
   void record(LinkEventKind kind, WPARAM wParam, LPARAM lParam, const std::string& text);
   void changed();
 
