@@ -57,7 +57,9 @@ void TApplication::ProcessMessage(Msg& msg) {
     try {
         if (OnMessage) OnMessage(msg, handled);
     } catch (const std::exception& e) {
+        // The failed message is not delivered.
         ShowException(e.what());
+        return;
     }
     if (handled) return;
     platform_.messages.TranslateMessage(msg);

@@ -42,8 +42,12 @@ void TProgressBar::SetMax(int max) {
     if (max < min_) max = min_;
     if (max == max_) return;
     max_ = max;
-    position_ = std::min(position_, max_);
+    const int position = std::min(position_, max_);
     NotifyView(Property::Range);
+    if (position != position_) {
+        position_ = position;
+        NotifyView(Property::Position);
+    }
 }
 
 int TTabSheet::PageIndex() const {

@@ -17,6 +17,7 @@ void TListItems::StoreItems(std::vector<std::string> items) {
 void TComboBox::Clear() {
     StoreItems({});
     NotifyView(Property::Items);
+    NotifyView(Property::ItemIndex);
 }
 
 void TComboBox::AddItem(const std::string& item) {
@@ -44,6 +45,7 @@ void TListBox::AddItem(const std::string& item) {
 void TListBox::SetItems(std::vector<std::string> items) {
     StoreItems(std::move(items));
     NotifyView(Property::Items);
+    NotifyView(Property::ItemIndex);
 }
 
 void TListBox::SetItemIndex(int index) {
@@ -51,7 +53,7 @@ void TListBox::SetItemIndex(int index) {
 }
 
 void TListBox::UserSelect(int index) {
-    if (!EffectivelyEnabled()) return;
+    if (!EffectivelyEnabled() || index < 0 || index >= Count()) return;
     if (StoreItemIndex(index)) {
         NotifyView(Property::ItemIndex);
         RaiseChange();

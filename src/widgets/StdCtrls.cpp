@@ -62,6 +62,7 @@ void TEdit::SetText(const std::string& text) {
     selStart_ = std::min(selStart_, size);
     selLength_ = std::min(selLength_, size - selStart_);
     NotifyView(Property::Text);
+    NotifyView(Property::Selection);
     if (OnChange) OnChange(this);
 }
 
