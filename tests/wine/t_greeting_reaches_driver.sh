@@ -12,5 +12,5 @@ find-panel within 3000
 expect greeting-is-panel
 expect no greeting within 500
 SCRIPT
-grep -q 'received greeting wparam=0x[0-9A-F]* lparam=0x8001$' "$TEST_DIR/sim.out" ||
+grep -q 'received greeting wparam=0x[0-9A-F]* lparam=0x8001 (sent)$' "$TEST_DIR/sim.out" ||
   { echo "expected a greeting line with lparam 0x8001"; exit 1; }

@@ -141,7 +141,8 @@ void DriverLink::setHeartbeat(UINT periodMs) {
 
 void DriverLink::record(LinkEventKind kind, WPARAM wParam, LPARAM lParam,
                         const std::string& text) {
-  events_.push_back(LinkEvent{kind, wParam, lParam, text, log_.elapsedMs(), false});
+  const bool sent = (InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+  events_.push_back(LinkEvent{kind, wParam, lParam, text, log_.elapsedMs(), sent, false});
 }
 
 LRESULT CALLBACK DriverLink::windowProc(HWND window, UINT message, WPARAM wParam,
@@ -206,8 +207,9 @@ void DriverLink::onAttach(WPARAM wParam, LPARAM lParam) {
   } else if (lParam == 0) {
     kind = LinkEventKind::AttachAck;
   }
-  log_.line("received %s wparam=%s lparam=%s", linkEventName(kind), hexValue(wParam).c_str(),
-            hexValue(static_cast<unsigned long long>(lParam)).c_str());
+  log_.line("received %s wparam=%s lparam=%s (%s)", linkEventName(kind), hexValue(wParam).c_str(),
+            hexValue(static_cast<unsigned long long>(lParam)).c_str(),
+            (InSendMessageEx(nullptr) & ISMEX_SEND) != 0 ? "sent" : "posted");
   record(kind, wParam, lParam, std::string());
   if (kind == LinkEventKind::Greeting) {
     panel_ = sender;

@@ -14,9 +14,9 @@
 #include "SimSkype.h"
 
 enum class LinkEventKind {
-  Greeting,     // Attach, wParam = panel window, lParam 0x8001
-  AttachAck,    // Attach, wParam = panel window, lParam 0
-  Leaving,      // Attach, wParam 0, lParam 0
+  Greeting,     // Attach, wParam = panel window, lParam 0x8001, sent
+  AttachAck,    // Attach, wParam = panel window, lParam 0, posted
+  Leaving,      // Attach, wParam 0, lParam 0, sent
   AttachOther,  // Attach with any other arguments
   Command,      // a well-formed command frame; text holds the command
   BadFrame,     // a WM_COPYDATA that is not a command frame
@@ -31,6 +31,7 @@ struct LinkEvent {
   LPARAM lParam;
   std::string text;
   double atMs;
+  bool sent;  // sent (the sender waited for our answer), not posted
   bool consumed;
 };
 

@@ -212,12 +212,13 @@ bool ScriptRunner::matchEvent(const Step& step, bool consume) {
     if (event.consumed) continue;
     bool match = false;
     switch (step.expectation) {
-      case Expectation::Greeting: match = event.kind == LinkEventKind::Greeting; break;
-      case Expectation::Leaving: match = event.kind == LinkEventKind::Leaving; break;
+      // The panel sends its greeting and its leaving, and posts its
+      // acknowledgements, which carry its own window.
+      case Expectation::Greeting: match = event.kind == LinkEventKind::Greeting && event.sent; break;
+      case Expectation::Leaving: match = event.kind == LinkEventKind::Leaving && event.sent; break;
       case Expectation::BadFrame: match = event.kind == LinkEventKind::BadFrame; break;
       case Expectation::AttachAck:
-        // An acknowledgement carries the panel's own window.
-        match = event.kind == LinkEventKind::AttachAck &&
+        match = event.kind == LinkEventKind::AttachAck && !event.sent &&
                 (link_.panel() == nullptr || event.wParam == reinterpret_cast<WPARAM>(link_.panel()));
         break;
       case Expectation::Attach:
