@@ -92,6 +92,14 @@ wine_env_stop() {
 # Display and prefix for a whole run; exported for the tests.
 wine_env_start() {
   trap wine_env_stop EXIT
+  # One run at a time per work area: a second one would rebuild the prefix
+  # under the first. The lock goes with this shell.
+  mkdir -p "$WINE_TEST_ROOT"
+  exec {_wine_env_lock}>"$WINE_TEST_ROOT/.lock"
+  if ! flock -n "$_wine_env_lock"; then
+    wine_env_log "waiting for another test run in $WINE_TEST_ROOT"
+    flock -w 600 "$_wine_env_lock" || return 1
+  fi
   wine_env_start_x || return 1
   wine_env_make_prefix || {
     wine_env_log "the Wine prefix could not be prepared (see $WINE_TEST_ROOT/wineboot.log)"
