@@ -29,7 +29,7 @@ unit-test: asan
 	@cd build/asan && ctest --output-on-failure -j$(JOBS) | tail -n 25
 
 import-check: windows
-	@scripts/check-imports.sh build/win32/bin/UsbPhonePanel.exe build/win64/bin/UsbPhonePanel.exe
+	@tests/wine/scripts/check-imports.sh build/win32/bin/UsbPhonePanel.exe build/win64/bin/UsbPhonePanel.exe
 
 wine-test: win64
 	@$(DEPS) wine

@@ -89,8 +89,10 @@ void TForm1::FormCreate(vcl::TObject*) {
     Os().windows.SetPropA(Application().Handle(), kMainWindowProperty, Handle());
     SearchMode = false;
     if (args_.size() == 1) {
+        // A driver may answer the greeting before this point; its Discover
+        // has ended the search already.
         if (args_[0] == kSearchModeSwitch)
-            SearchMode = true;
+            SearchMode = !DiscoverReceived;
         else if (args_[0] == kDestroyModeSwitch)
             Application().Terminate();
     }

@@ -26,6 +26,7 @@ public:
     platform::Hwnd DrvWnd = 0, DrvWndSaved = 0;
     std::uint32_t StatusW = 0, StatusL = 0;
     bool SearchMode = false;
+    bool DiscoverReceived = false;  // a Discover has arrived since start-up
     // Handset keys.
     std::uint8_t KeyCode = 0, KeyCodePrev = 0;
     // Status handling.

@@ -42,6 +42,7 @@ void TForm1::DiscoverHandler(vcl::TMessage& message) {
     const Hwnd previous = DrvWnd;
     DrvWnd = DrvWndSaved = ToHwnd(message.WParam);
     SearchMode = false;
+    DiscoverReceived = true;
     RestartTimer(TimerDrvCheck);
     if (previous != 0) Os().messages.PostMessageA(previous, MsgAttach, Handle(), 0);
     if (DrvWnd != 0) Os().messages.PostMessageA(DrvWnd, MsgAttach, Handle(), 0);

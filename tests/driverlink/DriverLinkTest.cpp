@@ -274,6 +274,16 @@ TEST(DriverLink, SearchModeNeverEndsTheProgramOnceADiscoverCame) {
     EXPECT_TRUE(w.Running());
 }
 
+TEST(DriverLink, SearchModeIsOverWhenTheDriverAnsweredTheGreetingDuringStartUp) {
+    PanelWorld w;
+    w.driver.answerGreeting = true;  // Discover arrives inside the greeting
+    ASSERT_TRUE(w.Start({"JovSearchMode"}));
+    EXPECT_FALSE(w.Form().SearchMode);
+    w.Advance(10000);  // the driver is silent: the link lapses
+    EXPECT_EQ(w.Form().DrvWnd, 0u);
+    EXPECT_TRUE(w.Running());
+}
+
 TEST(DriverLink, LeavingAttachGoesOutAtExitOnlyWhileLinked) {
     {
         LinkedPanel w;
