@@ -1,0 +1,105 @@
+// Compile-time proof that the core's Windows numbers and plain types are the
+// SDK's: the ports pass them to user32 and kernel32 unchanged.
+//
+// The core's constants share their names with the SDK's macros, so they are
+// copied under other names before <windows.h> turns those names into macros.
+
+// clang-format off
+#include <cstddef>
+#include <type_traits>
+
+#include "platform/WinConst.h"
+#include "platform/WinTypes.h"
+
+#define PANEL_NUMERIC_CONSTANTS(X)                                                               \
+    X(WM_NULL) X(WM_CREATE) X(WM_DESTROY) X(WM_ACTIVATE) X(WM_SETFOCUS) X(WM_KILLFOCUS)           \
+    X(WM_CLOSE) X(WM_QUIT) X(WM_SETTINGCHANGE) X(WM_NEXTDLGCTL) X(WM_COPYDATA) X(WM_KEYDOWN)     \
+    X(WM_KEYUP) X(WM_CHAR) X(WM_SYSCOMMAND) X(WM_TIMER) X(WM_MOUSEMOVE) X(WM_LBUTTONDOWN)        \
+    X(WM_LBUTTONUP) X(WM_LBUTTONDBLCLK) X(WM_RBUTTONDOWN) X(WM_RBUTTONUP) X(WM_MBUTTONDOWN)      \
+    X(WM_MBUTTONUP) X(WM_MOUSEWHEEL) X(WM_DEVICECHANGE) X(WM_DROPFILES) X(WM_USER)               \
+    X(WA_INACTIVE) X(SC_MINIMIZE) X(SC_RESTORE)                                                  \
+    X(SMTO_NORMAL) X(SMTO_BLOCK) X(SMTO_ABORTIFHUNG) X(PM_NOREMOVE) X(PM_REMOVE)                 \
+    X(SW_HIDE) X(SW_SHOWNORMAL) X(SW_MINIMIZE) X(SW_SHOW) X(SW_RESTORE)                          \
+    X(SWP_NOSIZE) X(SWP_NOMOVE) X(SWP_NOZORDER) X(SWP_NOACTIVATE)                                \
+    X(WS_POPUP) X(WS_CAPTION) X(WS_SYSMENU) X(WS_EX_TOOLWINDOW) X(WS_EX_TOPMOST)                 \
+    X(MB_OK) X(MB_ICONERROR) X(ERROR_SUCCESS) X(ERROR_ALREADY_EXISTS)
+
+namespace core_value {
+#define PANEL_COPY(name) constexpr auto name##_ = platform::name;
+PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
+#undef PANEL_COPY
+constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
+constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
+constexpr platform::Hwnd HWND_NOTOPMOST_ = platform::HWND_NOTOPMOST;
+}  // namespace core_value
+
+#include <windows.h>
+// clang-format on
+
+namespace {
+
+template <class Core, class Sdk>
+constexpr bool SameValue(Core core, Sdk sdk) {
+    using Common = std::common_type_t<Core, Sdk>;
+    return static_cast<Common>(core) == static_cast<Common>(sdk) &&
+           static_cast<long long>(core) == static_cast<long long>(sdk);
+}
+
+#define PANEL_CHECK(name) \
+    static_assert(SameValue(core_value::name##_, name), #name " differs from the SDK");
+PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
+#undef PANEL_CHECK
+
+// The SDK spells the special windows as pointer casts, which no constant
+// expression can read; these are the integers ((HWND)0xffff), ((HWND)-1)
+// and ((HWND)-2) stand for, and Handles.h converts by value.
+static_assert(core_value::HWND_BROADCAST_ == 0xFFFF, "HWND_BROADCAST");
+static_assert(core_value::HWND_TOPMOST_ == static_cast<platform::Hwnd>(-1), "HWND_TOPMOST");
+static_assert(core_value::HWND_NOTOPMOST_ == static_cast<platform::Hwnd>(-2), "HWND_NOTOPMOST");
+
+// Plain types: same size and signedness as the SDK's.
+template <class Core, class Sdk>
+constexpr bool SameInteger() {
+    return sizeof(Core) == sizeof(Sdk) && std::is_signed_v<Core> == std::is_signed_v<Sdk>;
+}
+static_assert(SameInteger<platform::UInt, UINT>(), "UINT");
+static_assert(SameInteger<platform::DWord, DWORD>(), "DWORD");
+static_assert(SameInteger<platform::Word, WORD>(), "WORD");
+static_assert(SameInteger<platform::Byte, BYTE>(), "BYTE");
+static_assert(SameInteger<platform::WParam, WPARAM>(), "WPARAM");
+static_assert(SameInteger<platform::LParam, LPARAM>(), "LPARAM");
+static_assert(SameInteger<platform::LResult, LRESULT>(), "LRESULT");
+static_assert(sizeof(platform::Hwnd) == sizeof(HWND), "HWND");
+static_assert(sizeof(platform::Handle) == sizeof(HANDLE), "HANDLE");
+
+// Structures the core lays out as Windows does.
+static_assert(sizeof(platform::Point) == sizeof(POINT), "POINT");
+static_assert(offsetof(platform::Point, x) == offsetof(POINT, x), "POINT.x");
+static_assert(offsetof(platform::Point, y) == offsetof(POINT, y), "POINT.y");
+
+static_assert(sizeof(platform::Rect) == sizeof(RECT), "RECT");
+static_assert(offsetof(platform::Rect, left) == offsetof(RECT, left), "RECT.left");
+static_assert(offsetof(platform::Rect, top) == offsetof(RECT, top), "RECT.top");
+static_assert(offsetof(platform::Rect, right) == offsetof(RECT, right), "RECT.right");
+static_assert(offsetof(platform::Rect, bottom) == offsetof(RECT, bottom), "RECT.bottom");
+
+static_assert(sizeof(platform::Msg) == sizeof(MSG), "MSG");
+static_assert(offsetof(platform::Msg, hwnd) == offsetof(MSG, hwnd), "MSG.hwnd");
+static_assert(offsetof(platform::Msg, message) == offsetof(MSG, message), "MSG.message");
+static_assert(offsetof(platform::Msg, wParam) == offsetof(MSG, wParam), "MSG.wParam");
+static_assert(offsetof(platform::Msg, lParam) == offsetof(MSG, lParam), "MSG.lParam");
+static_assert(offsetof(platform::Msg, time) == offsetof(MSG, time), "MSG.time");
+static_assert(offsetof(platform::Msg, pt) == offsetof(MSG, pt), "MSG.pt");
+
+// WM_COPYDATA's lParam points at the core's structure as it is.
+static_assert(sizeof(platform::CopyDataStruct) == sizeof(COPYDATASTRUCT), "COPYDATASTRUCT");
+static_assert(offsetof(platform::CopyDataStruct, dwData) == offsetof(COPYDATASTRUCT, dwData),
+              "COPYDATASTRUCT.dwData");
+static_assert(offsetof(platform::CopyDataStruct, cbData) == offsetof(COPYDATASTRUCT, cbData),
+              "COPYDATASTRUCT.cbData");
+static_assert(offsetof(platform::CopyDataStruct, lpData) == offsetof(COPYDATASTRUCT, lpData),
+              "COPYDATASTRUCT.lpData");
+static_assert(sizeof(platform::CopyDataStruct::dwData) == sizeof(ULONG_PTR), "dwData size");
+static_assert(sizeof(platform::CopyDataStruct::cbData) == sizeof(DWORD), "cbData size");
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The core's ports on the real Windows: every call goes straight to user32
+// or kernel32, with the core's plain handle and message types cast to the
+// SDK's.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace win32 {
+
+class Win32Platform final : public platform::MessagePort,
+                            public platform::WindowPort,
+                            public platform::TimerPort,
+                            public platform::SyncPort {
+public:
+    Win32Platform() = default;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    platform::Platform& Ports() { return ports_; }
+
+    // MessagePort.
+    platform::UInt RegisterWindowMessageA(const std::string& name) override;
+    bool SendMessageTimeoutA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                             platform::LParam lParam, platform::UInt flags,
+                             platform::UInt timeoutMs, platform::LResult* result) override;
+    platform::LResult SendMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                                   platform::LParam lParam) override;
+    bool PostMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                      platform::LParam lParam) override;
+    bool ReplyMessage(platform::LResult result) override;
+    bool InSendMessage() override;
+    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg,
+                                     platform::WParam wParam, platform::LParam lParam) override;
+    bool PeekMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
+                      platform::UInt filterMax, platform::UInt removeFlags) override;
+    bool GetMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
+                     platform::UInt filterMax) override;
+    bool TranslateMessage(const platform::Msg& msg) override;
+    platform::LResult DispatchMessageA(const platform::Msg& msg) override;
+    void PostQuitMessage(int exitCode) override;
+
+    // WindowPort.
+    platform::Hwnd CreateWindowExA(const platform::WindowCreateParams& params,
+                                   platform::WindowProcTarget* target) override;
+    bool DestroyWindow(platform::Hwnd hwnd) override;
+    bool IsWindow(platform::Hwnd hwnd) override;
+    platform::Hwnd FindWindowA(const std::string& className, const std::string& title) override;
+    bool SetWindowTextA(platform::Hwnd hwnd, const std::string& text) override;
+    bool SetPropA(platform::Hwnd hwnd, const std::string& name, platform::Handle value) override;
+    platform::Handle GetPropA(platform::Hwnd hwnd, const std::string& name) override;
+    platform::Handle RemovePropA(platform::Hwnd hwnd, const std::string& name) override;
+    bool ShowWindow(platform::Hwnd hwnd, int cmdShow) override;
+    bool IsWindowVisible(platform::Hwnd hwnd) override;
+    bool IsIconic(platform::Hwnd hwnd) override;
+    bool SetWindowPos(platform::Hwnd hwnd, platform::Hwnd insertAfter, int x, int y, int cx, int cy,
+                      platform::UInt flags) override;
+    platform::Hwnd GetForegroundWindow() override;
+    bool SetForegroundWindow(platform::Hwnd hwnd) override;
+    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd,
+                                             platform::DWord* processId) override;
+    platform::DWord GetCurrentThreadId() override;
+    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo,
+                           bool doAttach) override;
+    bool GetCursorPos(platform::Point& point) override;
+    bool GetWorkArea(platform::Rect& area) override;
+    bool AdjustWindowRectEx(platform::Rect& rect, platform::DWord style, bool hasMenu,
+                            platform::DWord exStyle) override;
+    int MessageBoxA(platform::Hwnd owner, const std::string& text, const std::string& caption,
+                    platform::UInt type) override;
+
+    // TimerPort.
+    bool SetTimer(platform::Hwnd hwnd, platform::UInt id, platform::UInt elapseMs) override;
+    bool KillTimer(platform::Hwnd hwnd, platform::UInt id) override;
+
+    // SyncPort.
+    platform::Handle CreateSemaphoreA(long initialCount, long maximumCount,
+                                      const std::string& name) override;
+    platform::DWord GetLastError() override;
+    void Sleep(platform::DWord milliseconds) override;
+
+private:
+    platform::Platform ports_{*this, *this, *this, *this};
+};
+
+}  // namespace win32

@@ -1,0 +1,112 @@
+// WindowPort on user32: top-level windows, their properties, showing and
+// z-order, foreground handling, the threads behind windows, and the message
+// box of the error report.
+#include "Handles.h"
+#include "Win32Api.h"
+#include "Win32Platform.h"
+#include "WindowClasses.h"
+
+namespace win32 {
+
+using namespace platform;
+
+Hwnd Win32Platform::CreateWindowExA(const WindowCreateParams& params, WindowProcTarget* target) {
+    return FromHwnd(CreateTargetWindow(params, target));
+}
+
+bool Win32Platform::DestroyWindow(Hwnd hwnd) {
+    return ::DestroyWindow(ToHwnd(hwnd)) != FALSE;
+}
+
+bool Win32Platform::IsWindow(Hwnd hwnd) {
+    return ::IsWindow(ToHwnd(hwnd)) != FALSE;
+}
+
+Hwnd Win32Platform::FindWindowA(const std::string& className, const std::string& title) {
+    return FromHwnd(::FindWindowA(className.c_str(), title.c_str()));
+}
+
+bool Win32Platform::SetWindowTextA(Hwnd hwnd, const std::string& text) {
+    return ::SetWindowTextA(ToHwnd(hwnd), text.c_str()) != FALSE;
+}
+
+bool Win32Platform::SetPropA(Hwnd hwnd, const std::string& name, Handle value) {
+    return ::SetPropA(ToHwnd(hwnd), name.c_str(), ToHandle(value)) != FALSE;
+}
+
+Handle Win32Platform::GetPropA(Hwnd hwnd, const std::string& name) {
+    return FromHandle(::GetPropA(ToHwnd(hwnd), name.c_str()));
+}
+
+Handle Win32Platform::RemovePropA(Hwnd hwnd, const std::string& name) {
+    return FromHandle(::RemovePropA(ToHwnd(hwnd), name.c_str()));
+}
+
+bool Win32Platform::ShowWindow(Hwnd hwnd, int cmdShow) {
+    return ::ShowWindow(ToHwnd(hwnd), cmdShow) != FALSE;
+}
+
+bool Win32Platform::IsWindowVisible(Hwnd hwnd) {
+    return ::IsWindowVisible(ToHwnd(hwnd)) != FALSE;
+}
+
+bool Win32Platform::IsIconic(Hwnd hwnd) {
+    return ::IsIconic(ToHwnd(hwnd)) != FALSE;
+}
+
+bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                 UInt flags) {
+    return ::SetWindowPos(ToHwnd(hwnd), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+}
+
+Hwnd Win32Platform::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+bool Win32Platform::SetForegroundWindow(Hwnd hwnd) {
+    return ::SetForegroundWindow(ToHwnd(hwnd)) != FALSE;
+}
+
+DWord Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, DWord* processId) {
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(hwnd), &process);
+    if (processId) *processId = process;
+    return thread;
+}
+
+DWord Win32Platform::GetCurrentThreadId() {
+    return ::GetCurrentThreadId();
+}
+
+bool Win32Platform::AttachThreadInput(DWord attach, DWord attachTo, bool doAttach) {
+    return ::AttachThreadInput(attach, attachTo, doAttach ? TRUE : FALSE) != FALSE;
+}
+
+bool Win32Platform::GetCursorPos(Point& point) {
+    POINT native = {};
+    if (!::GetCursorPos(&native)) return false;
+    point.x = native.x;
+    point.y = native.y;
+    return true;
+}
+
+bool Win32Platform::GetWorkArea(Rect& area) {
+    RECT native = {};
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &native, 0)) return false;
+    area = FromRect(native);
+    return true;
+}
+
+bool Win32Platform::AdjustWindowRectEx(Rect& rect, DWord style, bool hasMenu, DWord exStyle) {
+    RECT native = ToRect(rect);
+    if (!::AdjustWindowRectEx(&native, style, hasMenu ? TRUE : FALSE, exStyle)) return false;
+    rect = FromRect(native);
+    return true;
+}
+
+int Win32Platform::MessageBoxA(Hwnd owner, const std::string& text, const std::string& caption,
+                               UInt type) {
+    return ::MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), type);
+}
+
+}  // namespace win32
