@@ -43,7 +43,9 @@ bench: native
 run-sim: native
 	@build/native/bin/panel_simrun
 
-run: run-sim
+run: win64
+	@$(DEPS) wine
+	@scripts/run-wine.sh
 
 clean:
 	rm -rf build

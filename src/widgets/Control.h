@@ -27,11 +27,11 @@ constexpr TColor clPurple = 0x800080;
 constexpr TColor clWindowText = 0x80000008;
 constexpr TColor clBtnFace = 0x8000000F;
 
-constexpr std::uint8_t DEFAULT_CHARSET = 1;
+constexpr std::uint8_t kDefaultCharset = 1;  // DEFAULT_CHARSET
 
 struct TFont {
     std::string Name = "MS Sans Serif";
-    std::uint8_t Charset = DEFAULT_CHARSET;
+    std::uint8_t Charset = kDefaultCharset;
     int Size = 8;  // points
     TColor Color = clWindowText;
     bool Bold = false;

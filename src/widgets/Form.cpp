@@ -128,8 +128,10 @@ void TCustomForm::DoDestroy() {
     DestroyHandle();
 }
 
-LResult TCustomForm::WindowProc(Hwnd, UInt msg, WParam wParam, LParam lParam) {
+LResult TCustomForm::WindowProc(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     TMessage message{msg, wParam, lParam, 0};
+    const Hwnd outer = messageWindow_;
+    messageWindow_ = hwnd;
     // Exceptions never leave a window procedure: they go to the application's
     // error report and the message loop goes on.
     try {
@@ -139,6 +141,7 @@ LResult TCustomForm::WindowProc(Hwnd, UInt msg, WParam wParam, LParam lParam) {
     } catch (...) {
         application_.ShowException("Unknown error");
     }
+    messageWindow_ = outer;
     return message.Result;
 }
 
@@ -167,9 +170,10 @@ void TCustomForm::DefaultHandler(TMessage& message) {
         default:
             break;
     }
-    if (handle_)
+    const Hwnd window = messageWindow_ ? messageWindow_ : handle_;
+    if (window)
         message.Result = application_.Platform().messages.DefWindowProcA(
-            handle_, message.Msg, message.WParam, message.LParam);
+            window, message.Msg, message.WParam, message.LParam);
 }
 
 void TCustomForm::Changed(Property what) {

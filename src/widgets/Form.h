@@ -93,6 +93,10 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     TWinControl* activeControl_ = nullptr;
+    // The window of the message being handled: during creation the handle is
+    // not known yet, after destruction it is gone, and default handling still
+    // needs the window the message came to.
+    platform::Hwnd messageWindow_ = 0;
     std::vector<TTimer*> timers_;
     platform::UInt nextTimerId_ = 1;
     bool destroyed_ = false;

@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
 #include "PanelViews.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
+#include "app/CommandLine.h"
 #include "app/Program.h"
 
 namespace {
@@ -21,7 +21,7 @@ void RegisterControlClasses() {
 // between the start and the message loop.
 void RunPanel() {
     win32::Win32Platform platform;
-    app::Program program(platform.Ports(), win32::ProgramArguments(GetCommandLineA()));
+    app::Program program(platform.Ports(), app::ProgramArguments(GetCommandLineA()));
     if (program.Start()) {
         win32::PanelViews views(*program.Form1(), *program.Form2());
         // Destroys the forms at its end, while their views still stand.

@@ -1,6 +1,6 @@
-// <windows.h> and <commctrl.h> for the adapter, with the few SDK macros that
-// would rewrite names of the core's headers taken back. Include this, never
-// <windows.h> directly, in any file that also sees the core.
+// <windows.h> and <commctrl.h> for the adapter. Core headers that an adapter
+// file includes after this one must not include platform/WinConst.h, whose
+// names the SDK defines as macros.
 #pragma once
 
 // clang-format off
@@ -8,8 +8,5 @@
 #include <commctrl.h>  // needs <windows.h> first
 // clang-format on
 
-// vcl::DEFAULT_CHARSET (widgets/Control.h) has the SDK's value, 1.
-#ifdef DEFAULT_CHARSET
+// The core's character set default is the SDK's.
 static_assert(DEFAULT_CHARSET == 1, "DEFAULT_CHARSET");
-#undef DEFAULT_CHARSET
-#endif

@@ -35,7 +35,10 @@ bool Win32Platform::ReplyMessage(LResult result) {
 }
 
 bool Win32Platform::InSendMessage() {
-    return ::InSendMessage() != FALSE;
+    // Whether a send from another thread waits for this thread's answer: sent,
+    // and not yet replied to. Windows' own InSendMessage is exactly this; Wine's
+    // stays true after ReplyMessage, so ask for the flags.
+    return (::InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_REPLIED)) == ISMEX_SEND;
 }
 
 LResult Win32Platform::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace win32 {
+namespace app {
 
 // Splits a command line as the runtime's parameter list does: arguments are
 // separated by blanks and control characters, double quotes group blanks
@@ -13,4 +13,4 @@ namespace win32 {
 // argument (the program) is left out.
 std::vector<std::string> ProgramArguments(const char* commandLine);
 
-}  // namespace win32
+}  // namespace app

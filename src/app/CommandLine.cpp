@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-namespace win32 {
+namespace app {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::vector<std::string> ProgramArguments(const char* commandLine) {
     return arguments;
 }
 
-}  // namespace win32
+}  // namespace app
