@@ -63,6 +63,9 @@ bool FormView::HandleFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_COMMAND:
             return lParam != 0 && OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         case WM_NOTIFY:
+            // Only the form's own controls notify, from this thread; another
+            // process's lParam is no address here.
+            if (lParam == 0 || ::InSendMessage()) return false;
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
         case WM_HSCROLL:
             return lParam != 0 && OnScroll(reinterpret_cast<HWND>(lParam));
