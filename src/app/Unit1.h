@@ -127,8 +127,6 @@ public:
     void NavigateBrowserHome();
     void FitBrowserToPage();
 
-    const std::vector<std::string>& Arguments() const { return args_; }
-
 protected:
     bool Dispatch(vcl::TMessage& message) override;
 

@@ -187,13 +187,19 @@ bool SimWorld::Peek(DWord tid, Msg& msg, bool remove) {
     SimThread& thread = Thread(tid);
     if (!thread.queue.empty()) {
         msg = thread.queue.front();
-        if (remove) thread.queue.pop_front();
+        if (remove) {
+            thread.queue.pop_front();
+            ++retrieved_;
+        }
         return true;
     }
     if (thread.quitPosted) {
         msg = Msg{};
         msg.message = WM_QUIT;
-        if (remove) thread.quitPosted = false;
+        if (remove) {
+            thread.quitPosted = false;
+            ++retrieved_;
+        }
         return true;
     }
     // Timers come last and only when due, as WM_TIMER does.
@@ -209,7 +215,10 @@ bool SimWorld::Peek(DWord tid, Msg& msg, bool remove) {
     msg.message = WM_TIMER;
     msg.wParam = earliest->id;
     msg.time = static_cast<DWord>(now_);
-    if (remove) earliest->due = now_ + earliest->interval;
+    if (remove) {
+        earliest->due = now_ + earliest->interval;
+        ++retrieved_;
+    }
     return true;
 }
 
@@ -305,15 +314,9 @@ void SimWorld::RunPumpsExcept(DWord excludeTid) {
         bool progressed = false;
         for (auto& [tid, thread] : threads_) {
             if (tid == excludeTid || thread->exited || thread->pumping || !HasWork(*thread)) continue;
-            const size_t queued = thread->queue.size();
-            const bool quit = thread->quitPosted;
-            std::vector<std::uint64_t> dues;
-            for (const Timer& t : timers_) dues.push_back(t.due);
+            const std::uint64_t before = retrieved_;
             PumpThread(*thread);
-            std::vector<std::uint64_t> after;
-            for (const Timer& t : timers_) after.push_back(t.due);
-            if (thread->queue.size() != queued || thread->quitPosted != quit || dues != after)
-                progressed = true;
+            if (retrieved_ != before) progressed = true;
         }
         if (!progressed) return;
     }
@@ -343,11 +346,11 @@ void SimWorld::RunScheduledUpTo(std::uint64_t time) {
     }
 }
 
-std::uint64_t SimWorld::NextEventTime(DWord excludeTid) const {
+std::uint64_t SimWorld::NextEventTime() const {
     std::uint64_t next = kNever;
     for (const Timer& t : timers_) {
         auto it = windows_.find(t.hwnd);
-        if (it == windows_.end() || it->second.thread == excludeTid) continue;
+        if (it == windows_.end()) continue;
         const SimThread& thread = *threads_.at(it->second.thread);
         if (!thread.exited && t.due > now_) next = std::min(next, t.due);
     }
@@ -359,7 +362,7 @@ void SimWorld::Advance(std::uint64_t ms) {
     const std::uint64_t target = now_ + ms;
     for (;;) {
         Pump();
-        const std::uint64_t next = NextEventTime(0);
+        const std::uint64_t next = NextEventTime();
         if (next == kNever || next > target) break;
         now_ = next;
     }
@@ -369,7 +372,7 @@ void SimWorld::Advance(std::uint64_t ms) {
 
 bool SimWorld::WaitForNextEvent(DWord waitingTid) {
     // The waiting thread's own timers count: they are what it waits for.
-    std::uint64_t next = NextEventTime(0);
+    std::uint64_t next = NextEventTime();
     if (next == kNever) return false;
     now_ = next;
     RunScheduledUpTo(now_);

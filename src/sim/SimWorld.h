@@ -138,11 +138,14 @@ private:
                               platform::WParam wParam, platform::LParam lParam);
     bool HasWork(const SimThread& thread) const;
     void PumpThread(SimThread& thread);
-    std::uint64_t NextEventTime(platform::DWord excludeTid) const;
+    std::uint64_t NextEventTime() const;
     void RunScheduledUpTo(std::uint64_t time);
     void RunPumpsExcept(platform::DWord excludeTid);
 
     std::uint64_t now_ = 0;
+    // Messages taken from any queue so far: a pump that takes none made no
+    // progress.
+    std::uint64_t retrieved_ = 0;
     SimJournal journal_;
     std::map<platform::DWord, std::unique_ptr<SimThread>> threads_;
     std::map<platform::Hwnd, SimWindow> windows_;
