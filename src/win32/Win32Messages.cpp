@@ -3,7 +3,6 @@
 #include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
-#include "WindowClasses.h"
 
 namespace win32 {
 
@@ -42,7 +41,6 @@ bool Win32Platform::InSendMessage() {
 }
 
 LResult Win32Platform::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
-    NoteDefaultHandling(ToHwnd(hwnd), msg);
     return ::DefWindowProcA(ToHwnd(hwnd), msg, wParam, lParam);
 }
 

@@ -13,24 +13,11 @@ namespace {
 struct WindowRecord {
     platform::WindowProcTarget* target = nullptr;
     MessageFilter* filter = nullptr;
-    // Until CreateWindowExA returns: the core's window does not know its
-    // handle yet and cannot pass messages to the default procedure itself.
-    bool creating = true;
-};
-
-// One message being handled, innermost first: lets the port's DefWindowProcA
-// tell whether the core gave this message its default handling.
-struct DispatchFrame {
-    HWND hwnd;
-    UINT msg;
-    bool defaulted;
-    DispatchFrame* outer;
 };
 
 // Per thread: the window being created (messages arrive before
-// WM_NCCREATE, e.g. WM_GETMINMAXINFO) and the messages in progress.
+// WM_NCCREATE, e.g. WM_GETMINMAXINFO).
 thread_local WindowRecord* creatingRecord = nullptr;
-thread_local DispatchFrame* currentFrame = nullptr;
 
 WindowRecord* RecordOf(HWND hwnd) {
     return reinterpret_cast<WindowRecord*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -54,19 +41,13 @@ LRESULT DeliverMessage(WindowRecord& record, HWND hwnd, UINT msg, WPARAM wParam,
     LRESULT result = 0;
     if (record.filter && record.filter->FilterMessage(hwnd, msg, wParam, lParam, &result))
         return result;
-    DispatchFrame frame{hwnd, msg, false, currentFrame};
-    currentFrame = &frame;
+    // The core passes what it does not handle to DefWindowProcA with the
+    // window the message came to, also during creation and destruction.
     try {
         result = record.target->WindowProc(FromHwnd(hwnd), msg, wParam, lParam);
     } catch (...) {
         result = 0;
     }
-    currentFrame = frame.outer;
-    // While it is created the core's window has no handle to pass to the
-    // default procedure, and WM_NCCREATE answered 0 would abort the
-    // creation; WM_NCDESTROY must always reach it to free the window's data.
-    if ((record.creating || msg == WM_NCDESTROY) && !frame.defaulted)
-        result = ::DefWindowProcA(hwnd, msg, wParam, lParam);
     return result;
 }
 
@@ -128,9 +109,7 @@ HWND CreateTargetWindow(const platform::WindowCreateParams& params,
                           ToHwnd(params.owner), nullptr, GetModuleHandleA(nullptr), record);
     const bool bound = creatingRecord != record;
     creatingRecord = outerCreating;
-    if (hwnd) {
-        record->creating = false;
-    } else if (!bound) {
+    if (!hwnd && !bound) {
         // No message ever reached the window; a window that got as far as
         // WM_NCDESTROY has freed its record there.
         delete record;
@@ -143,11 +122,6 @@ void SetMessageFilter(HWND hwnd, MessageFilter* filter) {
     WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
     if (proc != SharedWindowProc) return;
     if (WindowRecord* record = RecordOf(hwnd)) record->filter = filter;
-}
-
-void NoteDefaultHandling(HWND hwnd, UINT msg) {
-    if (currentFrame && currentFrame->hwnd == hwnd && currentFrame->msg == msg)
-        currentFrame->defaulted = true;
 }
 
 }  // namespace win32

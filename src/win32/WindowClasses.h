@@ -27,10 +27,6 @@ HWND CreateTargetWindow(const platform::WindowCreateParams& params,
 // nullptr removes it.
 void SetMessageFilter(HWND hwnd, MessageFilter* filter);
 
-// Called by the port's DefWindowProcA: the message being dispatched to hwnd
-// got the default handling from the core.
-void NoteDefaultHandling(HWND hwnd, UINT msg);
-
 // The program's icon, as the window classes carry it.
 HICON ProgramIcon(int size);
 
