@@ -1,9 +1,11 @@
-// The set of ports a program instance runs on: the Win32 adapter fills it
-// with the real Windows, the simulation with an in-memory one.
+// The set of ports a program instance runs on, one object per Windows
+// service: the Win32 adapter fills it with the real Windows, the simulation
+// with an in-memory one.
 #pragma once
 
 #include "platform/MessagePort.h"
 #include "platform/SyncPort.h"
+#include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
 #include "platform/WindowPort.h"
 
@@ -14,6 +16,7 @@ struct Platform {
     WindowPort& windows;
     TimerPort& timers;
     SyncPort& sync;
+    ThreadPort& threads;
 };
 
 }  // namespace platform

@@ -81,5 +81,18 @@ constexpr UInt MB_ICONERROR = 0x0010;
 // Errors.
 constexpr DWord ERROR_SUCCESS = 0;
 constexpr DWord ERROR_ALREADY_EXISTS = 183;
+constexpr DWord ERROR_INVALID_HANDLE = 6;
+constexpr DWord ERROR_INVALID_WINDOW_HANDLE = 1400;
+
+// Waits and threads.
+constexpr DWord INFINITE = 0xFFFFFFFFu;
+constexpr DWord WAIT_OBJECT_0 = 0;
+constexpr DWord WAIT_TIMEOUT = 258;
+constexpr DWord WAIT_FAILED = 0xFFFFFFFFu;
+constexpr DWord STILL_ACTIVE = 259;
+constexpr DWord CREATE_SUSPENDED = 0x00000004u;
+
+// Child windows.
+constexpr DWord WS_CHILD = 0x40000000u;
 
 }  // namespace platform

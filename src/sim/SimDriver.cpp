@@ -17,14 +17,14 @@ std::string DriverReceived::Command() const {
 SimDriver::SimDriver(SimWorld& world)
     : world_(world),
       process_(world, "driver"),
-      msgDiscover_(process_.RegisterWindowMessageA(driverlink::kDiscoverMessageName)),
-      msgAttach_(process_.RegisterWindowMessageA(driverlink::kAttachMessageName)) {
+      msgDiscover_(process_.messages.RegisterWindowMessageA(driverlink::kDiscoverMessageName)),
+      msgAttach_(process_.messages.RegisterWindowMessageA(driverlink::kAttachMessageName)) {
     window_ = process_.CreatePeerWindow("SimHandsetDriver", "", [this](Hwnd, UInt m, WParam w, LParam l) {
         return OnMessage(m, w, l);
     });
     process_.SetPump([this] {
         Msg msg;
-        while (process_.PeekMessageA(msg, 0, 0, 0, PM_REMOVE)) {
+        while (process_.messages.PeekMessageA(msg, 0, 0, 0, PM_REMOVE)) {
             DriverReceived r;
             r.time = world_.Now();
             r.msg = msg.message;
@@ -95,7 +95,7 @@ std::vector<std::string> SimDriver::Commands() const {
 std::optional<LResult> SimDriver::Send(Hwnd panel, UInt msg, WParam wParam, LParam lParam) {
     panel_ = panel;
     LResult result = 0;
-    if (!process_.SendMessageTimeoutA(panel, msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &result))
+    if (!process_.messages.SendMessageTimeoutA(panel, msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &result))
         return std::nullopt;
     return result;
 }

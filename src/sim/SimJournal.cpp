@@ -2,6 +2,17 @@
 
 namespace sim {
 
+const char* ApiName(Api api) {
+    switch (api) {
+#define SIM_JOURNAL_NAME(name) \
+    case Api::name:            \
+        return #name;
+        SIM_JOURNAL_APIS(SIM_JOURNAL_NAME)
+#undef SIM_JOURNAL_NAME
+    }
+    return "?";
+}
+
 std::vector<SimCall> SimJournal::Where(const std::function<bool(const SimCall&)>& pred) const {
     std::vector<SimCall> out;
     for (const SimCall& c : calls_)
@@ -9,11 +20,11 @@ std::vector<SimCall> SimJournal::Where(const std::function<bool(const SimCall&)>
     return out;
 }
 
-std::vector<SimCall> SimJournal::Of(const std::string& api) const {
+std::vector<SimCall> SimJournal::Of(Api api) const {
     return Where([&](const SimCall& c) { return c.api == api; });
 }
 
-std::vector<SimCall> SimJournal::Of(const std::string& api, platform::UInt msg) const {
+std::vector<SimCall> SimJournal::Of(Api api, platform::UInt msg) const {
     return Where([&](const SimCall& c) { return c.api == api && c.msg == msg; });
 }
 

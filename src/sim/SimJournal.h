@@ -1,5 +1,6 @@
 // The record of every Windows call the simulated programs made, in order,
-// for tests to read back.
+// for tests to read back. Calls are named by an enumeration, so that a
+// misspelt name is a compile error rather than an absence that passes.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +12,35 @@
 
 namespace sim {
 
+#define SIM_JOURNAL_APIS(X)                                                                   \
+    X(RegisterWindowMessageA) X(SendMessageTimeoutA) X(SendMessageA) X(PostMessageA)          \
+    X(ReplyMessage) X(DefWindowProcA) X(PostQuitMessage)                                      \
+    X(CreateWindowExA) X(DestroyWindow) X(FindWindowA) X(SetPropA) X(RemovePropA)             \
+    X(ShowWindow) X(SetWindowPos) X(SetForegroundWindow) X(AttachThreadInput) X(MessageBoxA)  \
+    X(SetTimer) X(KillTimer)                                                                  \
+    X(CreateSemaphoreA) X(Sleep)                                                              \
+    X(CreateThread) X(ResumeThread) X(CreateEventA) X(SetEvent) X(ResetEvent)                 \
+    X(WaitForSingleObject) X(CloseHandle)
+
+enum class Api {
+#define SIM_JOURNAL_ENUM(name) name,
+    SIM_JOURNAL_APIS(SIM_JOURNAL_ENUM)
+#undef SIM_JOURNAL_ENUM
+};
+
+const char* ApiName(Api api);
+
 struct SimCall {
     std::uint64_t time = 0;        // virtual milliseconds
     platform::DWord thread = 0;    // calling thread
-    std::string api;               // "SendMessageTimeoutA", "PostMessageA", ...
+    Api api = Api::SendMessageA;
     platform::Hwnd hwnd = 0;
     platform::UInt msg = 0;
     platform::WParam wParam = 0;
     platform::LParam lParam = 0;
     platform::UInt flags = 0;
     platform::UInt timeout = 0;
-    std::string text;              // names, titles, message box texts
+    std::string text;                // names, titles, message box texts
     std::vector<std::uint8_t> data;  // the bytes of a WM_COPYDATA
 };
 
@@ -32,9 +51,9 @@ public:
     void Clear() { calls_.clear(); }
 
     std::vector<SimCall> Where(const std::function<bool(const SimCall&)>& pred) const;
-    std::vector<SimCall> Of(const std::string& api) const;
+    std::vector<SimCall> Of(Api api) const;
     // Calls of api carrying message msg.
-    std::vector<SimCall> Of(const std::string& api, platform::UInt msg) const;
+    std::vector<SimCall> Of(Api api, platform::UInt msg) const;
     // Index of the first call matching pred at or after from; -1 if none.
     int IndexOf(const std::function<bool(const SimCall&)>& pred, int from = 0) const;
 

@@ -1,9 +1,14 @@
-// An in-memory Windows: windows and the threads that own them, sent and
-// posted messages, window timers on a virtual clock, registered messages,
-// named semaphores and the desktop's foreground. Everything runs on the
-// caller's stack: a message sent to another thread's window runs at once,
-// nested inside the send, as Windows delivers it to a thread that waits in a
-// send of its own.
+// An in-memory Windows: processes and their threads, sent and posted
+// messages, a virtual clock, and one object per Windows service (windows,
+// timers, kernel objects, the desktop) that tests can inspect.
+//
+// Everything runs on the caller's stack: a message sent to another thread's
+// window runs at once, nested inside the send, as Windows delivers it to a
+// thread that waits in a send of its own. Which thread is calling is a
+// property of the world: delivering a message, dispatching one and running
+// a worker's body set it, and the ports read it. Worker threads run their
+// bodies on stacks of their own (SimFiber), one at a time, when the virtual
+// clock reaches the time they wait for.
 #pragma once
 
 #include <cstdint>
@@ -16,52 +21,60 @@
 
 #include "platform/WindowPort.h"
 #include "platform/WinTypes.h"
+#include "sim/SimDesktop.h"
+#include "sim/SimFiber.h"
 #include "sim/SimJournal.h"
+#include "sim/SimKernel.h"
+#include "sim/SimTimers.h"
+#include "sim/SimWindows.h"
 
 namespace sim {
 
-struct SimWindow {
-    platform::Hwnd hwnd = 0;
-    std::string className;
-    std::string title;
-    platform::DWord style = 0;
-    platform::DWord exStyle = 0;
-    platform::Rect bounds;
-    platform::Hwnd owner = 0;
-    platform::WindowProcTarget* target = nullptr;
-    platform::DWord thread = 0;
-    platform::DWord process = 0;
-    bool visible = false;
-    bool iconic = false;
-    bool topmost = false;
-    // A hung window's thread answers no sent message.
-    bool hung = false;
-    std::map<std::string, platform::Handle> props;
-};
+constexpr std::uint64_t kNever = ~std::uint64_t{0};
 
 struct SimThread {
     platform::DWord tid = 0;
     platform::DWord pid = 0;
     std::deque<platform::Msg> queue;
-    struct SendContext {
-        bool fromOtherThread = false;
+    // One entry per message received from another thread that is still
+    // being handled, innermost last: what InSendMessage and ReplyMessage see.
+    struct ReceivedSend {
         bool replied = false;
         platform::LResult result = 0;
     };
-    std::vector<SendContext> sends;
+    std::vector<ReceivedSend> receivedSends;
     bool quitPosted = false;
     platform::DWord lastError = 0;
     // How the thread empties its queue; by default the simulation dispatches.
     std::function<void()> pump;
     bool pumping = false;
     bool exited = false;
+
+    // A worker's body and where it waits.
+    std::unique_ptr<SimFiber> fiber;
+    bool suspended = false;
+    bool parked = false;                // waiting inside its body
+    std::uint64_t wakeAt = kNever;      // when the wait times out
+    std::function<bool()> wakeWhen;     // what ends the wait early
+    // Inside Sleep or WaitForSingleObject: sent messages wait until it is
+    // back in its message loop.
+    bool blockedWithoutMessages = false;
+    platform::DWord exitCode = 0;
+    bool IsWorker() const { return fiber != nullptr; }
 };
 
 class SimWorld {
 public:
     SimWorld() = default;
+    ~SimWorld();
     SimWorld(const SimWorld&) = delete;
     SimWorld& operator=(const SimWorld&) = delete;
+
+    // Services.
+    SimWindows windows;
+    SimTimers timers;
+    SimKernel kernel;
+    SimDesktop desktop;
 
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }
@@ -69,17 +82,47 @@ public:
     // Benchmarks turn the record off so it does not grow.
     bool journalEnabled = true;
 
+    // Processes and threads.
     platform::DWord NewProcessId() { return nextPid_ += 4; }
     platform::DWord NewThread(platform::DWord pid);
+    // A thread of process pid that runs body on a stack of its own, first
+    // when the clock next moves on (or at once if not suspended and the
+    // caller waits).
+    platform::DWord NewWorker(platform::DWord pid, std::function<platform::DWord()> body,
+                              bool suspended);
     SimThread& Thread(platform::DWord tid) { return *threads_.at(tid); }
+    const SimThread* FindThread(platform::DWord tid) const;
+    std::vector<platform::DWord> ThreadsOf(platform::DWord pid) const;
     void EndThread(platform::DWord tid);
+    // The thread whose code is running now; 0 outside every thread.
+    platform::DWord CurrentThread() const { return current_; }
+    class ThreadScope {
+    public:
+        ThreadScope(SimWorld& world, platform::DWord tid) : world_(world), saved_(world.current_) {
+            world.current_ = tid;
+        }
+        ~ThreadScope() { world_.current_ = saved_; }
+        ThreadScope(const ThreadScope&) = delete;
+        ThreadScope& operator=(const ThreadScope&) = delete;
 
+    private:
+        SimWorld& world_;
+        platform::DWord saved_;
+    };
+
+    // Waits of the calling worker: gives the turn back until the clock
+    // reaches wakeAt or wakeWhen() holds; false when it timed out.
+    bool ParkWorker(std::uint64_t wakeAt, std::function<bool()> wakeWhen = nullptr);
+    // Waits of a thread that is not a worker: lets the world run until
+    // done() holds or the clock reaches until; false when it did not.
+    bool WaitUntil(platform::DWord waitingTid, std::uint64_t until,
+                   const std::function<bool()>& done);
+
+    // Windows.
     platform::Hwnd CreateWindow(platform::DWord tid, const platform::WindowCreateParams& params,
                                 platform::WindowProcTarget* target);
     bool DestroyWindow(platform::Hwnd hwnd);
-    SimWindow* Window(platform::Hwnd hwnd);
-    std::vector<platform::Hwnd> TopLevelWindows() const;
-    platform::Hwnd FindWindow(const std::string& className, const std::string& title) const;
+    SimWindow* Window(platform::Hwnd hwnd) { return windows.Find(hwnd); }
 
     // Messages.
     bool Send(platform::DWord senderTid, platform::Hwnd hwnd, platform::UInt msg,
@@ -92,43 +135,43 @@ public:
     bool Peek(platform::DWord tid, platform::Msg& msg, bool remove);
     platform::LResult Dispatch(platform::DWord tid, const platform::Msg& msg);
     platform::UInt Register(const std::string& name);
+    // A modal loop of thread tid (MessageBoxA) until the box is closed.
+    void RunModalLoop(platform::DWord tid, SimMessageBox& box);
 
     // Timers.
     bool SetTimer(platform::Hwnd hwnd, platform::UInt id, platform::UInt elapseMs);
     bool KillTimer(platform::Hwnd hwnd, platform::UInt id);
-    bool TimerRunning(platform::Hwnd hwnd, platform::UInt id) const;
-    // When the timer fires next; 0 when it is not running.
-    std::uint64_t TimerDue(platform::Hwnd hwnd, platform::UInt id) const;
+    bool TimerRunning(platform::Hwnd hwnd, platform::UInt id) const {
+        return timers.Running(hwnd, id);
+    }
+    std::uint64_t TimerDue(platform::Hwnd hwnd, platform::UInt id) const {
+        return timers.Due(hwnd, id);
+    }
 
-    // Named semaphores: true when the name existed already.
-    bool OpenSemaphore(const std::string& name);
-    void CloseSemaphore(const std::string& name);
-    bool SemaphoreExists(const std::string& name) const;
+    bool SemaphoreExists(const std::string& name) const { return kernel.SemaphoreExists(name); }
 
-    // The clock. Advance runs every thread's messages and timers that fall
-    // due on the way; Pump runs what is due now.
+    // Waits that could never end (a thread waiting forever for a thread or
+    // event that nothing will signal), as "thread N: what it waited for".
+    // Windows would hang there; the simulation gives up after an hour of
+    // virtual time and notes it, so a test can fail instead of hanging.
+    std::vector<std::string> hangs;
+
+    // The desktop's foreground, by Windows' rule.
+    bool SetForeground(platform::DWord callerTid, platform::Hwnd hwnd);
+    // A user's click on a window: it takes the foreground whatever the rule.
+    bool UserActivates(platform::Hwnd hwnd);
+
+    // The clock. Advance runs every thread's messages, timers and workers
+    // that fall due on the way; Pump runs what is due now.
     void Advance(std::uint64_t ms);
     void Pump();
     void At(std::uint64_t when, std::function<void()> action);
-    // Moves the clock to the next timer or scheduled action for threads other
-    // than the waiting one and runs it; false when nothing is left to happen.
+    // Moves the clock to the next timer, scheduled action or worker wake-up
+    // for threads other than the waiting one and runs it; false when nothing
+    // is left to happen.
     bool WaitForNextEvent(platform::DWord waitingTid);
 
-    // Desktop.
-    platform::Hwnd foreground = 0;
-    bool foregroundLocked = false;  // SetForegroundWindow refused
-    platform::Point cursor{640, 512};
-    platform::Rect workArea{0, 0, 1280, 994};
-    std::vector<std::string> messageBoxes;
-    bool SetForeground(platform::DWord callerTid, platform::Hwnd hwnd);
-
 private:
-    struct Timer {
-        platform::Hwnd hwnd;
-        platform::UInt id;
-        platform::UInt interval;
-        std::uint64_t due;
-    };
     struct Scheduled {
         std::uint64_t when;
         std::uint64_t order;
@@ -136,27 +179,30 @@ private:
     };
     platform::LResult Deliver(platform::DWord senderTid, SimWindow& window, platform::UInt msg,
                               platform::WParam wParam, platform::LParam lParam);
+    void MoveForeground(platform::DWord callerTid, platform::Hwnd hwnd);
+    bool TimerBelongsTo(platform::Hwnd hwnd, platform::DWord tid) const;
     bool HasWork(const SimThread& thread) const;
     void PumpThread(SimThread& thread);
     std::uint64_t NextEventTime() const;
     void RunScheduledUpTo(std::uint64_t time);
     void RunPumpsExcept(platform::DWord excludeTid);
+    bool WorkerReady(const SimThread& thread) const;
+    // Runs every worker that may go on now; true when one ran.
+    bool RunReadyWorkers();
+    void RunDueNow(platform::DWord excludeTid);
 
     std::uint64_t now_ = 0;
     // Messages taken from any queue so far: a pump that takes none made no
     // progress.
     std::uint64_t retrieved_ = 0;
+    platform::DWord current_ = 0;
     SimJournal journal_;
     std::map<platform::DWord, std::unique_ptr<SimThread>> threads_;
-    std::map<platform::Hwnd, SimWindow> windows_;
-    std::vector<Timer> timers_;
     std::vector<Scheduled> scheduled_;
     std::uint64_t scheduleOrder_ = 0;
     std::map<std::string, platform::UInt> registered_;
-    std::map<std::string, int> semaphores_;
     platform::DWord nextPid_ = 0x100;
     platform::DWord nextTid_ = 0x200;
-    platform::Hwnd nextHwnd_ = 0x10010;
     platform::UInt nextRegistered_ = 0xC100;
 };
 

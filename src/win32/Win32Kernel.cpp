@@ -8,24 +8,24 @@ namespace win32 {
 
 using namespace platform;
 
-bool Win32Platform::SetTimer(Hwnd hwnd, UInt id, UInt elapseMs) {
+bool Win32TimerPort::SetTimer(Hwnd hwnd, UInt id, UInt elapseMs) {
     return ::SetTimer(ToHwnd(hwnd), id, elapseMs, nullptr) != 0;
 }
 
-bool Win32Platform::KillTimer(Hwnd hwnd, UInt id) {
+bool Win32TimerPort::KillTimer(Hwnd hwnd, UInt id) {
     return ::KillTimer(ToHwnd(hwnd), id) != FALSE;
 }
 
-Handle Win32Platform::CreateSemaphoreA(long initialCount, long maximumCount,
+Handle Win32SyncPort::CreateSemaphoreA(long initialCount, long maximumCount,
                                        const std::string& name) {
     return FromHandle(::CreateSemaphoreA(nullptr, initialCount, maximumCount, name.c_str()));
 }
 
-DWord Win32Platform::GetLastError() {
+DWord Win32SyncPort::GetLastError() {
     return ::GetLastError();
 }
 
-void Win32Platform::Sleep(DWord milliseconds) {
+void Win32SyncPort::Sleep(DWord milliseconds) {
     ::Sleep(milliseconds);
 }
 

@@ -8,11 +8,11 @@ namespace win32 {
 
 using namespace platform;
 
-UInt Win32Platform::RegisterWindowMessageA(const std::string& name) {
+UInt Win32MessagePort::RegisterWindowMessageA(const std::string& name) {
     return ::RegisterWindowMessageA(name.c_str());
 }
 
-bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam,
+bool Win32MessagePort::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam,
                                         UInt flags, UInt timeoutMs, LResult* result) {
     DWORD_PTR answer = 0;
     const LRESULT ok =
@@ -21,30 +21,30 @@ bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LPar
     return ok != 0;
 }
 
-LResult Win32Platform::SendMessageA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
+LResult Win32MessagePort::SendMessageA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     return ::SendMessageA(ToHwnd(hwnd), msg, wParam, lParam);
 }
 
-bool Win32Platform::PostMessageA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
+bool Win32MessagePort::PostMessageA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     return ::PostMessageA(ToHwnd(hwnd), msg, wParam, lParam) != FALSE;
 }
 
-bool Win32Platform::ReplyMessage(LResult result) {
+bool Win32MessagePort::ReplyMessage(LResult result) {
     return ::ReplyMessage(result) != FALSE;
 }
 
-bool Win32Platform::InSendMessage() {
+bool Win32MessagePort::InSendMessage() {
     // Whether a send from another thread waits for this thread's answer: sent,
     // and not yet replied to. Windows' own InSendMessage is exactly this; Wine's
     // stays true after ReplyMessage, so ask for the flags.
     return (::InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_REPLIED)) == ISMEX_SEND;
 }
 
-LResult Win32Platform::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
+LResult Win32MessagePort::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     return ::DefWindowProcA(ToHwnd(hwnd), msg, wParam, lParam);
 }
 
-bool Win32Platform::PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax,
+bool Win32MessagePort::PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax,
                                  UInt removeFlags) {
     MSG native = {};
     if (!::PeekMessageA(&native, ToHwnd(hwnd), filterMin, filterMax, removeFlags)) return false;
@@ -52,7 +52,7 @@ bool Win32Platform::PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filte
     return true;
 }
 
-bool Win32Platform::GetMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax) {
+bool Win32MessagePort::GetMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax) {
     MSG native = {};
     // -1 is an error (an invalid window filter): treated like the end of the loop.
     const BOOL got = ::GetMessageA(&native, ToHwnd(hwnd), filterMin, filterMax);
@@ -60,17 +60,17 @@ bool Win32Platform::GetMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filter
     return got > 0;
 }
 
-bool Win32Platform::TranslateMessage(const Msg& msg) {
+bool Win32MessagePort::TranslateMessage(const Msg& msg) {
     const MSG native = ToMsg(msg);
     return ::TranslateMessage(&native) != FALSE;
 }
 
-LResult Win32Platform::DispatchMessageA(const Msg& msg) {
+LResult Win32MessagePort::DispatchMessageA(const Msg& msg) {
     const MSG native = ToMsg(msg);
     return ::DispatchMessageA(&native);
 }
 
-void Win32Platform::PostQuitMessage(int exitCode) {
+void Win32MessagePort::PostQuitMessage(int exitCode) {
     ::PostQuitMessage(exitCode);
 }
 

@@ -1,36 +1,28 @@
-// The core's ports on the real Windows: every call goes straight to user32
-// or kernel32, with the core's plain handle and message types cast to the
-// SDK's.
+// The core's ports on the real Windows, one class per service: every call
+// goes straight to user32 or kernel32, with the core's plain handle and
+// message types cast to the SDK's.
 #pragma once
+
+#include <string>
 
 #include "platform/Platform.h"
 
 namespace win32 {
 
-class Win32Platform final : public platform::MessagePort,
-                            public platform::WindowPort,
-                            public platform::TimerPort,
-                            public platform::SyncPort {
+class Win32MessagePort final : public platform::MessagePort {
 public:
-    Win32Platform() = default;
-    Win32Platform(const Win32Platform&) = delete;
-    Win32Platform& operator=(const Win32Platform&) = delete;
-
-    platform::Platform& Ports() { return ports_; }
-
-    // MessagePort.
     platform::UInt RegisterWindowMessageA(const std::string& name) override;
     bool SendMessageTimeoutA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
-                             platform::LParam lParam, platform::UInt flags,
-                             platform::UInt timeoutMs, platform::LResult* result) override;
+                             platform::LParam lParam, platform::UInt flags, platform::UInt timeoutMs,
+                             platform::LResult* result) override;
     platform::LResult SendMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                                    platform::LParam lParam) override;
     bool PostMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                       platform::LParam lParam) override;
     bool ReplyMessage(platform::LResult result) override;
     bool InSendMessage() override;
-    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg,
-                                     platform::WParam wParam, platform::LParam lParam) override;
+    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                                     platform::LParam lParam) override;
     bool PeekMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
                       platform::UInt filterMax, platform::UInt removeFlags) override;
     bool GetMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
@@ -38,8 +30,10 @@ public:
     bool TranslateMessage(const platform::Msg& msg) override;
     platform::LResult DispatchMessageA(const platform::Msg& msg) override;
     void PostQuitMessage(int exitCode) override;
+};
 
-    // WindowPort.
+class Win32WindowPort final : public platform::WindowPort {
+public:
     platform::Hwnd CreateWindowExA(const platform::WindowCreateParams& params,
                                    platform::WindowProcTarget* target) override;
     bool DestroyWindow(platform::Hwnd hwnd) override;
@@ -56,30 +50,60 @@ public:
                       platform::UInt flags) override;
     platform::Hwnd GetForegroundWindow() override;
     bool SetForegroundWindow(platform::Hwnd hwnd) override;
-    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd,
-                                             platform::DWord* processId) override;
+    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd, platform::DWord* processId) override;
     platform::DWord GetCurrentThreadId() override;
-    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo,
-                           bool doAttach) override;
+    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo, bool doAttach) override;
     bool GetCursorPos(platform::Point& point) override;
     bool GetWorkArea(platform::Rect& area) override;
     bool AdjustWindowRectEx(platform::Rect& rect, platform::DWord style, bool hasMenu,
                             platform::DWord exStyle) override;
     int MessageBoxA(platform::Hwnd owner, const std::string& text, const std::string& caption,
                     platform::UInt type) override;
+};
 
-    // TimerPort.
+class Win32TimerPort final : public platform::TimerPort {
+public:
     bool SetTimer(platform::Hwnd hwnd, platform::UInt id, platform::UInt elapseMs) override;
     bool KillTimer(platform::Hwnd hwnd, platform::UInt id) override;
+};
 
-    // SyncPort.
+class Win32SyncPort final : public platform::SyncPort {
+public:
     platform::Handle CreateSemaphoreA(long initialCount, long maximumCount,
                                       const std::string& name) override;
     platform::DWord GetLastError() override;
     void Sleep(platform::DWord milliseconds) override;
+};
+
+class Win32ThreadPort final : public platform::ThreadPort {
+public:
+    platform::Handle CreateThread(platform::ThreadBody& body, bool suspended,
+                                  platform::DWord* threadId) override;
+    platform::DWord ResumeThread(platform::Handle thread) override;
+    bool GetExitCodeThread(platform::Handle thread, platform::DWord* exitCode) override;
+    platform::Handle CreateEventA(bool manualReset, bool initialState) override;
+    bool SetEvent(platform::Handle event) override;
+    bool ResetEvent(platform::Handle event) override;
+    platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    bool CloseHandle(platform::Handle object) override;
+};
+
+// The ports of the running program, bundled for the core.
+class Win32Platform {
+public:
+    Win32Platform() = default;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    platform::Platform& Ports() { return ports_; }
 
 private:
-    platform::Platform ports_{*this, *this, *this, *this};
+    Win32MessagePort messages_;
+    Win32WindowPort windows_;
+    Win32TimerPort timers_;
+    Win32SyncPort sync_;
+    Win32ThreadPort threads_;
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_};
 };
 
 }  // namespace win32

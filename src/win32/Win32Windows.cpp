@@ -10,79 +10,79 @@ namespace win32 {
 
 using namespace platform;
 
-Hwnd Win32Platform::CreateWindowExA(const WindowCreateParams& params, WindowProcTarget* target) {
+Hwnd Win32WindowPort::CreateWindowExA(const WindowCreateParams& params, WindowProcTarget* target) {
     return FromHwnd(CreateTargetWindow(params, target));
 }
 
-bool Win32Platform::DestroyWindow(Hwnd hwnd) {
+bool Win32WindowPort::DestroyWindow(Hwnd hwnd) {
     return ::DestroyWindow(ToHwnd(hwnd)) != FALSE;
 }
 
-bool Win32Platform::IsWindow(Hwnd hwnd) {
+bool Win32WindowPort::IsWindow(Hwnd hwnd) {
     return ::IsWindow(ToHwnd(hwnd)) != FALSE;
 }
 
-Hwnd Win32Platform::FindWindowA(const std::string& className, const std::string& title) {
+Hwnd Win32WindowPort::FindWindowA(const std::string& className, const std::string& title) {
     return FromHwnd(::FindWindowA(className.c_str(), title.c_str()));
 }
 
-bool Win32Platform::SetWindowTextA(Hwnd hwnd, const std::string& text) {
+bool Win32WindowPort::SetWindowTextA(Hwnd hwnd, const std::string& text) {
     return ::SetWindowTextA(ToHwnd(hwnd), text.c_str()) != FALSE;
 }
 
-bool Win32Platform::SetPropA(Hwnd hwnd, const std::string& name, Handle value) {
+bool Win32WindowPort::SetPropA(Hwnd hwnd, const std::string& name, Handle value) {
     return ::SetPropA(ToHwnd(hwnd), name.c_str(), ToHandle(value)) != FALSE;
 }
 
-Handle Win32Platform::GetPropA(Hwnd hwnd, const std::string& name) {
+Handle Win32WindowPort::GetPropA(Hwnd hwnd, const std::string& name) {
     return FromHandle(::GetPropA(ToHwnd(hwnd), name.c_str()));
 }
 
-Handle Win32Platform::RemovePropA(Hwnd hwnd, const std::string& name) {
+Handle Win32WindowPort::RemovePropA(Hwnd hwnd, const std::string& name) {
     return FromHandle(::RemovePropA(ToHwnd(hwnd), name.c_str()));
 }
 
-bool Win32Platform::ShowWindow(Hwnd hwnd, int cmdShow) {
+bool Win32WindowPort::ShowWindow(Hwnd hwnd, int cmdShow) {
     return ::ShowWindow(ToHwnd(hwnd), cmdShow) != FALSE;
 }
 
-bool Win32Platform::IsWindowVisible(Hwnd hwnd) {
+bool Win32WindowPort::IsWindowVisible(Hwnd hwnd) {
     return ::IsWindowVisible(ToHwnd(hwnd)) != FALSE;
 }
 
-bool Win32Platform::IsIconic(Hwnd hwnd) {
+bool Win32WindowPort::IsIconic(Hwnd hwnd) {
     return ::IsIconic(ToHwnd(hwnd)) != FALSE;
 }
 
-bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+bool Win32WindowPort::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                                  UInt flags) {
     return ::SetWindowPos(ToHwnd(hwnd), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
-Hwnd Win32Platform::GetForegroundWindow() {
+Hwnd Win32WindowPort::GetForegroundWindow() {
     return FromHwnd(::GetForegroundWindow());
 }
 
-bool Win32Platform::SetForegroundWindow(Hwnd hwnd) {
+bool Win32WindowPort::SetForegroundWindow(Hwnd hwnd) {
     return ::SetForegroundWindow(ToHwnd(hwnd)) != FALSE;
 }
 
-DWord Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, DWord* processId) {
+DWord Win32WindowPort::GetWindowThreadProcessId(Hwnd hwnd, DWord* processId) {
     DWORD process = 0;
     const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(hwnd), &process);
     if (processId) *processId = process;
     return thread;
 }
 
-DWord Win32Platform::GetCurrentThreadId() {
+DWord Win32WindowPort::GetCurrentThreadId() {
     return ::GetCurrentThreadId();
 }
 
-bool Win32Platform::AttachThreadInput(DWord attach, DWord attachTo, bool doAttach) {
+bool Win32WindowPort::AttachThreadInput(DWord attach, DWord attachTo, bool doAttach) {
     return ::AttachThreadInput(attach, attachTo, doAttach ? TRUE : FALSE) != FALSE;
 }
 
-bool Win32Platform::GetCursorPos(Point& point) {
+bool Win32WindowPort::GetCursorPos(Point& point) {
     POINT native = {};
     if (!::GetCursorPos(&native)) return false;
     point.x = native.x;
@@ -90,21 +90,21 @@ bool Win32Platform::GetCursorPos(Point& point) {
     return true;
 }
 
-bool Win32Platform::GetWorkArea(Rect& area) {
+bool Win32WindowPort::GetWorkArea(Rect& area) {
     RECT native = {};
     if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &native, 0)) return false;
     area = FromRect(native);
     return true;
 }
 
-bool Win32Platform::AdjustWindowRectEx(Rect& rect, DWord style, bool hasMenu, DWord exStyle) {
+bool Win32WindowPort::AdjustWindowRectEx(Rect& rect, DWord style, bool hasMenu, DWord exStyle) {
     RECT native = ToRect(rect);
     if (!::AdjustWindowRectEx(&native, style, hasMenu ? TRUE : FALSE, exStyle)) return false;
     rect = FromRect(native);
     return true;
 }
 
-int Win32Platform::MessageBoxA(Hwnd owner, const std::string& text, const std::string& caption,
+int Win32WindowPort::MessageBoxA(Hwnd owner, const std::string& text, const std::string& caption,
                                UInt type) {
     return ::MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), type);
 }

@@ -88,6 +88,11 @@ bool EnsureClass(const std::string& name) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+// A child's identifier travels in the menu argument.
+HMENU ControlId(const platform::WindowCreateParams& params) {
+    return params.parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)) : nullptr;
+}
+
 }  // namespace
 
 HICON ProgramIcon(int size) {
@@ -106,7 +111,8 @@ HWND CreateTargetWindow(const platform::WindowCreateParams& params,
     const HWND hwnd =
         ::CreateWindowExA(params.exStyle, params.className.c_str(), params.title.c_str(),
                           params.style, b.left, b.top, b.right - b.left, b.bottom - b.top,
-                          ToHwnd(params.owner), nullptr, GetModuleHandleA(nullptr), record);
+                          ToHwnd(params.parent ? params.parent : params.owner), ControlId(params),
+                          GetModuleHandleA(nullptr), record);
     const bool bound = creatingRecord != record;
     creatingRecord = outerCreating;
     if (!hwnd && !bound) {

@@ -5,24 +5,25 @@
 #include "platform/WinConst.h"
 #include "support/PanelWorld.h"
 
+using sim::Api;
 using namespace platform;
 using testing_support::PanelWorld;
 
 TEST(Construction, StepsThatReachOutsideRunInTheirOrder) {
     PanelWorld w;
-    w.world.cursor = Point{321, 654};
+    w.world.desktop.cursor = Point{321, 654};
     ASSERT_TRUE(w.Start());
     auto& journal = w.world.Journal();
     const DWord tid = w.panelProcess.ThreadId();
-    auto first = [&](const std::string& api, UInt msg = 0) {
+    auto first = [&](Api api, UInt msg = 0) {
         return journal.IndexOf([&](const sim::SimCall& c) {
             return c.thread == tid && c.api == api && (msg == 0 || c.msg == msg);
         });
     };
-    const int owner = first("CreateWindowExA");
-    const int registered = first("RegisterWindowMessageA");
-    const int greeting = first("SendMessageTimeoutA", w.Form().MsgAttach);
-    const int published = first("SetPropA");
+    const int owner = first(Api::CreateWindowExA);
+    const int registered = first(Api::RegisterWindowMessageA);
+    const int greeting = first(Api::SendMessageTimeoutA, w.Form().MsgAttach);
+    const int published = first(Api::SetPropA);
     ASSERT_GE(owner, 0);
     EXPECT_LT(owner, registered);
     EXPECT_LT(registered, greeting);
@@ -30,7 +31,7 @@ TEST(Construction, StepsThatReachOutsideRunInTheirOrder) {
     EXPECT_LT(greeting, published);
     // The indicator window comes last.
     const auto windows = journal.Where([&](const sim::SimCall& c) {
-        return c.thread == tid && c.api == "CreateWindowExA";
+        return c.thread == tid && c.api == Api::CreateWindowExA;
     });
     ASSERT_EQ(windows.size(), 3u);
     EXPECT_EQ(windows[0].text.substr(0, 13), "TApplication|");
@@ -38,7 +39,7 @@ TEST(Construction, StepsThatReachOutsideRunInTheirOrder) {
     EXPECT_EQ(windows[1].text.substr(0, 7), "TForm1|");
     EXPECT_EQ(windows[2].text.substr(0, 7), "TForm2|");
     EXPECT_LT(published, journal.IndexOf([&](const sim::SimCall& c) {
-        return c.api == "CreateWindowExA" && c.text.rfind("TForm2", 0) == 0;
+        return c.api == Api::CreateWindowExA && c.text.rfind("TForm2", 0) == 0;
     }));
     EXPECT_EQ(w.Form().PopupPoint.x, 321);
     EXPECT_EQ(w.Form().PopupPoint.y, 654);
@@ -94,7 +95,7 @@ TEST(Construction, OnlyTheWatchdogRunsAtStart) {
     }
     EXPECT_EQ(w.world.TimerDue(w.Panel(), f.TimerDrvCheck.Id()), w.world.Now() + 3000);
     // No other timer was ever started during construction.
-    for (const sim::SimCall& c : w.PanelCalls("SetTimer"))
+    for (const sim::SimCall& c : w.PanelCalls(Api::SetTimer))
         EXPECT_EQ(c.wParam, f.TimerDrvCheck.Id());
 }
 
@@ -102,7 +103,7 @@ TEST(Construction, WindowIsHiddenFixedAndCentredWithItsDesign) {
     PanelWorld w;
     ASSERT_TRUE(w.Start());
     app::TForm1& f = w.Form();
-    EXPECT_FALSE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_FALSE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
     EXPECT_EQ(f.ClientWidth(), 590);
     EXPECT_EQ(f.ClientHeight(), 297);
     const sim::SimWindow* window = w.world.Window(w.Panel());
@@ -154,7 +155,7 @@ TEST(Construction, WindowIsHiddenFixedAndCentredWithItsDesign) {
 
 TEST(Construction, IndicatorWindowIsHiddenInTheWorkAreasCorner) {
     PanelWorld w;
-    w.world.workArea = Rect{0, 0, 1024, 738};
+    w.world.desktop.workArea = Rect{0, 0, 1024, 738};
     ASSERT_TRUE(w.Start());
     app::TForm2* indicator = w.Program().Form2();
     ASSERT_NE(indicator, nullptr);

@@ -7,6 +7,7 @@
 #include "platform/WinConst.h"
 #include "support/PanelWorld.h"
 
+using sim::Api;
 using namespace platform;
 using testing_support::PanelWorld;
 
@@ -20,11 +21,11 @@ struct Outcome {
 // Sends msg from another process and reports the answer and whether the
 // message reached the window's default procedure.
 Outcome SendFromOutside(PanelWorld& w, UInt msg, WParam wParam = 0, LParam lParam = 0) {
-    const size_t before = w.PanelCalls("DefWindowProcA", msg).size();
+    const size_t before = w.PanelCalls(Api::DefWindowProcA, msg).size();
     sim::SimProcess other(w.world, "other");
     LResult answer = -1;
-    other.SendMessageTimeoutA(w.Panel(), msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &answer);
-    return Outcome{answer, w.PanelCalls("DefWindowProcA", msg).size() > before};
+    other.messages.SendMessageTimeoutA(w.Panel(), msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &answer);
+    return Outcome{answer, w.PanelCalls(Api::DefWindowProcA, msg).size() > before};
 }
 
 }  // namespace
@@ -77,9 +78,9 @@ TEST(Dispatch, CopyDataIsHandledOnlyForDeviceReplies) {
     ASSERT_TRUE(w.Start());
     EXPECT_EQ(w.driver.Reply(w.Panel(), "AUDIO_IN Mic"), 1);
     EXPECT_EQ(w.driver.Reply(w.Panel(), "AUDIO_OUT Speakers"), 1);
-    const size_t before = w.PanelCalls("DefWindowProcA", WM_COPYDATA).size();
+    const size_t before = w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size();
     EXPECT_EQ(w.driver.Reply(w.Panel(), "AUDIO_INX"), 0);
-    EXPECT_EQ(w.PanelCalls("DefWindowProcA", WM_COPYDATA).size(), before + 1);
+    EXPECT_EQ(w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size(), before + 1);
 }
 
 TEST(Dispatch, OtherMessagesGoStraightToDefaultHandling) {
@@ -91,17 +92,17 @@ TEST(Dispatch, OtherMessagesGoStraightToDefaultHandling) {
         EXPECT_TRUE(o.reachedDefault) << msg;
     }
     EXPECT_TRUE(w.Running());
-    EXPECT_FALSE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_FALSE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
 }
 
 TEST(Dispatch, HandledMessagesFromOtherThreadsAreRepliedOnce) {
     PanelWorld w;
     ASSERT_TRUE(w.Start());
-    const size_t before = w.PanelCalls("ReplyMessage").size();
+    const size_t before = w.PanelCalls(Api::ReplyMessage).size();
     SendFromOutside(w, w.Form().MsgAttach);
     SendFromOutside(w, driverlink::WM_HANDSET, 0, 0xFF);
     SendFromOutside(w, WM_DEVICECHANGE);
-    const auto replies = w.PanelCalls("ReplyMessage");
+    const auto replies = w.PanelCalls(Api::ReplyMessage);
     ASSERT_EQ(replies.size(), before + 2);
     EXPECT_EQ(replies.back().lParam, 1);
 }

@@ -39,7 +39,7 @@ TEST(RandomMessages, TenThousandArbitraryMessagesLeaveThePanelRunningAndLinked) 
             w.driver.Status(w.Panel(), static_cast<std::uint32_t>(wParam) | 0x100,
                             static_cast<std::uint32_t>(random()) | (pick(2) ? 0xFFu : 0u));
         } else if (msg == WM_TIMER || msg == WM_KEYDOWN || msg == WM_MOUSEMOVE) {
-            w.panelProcess.PostMessageA(w.Panel(), msg, wParam, static_cast<LParam>(random()));
+            w.panelProcess.messages.PostMessageA(w.Panel(), msg, wParam, static_cast<LParam>(random()));
         } else {
             w.driver.Send(w.Panel(), msg, wParam, static_cast<LParam>(random()));
         }
@@ -52,6 +52,6 @@ TEST(RandomMessages, TenThousandArbitraryMessagesLeaveThePanelRunningAndLinked) 
     w.Advance(10);
     EXPECT_TRUE(w.Running());
     EXPECT_EQ(w.Form().DrvWnd, w.driver.Window());
-    EXPECT_TRUE(w.world.messageBoxes.empty());
-    EXPECT_FALSE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_TRUE(w.world.desktop.MessageBoxTexts().empty());
+    EXPECT_FALSE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
 }

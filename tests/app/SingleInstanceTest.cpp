@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "support/PanelWorld.h"
 
+using sim::Api;
 using namespace platform;
 using testing_support::PanelWorld;
 
@@ -13,7 +14,7 @@ namespace {
 LResult Request(PanelWorld& w, UInt message, WParam wParam, LParam lParam) {
     sim::SimProcess other(w.world, "other");
     LResult result = 0;
-    other.SendMessageTimeoutA(w.Panel(), message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+    other.messages.SendMessageTimeoutA(w.Panel(), message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
     return result;
 }
 
@@ -24,12 +25,12 @@ TEST(SingleInstance, FirstStartStaysUpHiddenAndPublishesItsWindow) {
     ASSERT_TRUE(w.Start());
     w.Advance(100);
     EXPECT_TRUE(w.Running());
-    EXPECT_FALSE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_FALSE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
     EXPECT_TRUE(w.world.SemaphoreExists(app::kSemaphoreName));
-    const Hwnd owner = w.panelProcess.FindWindowA("TApplication", "USB Phone keyboard UI");
+    const Hwnd owner = w.panelProcess.windows.FindWindowA("TApplication", "USB Phone keyboard UI");
     ASSERT_NE(owner, 0u);
     EXPECT_EQ(owner, w.Owner());
-    EXPECT_EQ(w.panelProcess.GetPropA(owner, "USB Phone keyboard UI Form"), w.Panel());
+    EXPECT_EQ(w.panelProcess.windows.GetPropA(owner, "USB Phone keyboard UI Form"), w.Panel());
 }
 
 TEST(SingleInstance, SecondStartWithoutArgumentsShowsTheRunningWindow) {
@@ -38,12 +39,12 @@ TEST(SingleInstance, SecondStartWithoutArgumentsShowsTheRunningWindow) {
     const std::uint64_t before = w.world.Now();
     EXPECT_EQ(w.SecondStart({}), 0);
     EXPECT_TRUE(w.Running());
-    EXPECT_TRUE(w.panelProcess.IsWindowVisible(w.Panel()));
-    EXPECT_EQ(w.world.foreground, w.Panel());
+    EXPECT_TRUE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
+    EXPECT_EQ(w.world.desktop.foreground, w.Panel());
     // The second instance waits 500 ms before it ends.
     EXPECT_GE(w.world.Now() - before, 500u);
     // It never made a window of its own.
-    const auto created = w.world.Journal().Of("CreateWindowExA");
+    const auto created = w.world.Journal().Of(Api::CreateWindowExA);
     EXPECT_EQ(created.size(), 3u);  // owner, main window, indicator: all the first's
 }
 
@@ -54,7 +55,7 @@ TEST(SingleInstance, SecondStartRequestsShowUnlessTheOnlyArgumentIsTheQuitSwitch
         PanelWorld w;
         ASSERT_TRUE(w.Start());
         EXPECT_EQ(w.SecondStart(args), 0);
-        const auto requests = w.world.Journal().Of("SendMessageTimeoutA", app::WM_INSTANCE_SHOW);
+        const auto requests = w.world.Journal().Of(Api::SendMessageTimeoutA, app::WM_INSTANCE_SHOW);
         ASSERT_EQ(requests.size(), 1u) << args[0];
         EXPECT_EQ(requests[0].wParam, 51772u);
         EXPECT_EQ(requests[0].lParam, 0x5A1C7E93);
@@ -70,23 +71,23 @@ TEST(SingleInstance, SecondStartWithQuitSwitchEndsTheRunningInstance) {
     EXPECT_EQ(w.SecondStart({"JovDestroyMode"}), 0);
     EXPECT_FALSE(w.Running());
     // The running instance withdrew its published handle as it ended.
-    EXPECT_EQ(w.PanelCalls("RemovePropA").size(), 1u);
-    EXPECT_FALSE(w.panelProcess.IsWindow(w.Owner()) &&
-                 w.panelProcess.GetPropA(w.Owner(), "USB Phone keyboard UI Form") != 0);
+    EXPECT_EQ(w.PanelCalls(Api::RemovePropA).size(), 1u);
+    EXPECT_FALSE(w.panelProcess.windows.IsWindow(w.Owner()) &&
+                 w.panelProcess.windows.GetPropA(w.Owner(), "USB Phone keyboard UI Form") != 0);
 }
 
 TEST(SingleInstance, SecondStartFindingNoPublishedWindowSendsNothingAndWaits) {
     sim::SimWorld world;
     sim::SimProcess holder(world, "holder");
-    holder.CreateSemaphoreA(1, 1, app::kSemaphoreName);  // started, no window yet
+    holder.sync.CreateSemaphoreA(1, 1, app::kSemaphoreName);  // started, no window yet
     sim::SimProcess second(world, "second");
     app::Program program(second.Platform(), {});
     EXPECT_EQ(program.Main(), 0);
-    EXPECT_TRUE(world.Journal().Of("SendMessageTimeoutA").empty());
-    const auto sleeps = world.Journal().Of("Sleep");
+    EXPECT_TRUE(world.Journal().Of(Api::SendMessageTimeoutA).empty());
+    const auto sleeps = world.Journal().Of(Api::Sleep);
     ASSERT_EQ(sleeps.size(), 1u);
     EXPECT_EQ(sleeps[0].timeout, 500u);
-    EXPECT_TRUE(world.Journal().Of("CreateWindowExA").empty());
+    EXPECT_TRUE(world.Journal().Of(Api::CreateWindowExA).empty());
 }
 
 TEST(SingleInstance, RequestsWithAWrongSignatureAreAnsweredAndChangeNothing) {
@@ -101,20 +102,20 @@ TEST(SingleInstance, RequestsWithAWrongSignatureAreAnsweredAndChangeNothing) {
     w.Advance(10);
     EXPECT_TRUE(w.Running());
     EXPECT_FALSE(w.Form().ExitRequested);
-    EXPECT_FALSE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_FALSE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
     EXPECT_FALSE(w.TimerRunning(w.Form().TimerMin));
     // The right signature does act.
     EXPECT_EQ(Request(w, app::WM_INSTANCE_SHOW, 51772, 0x5A1C7E93), 1);
-    EXPECT_TRUE(w.panelProcess.IsWindowVisible(w.Panel()));
+    EXPECT_TRUE(w.panelProcess.windows.IsWindowVisible(w.Panel()));
 }
 
 TEST(SingleInstance, FirstStartWithDestroySwitchBuildsItsWindowsGreetsAndEnds) {
     PanelWorld w;
     w.Start({"JovDestroyMode"});
     EXPECT_FALSE(w.Running());
-    EXPECT_EQ(w.PanelCalls("SendMessageTimeoutA", w.driver.MsgAttach()).size(), 1u);
-    EXPECT_EQ(w.PanelCalls("RemovePropA").size(), 1u);
-    EXPECT_EQ(w.PanelCalls("CreateWindowExA").size(), 3u);
+    EXPECT_EQ(w.PanelCalls(Api::SendMessageTimeoutA, w.driver.MsgAttach()).size(), 1u);
+    EXPECT_EQ(w.PanelCalls(Api::RemovePropA).size(), 1u);
+    EXPECT_EQ(w.PanelCalls(Api::CreateWindowExA).size(), 3u);
 }
 
 TEST(SingleInstance, SearchSwitchOnTheFirstStartSetsSearchMode) {

@@ -8,6 +8,7 @@
 #include "platform/WinConst.h"
 #include "support/PanelWorld.h"
 
+using sim::Api;
 using namespace platform;
 using testing_support::PanelWorld;
 
@@ -40,7 +41,7 @@ TEST(CopyDataInput, MalformedMessagesAreNotAnsweredAndDoNotHurtThePanel) {
     PanelWorld w;
     ASSERT_TRUE(w.Start());
     w.driver.Discover(w.Panel());
-    const size_t defaultsBefore = w.PanelCalls("DefWindowProcA", WM_COPYDATA).size();
+    const size_t defaultsBefore = w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size();
 
     EXPECT_EQ(w.driver.Send(w.Panel(), WM_COPYDATA, 0, 0), 0);  // no structure
     EXPECT_EQ(w.driver.CopyData(w.Panel(), nullptr, 0), 0);     // no data
@@ -49,7 +50,7 @@ TEST(CopyDataInput, MalformedMessagesAreNotAnsweredAndDoNotHurtThePanel) {
     EXPECT_EQ(w.driver.CopyData(w.Panel(), megabyte.data(), static_cast<DWord>(megabyte.size())), 0);
     EXPECT_EQ(w.driver.Reply(w.Panel(), "AUDIO_IN"), 0);  // no blank
     EXPECT_EQ(w.driver.Reply(w.Panel(), "hello"), 0);
-    EXPECT_EQ(w.PanelCalls("DefWindowProcA", WM_COPYDATA).size(), defaultsBefore + 6);
+    EXPECT_EQ(w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size(), defaultsBefore + 6);
 
     // Device replies are answered, even unterminated or buried in a megabyte.
     const char unterminated[] = {'A', 'U', 'D', 'I', 'O', '_', 'O', 'U', 'T', ' ', 'x'};
@@ -62,5 +63,5 @@ TEST(CopyDataInput, MalformedMessagesAreNotAnsweredAndDoNotHurtThePanel) {
     w.Advance(100);
     EXPECT_TRUE(w.Running());
     EXPECT_EQ(w.Form().DrvWnd, w.driver.Window());
-    EXPECT_TRUE(w.world.messageBoxes.empty());
+    EXPECT_TRUE(w.world.desktop.MessageBoxTexts().empty());
 }

@@ -6,6 +6,7 @@
 #include "platform/WinConst.h"
 #include "support/PanelWorld.h"
 
+using sim::Api;
 using namespace platform;
 using driverlink::WM_HANDSET;
 using testing_support::PanelWorld;
@@ -29,7 +30,7 @@ struct LinkedPanel : PanelWorld {
 TEST(DriverLink, RegistersItsThreeMessagesInOrderWithIdsSharedByAllProcesses) {
     PanelWorld w;
     ASSERT_TRUE(w.Start());
-    const auto registered = w.PanelCalls("RegisterWindowMessageA");
+    const auto registered = w.PanelCalls(Api::RegisterWindowMessageA);
     ASSERT_EQ(registered.size(), 3u);
     EXPECT_EQ(registered[0].text, "winmm_devicechange");
     EXPECT_EQ(registered[1].text, "KESTAVWiredUIDiscover");
@@ -42,7 +43,7 @@ TEST(DriverLink, RegistersItsThreeMessagesInOrderWithIdsSharedByAllProcesses) {
 TEST(DriverLink, GreetingIsOneBoundedBroadcastThatEveryTopLevelWindowReceives) {
     PanelWorld w;
     ASSERT_TRUE(w.Start());
-    const auto greetings = w.PanelCalls("SendMessageTimeoutA", w.Form().MsgAttach);
+    const auto greetings = w.PanelCalls(Api::SendMessageTimeoutA, w.Form().MsgAttach);
     ASSERT_EQ(greetings.size(), 1u);
     EXPECT_EQ(greetings[0].hwnd, HWND_BROADCAST);
     EXPECT_EQ(greetings[0].wParam, w.Panel());
@@ -101,7 +102,7 @@ TEST(DriverLink, RepeatedAndEmptyDiscoverAcknowledgeTheOldAndNewWindows) {
     EXPECT_EQ(w.Form().DrvWnd, 0u);
     EXPECT_EQ(w.Form().DrvWndSaved, 0u);
     EXPECT_EQ(w.driver.ReceivedOf(w.driver.MsgAttach()).size(), 1u);
-    EXPECT_EQ(w.PanelCalls("PostMessageA", w.Form().MsgAttach).back().hwnd, w.driver.Window());
+    EXPECT_EQ(w.PanelCalls(Api::PostMessageA, w.Form().MsgAttach).back().hwnd, w.driver.Window());
 }
 
 TEST(DriverLink, AttachFromAnyoneIsAnsweredAndChangesNothing) {
@@ -122,8 +123,8 @@ TEST(DriverLink, HandsetMessageIsAnsweredFirstThenRecordedAndRestartsTheWatchdog
     EXPECT_EQ(w.world.TimerDue(w.Panel(), w.Form().TimerDrvCheck.Id()), w.world.Now() + 3000);
     // The answer goes out before the watchdog is touched.
     auto& journal = w.world.Journal();
-    const int reply = journal.IndexOf([](const sim::SimCall& c) { return c.api == "ReplyMessage"; }, before);
-    const int restart = journal.IndexOf([](const sim::SimCall& c) { return c.api == "SetTimer"; }, before);
+    const int reply = journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::ReplyMessage; }, before);
+    const int restart = journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::SetTimer; }, before);
     ASSERT_GE(reply, 0);
     ASSERT_GE(restart, 0);
     EXPECT_LT(reply, restart);
@@ -144,7 +145,7 @@ TEST(DriverLink, CommandFrameIsBangTextAndZeroSentBoundedToTheDriver) {
     const std::vector<std::uint8_t> expected = {'!', 'G', 'E', 'T', ' ', 'A', 'U', 'D',
                                                 'I', 'O', '_', 'I', 'N', 0};
     EXPECT_EQ(received[0].bytes, expected);
-    const auto sends = w.PanelCalls("SendMessageTimeoutA", WM_COPYDATA);
+    const auto sends = w.PanelCalls(Api::SendMessageTimeoutA, WM_COPYDATA);
     ASSERT_EQ(sends.size(), 1u);
     EXPECT_EQ(sends[0].hwnd, w.driver.Window());
     EXPECT_EQ(sends[0].flags, SMTO_ABORTIFHUNG);
@@ -158,7 +159,7 @@ TEST(DriverLink, CommandsAreDroppedWithoutALinkOrWithoutText) {
     w.driver.Discover(w.Panel());
     w.Form().SendDrvCommand("");
     EXPECT_TRUE(w.driver.ReceivedOf(WM_COPYDATA).empty());
-    EXPECT_TRUE(w.PanelCalls("SendMessageTimeoutA", WM_COPYDATA).empty());
+    EXPECT_TRUE(w.PanelCalls(Api::SendMessageTimeoutA, WM_COPYDATA).empty());
     // A status message without any Discover does not link the panel.
     PanelWorld unlinked;
     ASSERT_TRUE(unlinked.Start());
@@ -180,9 +181,9 @@ TEST(DriverLink, DeviceReplyArrivesNestedInsideTheCommandsSendAndIsAnswered) {
     EXPECT_EQ(seen, std::vector<std::string>{"GET AUDIO_OUT"});
     const auto& calls = w.world.Journal().Calls();
     const int send = w.world.Journal().IndexOf(
-        [](const sim::SimCall& c) { return c.api == "SendMessageTimeoutA" && c.msg == WM_COPYDATA; });
+        [](const sim::SimCall& c) { return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA; });
     const int nested = w.world.Journal().IndexOf(
-        [&](const sim::SimCall& c) { return c.api == "SendMessageTimeoutA" && c.msg == WM_COPYDATA &&
+        [&](const sim::SimCall& c) { return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA &&
                                             c.thread == w.driver.Process().ThreadId(); },
         send + 1);
     ASSERT_GE(nested, 0);
@@ -196,14 +197,14 @@ TEST(DriverLink, CommandsInsideAnUnansweredSendFromAnotherThreadAreDropped) {
     w.Form().OnActivate = [&](vcl::TObject*) { w.Form().SendDrvCommand("GET AUDIO_IN"); };
     sim::SimProcess other(w.world, "other");
     LResult ignored;
-    other.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
     EXPECT_TRUE(w.driver.ReceivedOf(WM_COPYDATA).empty());
     // Once answered, the same handler's command goes out.
     w.Form().OnActivate = [&](vcl::TObject*) {
-        w.panelProcess.ReplyMessage(0);
+        w.panelProcess.messages.ReplyMessage(0);
         w.Form().SendDrvCommand("GET AUDIO_IN");
     };
-    other.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
     ASSERT_EQ(w.driver.ReceivedOf(WM_COPYDATA).size(), 1u);
     EXPECT_FALSE(w.driver.ReceivedOf(WM_COPYDATA)[0].panelInSend);
 }
@@ -259,7 +260,7 @@ TEST(DriverLink, SearchModeEndsAtTheFirstExpiryWithoutDiscover) {
     w.Advance(1);
     EXPECT_FALSE(w.Running());
     // Never linked: no leaving Attach.
-    EXPECT_TRUE(w.PanelCalls("SendMessageTimeoutA", w.driver.MsgAttach()).size() == 1u);
+    EXPECT_TRUE(w.PanelCalls(Api::SendMessageTimeoutA, w.driver.MsgAttach()).size() == 1u);
 }
 
 TEST(DriverLink, SearchModeNeverEndsTheProgramOnceADiscoverCame) {
@@ -321,6 +322,6 @@ TEST(DriverLink, AHungDriverNeverBlocksThePanel) {
     w.Form().SendDrvCommand("GET AUDIO_OUT");
     w.Form().SendDrvCommand("GET AUDIO_IN");
     EXPECT_EQ(w.world.Now(), before);
-    EXPECT_EQ(w.PanelCalls("SendMessageTimeoutA", WM_COPYDATA).size(), 2u);  // no retry
+    EXPECT_EQ(w.PanelCalls(Api::SendMessageTimeoutA, WM_COPYDATA).size(), 2u);  // no retry
     EXPECT_TRUE(w.driver.ReceivedOf(WM_COPYDATA).empty());
 }

@@ -6,6 +6,7 @@
 #include "platform/WinConst.h"
 #include "sim/SimProcess.h"
 
+using sim::Api;
 using namespace platform;
 using sim::SimProcess;
 using sim::SimWorld;
@@ -21,21 +22,21 @@ TEST(SimWorld, ASendToAnotherThreadNestsTheReceiversSendsAndReportsTheReply) {
     });
     Hwnd bWindow = b.CreatePeerWindow("B", "b", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
         order.push_back("b got " + std::to_string(msg));
-        inSendBeforeReply = b.InSendMessage();
-        b.ReplyMessage(42);
-        inSendAfterReply = b.InSendMessage();
+        inSendBeforeReply = b.messages.InSendMessage();
+        b.messages.ReplyMessage(42);
+        inSendAfterReply = b.messages.InSendMessage();
         LResult r = 0;
-        b.SendMessageTimeoutA(aWindow, 2, 0, 0, SMTO_ABORTIFHUNG, 500, &r);
+        b.messages.SendMessageTimeoutA(aWindow, 2, 0, 0, SMTO_ABORTIFHUNG, 500, &r);
         order.push_back("b's send answered " + std::to_string(r));
         return 7;  // ignored: the reply counts
     });
     LResult answer = 0;
-    ASSERT_TRUE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
+    ASSERT_TRUE(a.messages.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
     EXPECT_EQ(answer, 42);
     EXPECT_TRUE(inSendBeforeReply);
     EXPECT_FALSE(inSendAfterReply);
     EXPECT_EQ(order, (std::vector<std::string>{"b got 1", "a got 2", "b's send answered 5"}));
-    EXPECT_FALSE(a.InSendMessage());
+    EXPECT_FALSE(a.messages.InSendMessage());
 }
 
 TEST(SimWorld, SameThreadSendsArePlainCallsAndCannotBeReplied) {
@@ -43,11 +44,11 @@ TEST(SimWorld, SameThreadSendsArePlainCallsAndCannotBeReplied) {
     SimProcess a(world, "a");
     bool replied = true, inSend = true;
     Hwnd w = a.CreatePeerWindow("A", "a", [&](Hwnd, UInt, WParam, LParam) -> LResult {
-        inSend = a.InSendMessage();
-        replied = a.ReplyMessage(9);
+        inSend = a.messages.InSendMessage();
+        replied = a.messages.ReplyMessage(9);
         return 3;
     });
-    EXPECT_EQ(a.SendMessageA(w, 1, 0, 0), 3);
+    EXPECT_EQ(a.messages.SendMessageA(w, 1, 0, 0), 3);
     EXPECT_FALSE(inSend);
     EXPECT_FALSE(replied);
 }
@@ -69,11 +70,11 @@ TEST(SimWorld, CopyDataCrossesThreadsAsACopyOfTheSendersBytes) {
     cds.cbData = 3;
     cds.lpData = bytes;
     LResult r;
-    a.SendMessageTimeoutA(bWindow, WM_COPYDATA, 0, ToLParam(&cds), SMTO_ABORTIFHUNG, 500, &r);
+    a.messages.SendMessageTimeoutA(bWindow, WM_COPYDATA, 0, ToLParam(&cds), SMTO_ABORTIFHUNG, 500, &r);
     EXPECT_EQ(seen, "abc");
     EXPECT_NE(seenPointer, static_cast<const void*>(bytes));
-    ASSERT_EQ(world.Journal().Of("SendMessageTimeoutA").size(), 1u);
-    EXPECT_EQ(world.Journal().Of("SendMessageTimeoutA")[0].data.size(), 3u);
+    ASSERT_EQ(world.Journal().Of(Api::SendMessageTimeoutA).size(), 1u);
+    EXPECT_EQ(world.Journal().Of(Api::SendMessageTimeoutA)[0].data.size(), 3u);
 }
 
 TEST(SimWorld, HungWindowsFailSendsAtOnceWithAbortIfHungAndAfterTheTimeoutWithout) {
@@ -82,11 +83,11 @@ TEST(SimWorld, HungWindowsFailSendsAtOnceWithAbortIfHungAndAfterTheTimeoutWithou
     Hwnd bWindow = b.CreatePeerWindow("B", "b", nullptr);
     world.Window(bWindow)->hung = true;
     LResult r;
-    EXPECT_FALSE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_FALSE(a.messages.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
     EXPECT_EQ(world.Now(), 0u);
-    EXPECT_FALSE(a.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_NORMAL, 500, &r));
+    EXPECT_FALSE(a.messages.SendMessageTimeoutA(bWindow, 1, 0, 0, SMTO_NORMAL, 500, &r));
     EXPECT_EQ(world.Now(), 500u);
-    EXPECT_FALSE(a.SendMessageTimeoutA(0x1234, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_FALSE(a.messages.SendMessageTimeoutA(0x1234, 1, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
 }
 
 TEST(SimWorld, BroadcastReachesEveryTopLevelWindowIncludingTheSenders) {
@@ -98,7 +99,7 @@ TEST(SimWorld, BroadcastReachesEveryTopLevelWindowIncludingTheSenders) {
     b.CreatePeerWindow("B", "b1", count);
     b.CreatePeerWindow("B", "b2", count);
     LResult r;
-    EXPECT_TRUE(a.SendMessageTimeoutA(HWND_BROADCAST, 77, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_TRUE(a.messages.SendMessageTimeoutA(HWND_BROADCAST, 77, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
     EXPECT_EQ(hits, 3);
 }
 
@@ -110,15 +111,15 @@ TEST(SimWorld, TimersFireEveryIntervalOnTheVirtualClockAndRestartFromNow) {
         if (msg == WM_TIMER && id == 3) ticks.push_back(world.Now());
         return 0;
     });
-    a.SetTimer(w, 3, 300);
+    a.timers.SetTimer(w, 3, 300);
     world.Advance(1000);
     EXPECT_EQ(ticks, (std::vector<std::uint64_t>{300, 600, 900}));
-    a.SetTimer(w, 3, 300);  // again: a full interval from now
+    a.timers.SetTimer(w, 3, 300);  // again: a full interval from now
     world.Advance(250);
     EXPECT_EQ(ticks.size(), 3u);
     world.Advance(50);
     EXPECT_EQ(ticks.back(), 1300u);
-    a.KillTimer(w, 3);
+    a.timers.KillTimer(w, 3);
     world.Advance(5000);
     EXPECT_EQ(ticks.size(), 4u);
 }
@@ -127,24 +128,24 @@ TEST(SimWorld, PostedMessagesQueueInOrderAndQuitComesBeforeTimers) {
     SimWorld world;
     SimProcess a(world, "a");
     Hwnd w = a.CreatePeerWindow("A", "a", nullptr);
-    a.SetTimer(w, 1, 10);
+    a.timers.SetTimer(w, 1, 10);
     world.Advance(20);  // default pump handles the timer
-    a.PostMessageA(w, 100, 1, 0);
-    a.PostMessageA(w, 101, 2, 0);
-    a.PostQuitMessage(0);
+    a.messages.PostMessageA(w, 100, 1, 0);
+    a.messages.PostMessageA(w, 101, 2, 0);
+    a.messages.PostQuitMessage(0);
     world.Advance(0);
     Msg m;
     // Nothing left: the default pump delivered them.
-    EXPECT_FALSE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE) && m.message != WM_TIMER);
+    EXPECT_FALSE(a.messages.PeekMessageA(m, 0, 0, 0, PM_REMOVE) && m.message != WM_TIMER);
     a.SetPump([] {});  // a thread that does not read its queue
-    a.PostMessageA(w, 100, 1, 0);
-    a.PostQuitMessage(0);
+    a.messages.PostMessageA(w, 100, 1, 0);
+    a.messages.PostQuitMessage(0);
     world.Advance(15);
-    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(a.messages.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, 100u);
-    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(a.messages.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, WM_QUIT);
-    ASSERT_TRUE(a.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
+    ASSERT_TRUE(a.messages.PeekMessageA(m, 0, 0, 0, PM_REMOVE));
     EXPECT_EQ(m.message, WM_TIMER);
 }
 
@@ -152,11 +153,11 @@ TEST(SimWorld, NamedSemaphoresLiveAsLongAsAProcessHoldsThem) {
     SimWorld world;
     {
         SimProcess first(world, "first");
-        first.CreateSemaphoreA(1, 1, "name");
-        EXPECT_EQ(first.GetLastError(), 0u);
+        first.sync.CreateSemaphoreA(1, 1, "name");
+        EXPECT_EQ(first.sync.GetLastError(), 0u);
         SimProcess second(world, "second");
-        second.CreateSemaphoreA(1, 1, "name");
-        EXPECT_EQ(second.GetLastError(), ERROR_ALREADY_EXISTS);
+        second.sync.CreateSemaphoreA(1, 1, "name");
+        EXPECT_EQ(second.sync.GetLastError(), ERROR_ALREADY_EXISTS);
         second.Exit();
         EXPECT_TRUE(world.SemaphoreExists("name"));
     }
@@ -166,21 +167,21 @@ TEST(SimWorld, NamedSemaphoresLiveAsLongAsAProcessHoldsThem) {
 TEST(SimWorld, RegisteredMessagesAreSharedAndIgnoreLetterCase) {
     SimWorld world;
     SimProcess a(world, "a"), b(world, "b");
-    const UInt id = a.RegisterWindowMessageA("Hello");
+    const UInt id = a.messages.RegisterWindowMessageA("Hello");
     EXPECT_GE(id, 0xC000u);
-    EXPECT_EQ(b.RegisterWindowMessageA("hello"), id);
-    EXPECT_NE(b.RegisterWindowMessageA("other"), id);
+    EXPECT_EQ(b.messages.RegisterWindowMessageA("hello"), id);
+    EXPECT_NE(b.messages.RegisterWindowMessageA("other"), id);
 }
 
 TEST(SimWorld, GetMessageWaitsForTheNextTimerAndEndsWhenNothingIsLeft) {
     SimWorld world;
     SimProcess a(world, "a");
     Hwnd w = a.CreatePeerWindow("A", "a", nullptr);
-    a.SetTimer(w, 1, 250);
+    a.timers.SetTimer(w, 1, 250);
     Msg m;
-    ASSERT_TRUE(a.GetMessageA(m, 0, 0, 0));
+    ASSERT_TRUE(a.messages.GetMessageA(m, 0, 0, 0));
     EXPECT_EQ(m.message, WM_TIMER);
     EXPECT_EQ(world.Now(), 250u);
-    a.KillTimer(w, 1);
-    EXPECT_FALSE(a.GetMessageA(m, 0, 0, 0));
+    a.timers.KillTimer(w, 1);
+    EXPECT_FALSE(a.messages.GetMessageA(m, 0, 0, 0));
 }

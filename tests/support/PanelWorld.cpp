@@ -42,13 +42,13 @@ int PanelWorld::SecondStart(std::vector<std::string> args) {
     return code;
 }
 
-std::vector<sim::SimCall> PanelWorld::PanelCalls(const std::string& api) {
+std::vector<sim::SimCall> PanelWorld::PanelCalls(sim::Api api) {
     const platform::DWord tid = panelProcess.ThreadId();
     return world.Journal().Where(
         [&](const sim::SimCall& c) { return c.thread == tid && c.api == api; });
 }
 
-std::vector<sim::SimCall> PanelWorld::PanelCalls(const std::string& api, platform::UInt msg) {
+std::vector<sim::SimCall> PanelWorld::PanelCalls(sim::Api api, platform::UInt msg) {
     const platform::DWord tid = panelProcess.ThreadId();
     return world.Journal().Where(
         [&](const sim::SimCall& c) { return c.thread == tid && c.api == api && c.msg == msg; });

@@ -41,8 +41,8 @@ public:
     int SecondStart(std::vector<std::string> args);
 
     // Journal shortcuts.
-    std::vector<sim::SimCall> PanelCalls(const std::string& api);
-    std::vector<sim::SimCall> PanelCalls(const std::string& api, platform::UInt msg);
+    std::vector<sim::SimCall> PanelCalls(sim::Api api);
+    std::vector<sim::SimCall> PanelCalls(sim::Api api, platform::UInt msg);
     bool TimerRunning(const vcl::TTimer& timer);
 
 private:

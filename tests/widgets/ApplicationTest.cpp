@@ -8,6 +8,7 @@
 #include "widgets/ExtCtrls.h"
 #include "widgets/WidgetWorld.h"
 
+using sim::Api;
 using namespace vcl;
 using namespace platform;
 using widgets_test::Desktop;
@@ -46,11 +47,11 @@ struct HookedForm {
 TEST(WidgetApplication, InitializeMakesOneHiddenOwnerWindowThatFormsHangOn) {
     Desktop desk;
     desk.app.Initialize();
-    const auto created = desk.Calls("CreateWindowExA");
+    const auto created = desk.Calls(Api::CreateWindowExA);
     ASSERT_EQ(created.size(), 1u);
     EXPECT_EQ(created[0].text, "TApplication|Widget Test");
     EXPECT_EQ(created[0].hwnd, desk.app.Handle());
-    EXPECT_FALSE(desk.process.IsWindowVisible(desk.app.Handle()));
+    EXPECT_FALSE(desk.process.windows.IsWindowVisible(desk.app.Handle()));
 
     TestForm& main = desk.NewForm("Main");
     TestForm& other = desk.NewForm("Other");
@@ -67,7 +68,7 @@ TEST(WidgetApplication, MessageHookSeesPostedMessagesFirstAndCanKeepThemFromTheW
     h.desk.Post(h.form, WM_USER + 2);
     h.desk.Pump();
     EXPECT_EQ(h.trace, (Seen{"hook 1", "hook 2", "form 2"}));
-    EXPECT_TRUE(h.desk.Calls("DefWindowProcA", WM_USER + 1).empty());
+    EXPECT_TRUE(h.desk.Calls(Api::DefWindowProcA, WM_USER + 1).empty());
 
     // A message sent to the window does not pass through the queue.
     h.trace.clear();
@@ -97,7 +98,7 @@ TEST(WidgetApplication, ExceptionInTheMessageHookIsReportedAndTheLoopGoesOn) {
     h.desk.Post(h.form, WM_USER + 1);
     h.desk.Post(h.form, WM_USER + 2);
     h.desk.Pump();
-    EXPECT_EQ(h.desk.world.messageBoxes, Seen{"Hook failed"});
+    EXPECT_EQ(h.desk.world.desktop.MessageBoxTexts(), Seen{"Hook failed"});
     EXPECT_EQ(h.trace.back(), "form 2");
     EXPECT_FALSE(h.desk.app.Terminated());
 }
@@ -114,12 +115,12 @@ TEST(WidgetApplication, TerminateEndsTheLoopBeforeTheRestOfTheQueue) {
     h.desk.Pump();
     EXPECT_TRUE(h.desk.app.Terminated());
     EXPECT_EQ(h.trace, (Seen{"hook 1", "form 1"}));
-    EXPECT_EQ(h.desk.Calls("PostQuitMessage").size(), 1u);
+    EXPECT_EQ(h.desk.Calls(Api::PostQuitMessage).size(), 1u);
 
     // A quit posted by anyone ends the loop as well.
     Desktop other;
     other.NewForm("Main");
-    other.process.PostQuitMessage(0);
+    other.process.messages.PostQuitMessage(0);
     other.Pump();
     EXPECT_TRUE(other.app.Terminated());
 }
@@ -134,7 +135,7 @@ TEST(WidgetApplication, RunShowsTheMainFormAndReturnsOnceItIsClosed) {
         desk.app.Run();
         EXPECT_TRUE(desk.app.Terminated());
         const auto shows = desk.world.Journal().Where([&](const sim::SimCall& c) {
-            return c.api == "ShowWindow" && c.wParam == static_cast<WParam>(SW_SHOW);
+            return c.api == Api::ShowWindow && c.wParam == static_cast<WParam>(SW_SHOW);
         });
         if (showMainForm) {
             ASSERT_EQ(shows.size(), 1u);
@@ -163,12 +164,12 @@ TEST(WidgetApplication, EveryFormHearsOnDestroyOnceNewestFirstEvenIfOneFails) {
     // A form ended early is not told a second time.
     about.DoDestroy();
     EXPECT_EQ(events.Take(), Seen{"About.OnDestroy"});
-    EXPECT_FALSE(desk.process.IsWindow(windows[2]));
+    EXPECT_FALSE(desk.process.windows.IsWindow(windows[2]));
 
     desk.app.DestroyForms();
     EXPECT_EQ(events.Take(), (Seen{"Options.OnDestroy", "Main.OnDestroy"}));
-    EXPECT_EQ(desk.world.messageBoxes, Seen{"Could not save the options"});
-    for (Hwnd w : windows) EXPECT_FALSE(desk.process.IsWindow(w));
+    EXPECT_EQ(desk.world.desktop.MessageBoxTexts(), Seen{"Could not save the options"});
+    for (Hwnd w : windows) EXPECT_FALSE(desk.process.windows.IsWindow(w));
     EXPECT_EQ(desk.app.MainForm(), nullptr);
 
     desk.app.DestroyForms();

@@ -7,6 +7,7 @@
 #include "widgets/ExtCtrls.h"
 #include "widgets/WidgetWorld.h"
 
+using sim::Api;
 using namespace vcl;
 using namespace platform;
 using widgets_test::Desktop;
@@ -61,7 +62,7 @@ struct TwoForms {
         main.Show();
         options.Show();
     }
-    bool Shown(const TestForm& form) { return desk.process.IsWindowVisible(form.Handle()); }
+    bool Shown(const TestForm& form) { return desk.process.windows.IsWindowVisible(form.Handle()); }
 };
 
 }  // namespace
@@ -69,7 +70,7 @@ struct TwoForms {
 TEST(WidgetTimer, EnabledTimerRunsOnItsFormsWindowAndFiresEveryInterval) {
     TimedForm t;
     t.poll.SetInterval(250);
-    const auto set = t.desk.Calls("SetTimer");
+    const auto set = t.desk.Calls(Api::SetTimer);
     ASSERT_FALSE(set.empty());
     EXPECT_EQ(set.back().hwnd, t.form.Handle());
     EXPECT_EQ(set.back().wParam, t.poll.Id());
@@ -96,7 +97,7 @@ TEST(WidgetTimer, EnablingStartsAFullIntervalFromThatMoment) {
     t.desk.world.Advance(600);
     t.poll.SetEnabled(false);
     EXPECT_EQ(t.Due(t.poll), 0u);
-    EXPECT_EQ(t.desk.Calls("KillTimer").back().wParam, t.poll.Id());
+    EXPECT_EQ(t.desk.Calls(Api::KillTimer).back().wParam, t.poll.Id());
 
     t.desk.world.Advance(100);
     t.poll.SetEnabled(true);
@@ -121,7 +122,7 @@ TEST(WidgetTimer, StoppedTimerIgnoresATickStillOnItsWay) {
         if (msg.message == WM_TIMER) t.poll.SetEnabled(false);
     };
     t.desk.world.Advance(1000);
-    EXPECT_FALSE(t.desk.Calls("KillTimer").empty());
+    EXPECT_FALSE(t.desk.Calls(Api::KillTimer).empty());
     EXPECT_EQ(t.polled, Times{});
 
     // A tick posted before the stop.
@@ -137,11 +138,11 @@ TEST(WidgetTimer, TimersMadeBeforeTheFormsWindowStartWhenItIsCreated) {
     TimedForm t(false);
     t.poll.SetInterval(300);
     t.desk.world.Advance(500);
-    EXPECT_TRUE(t.desk.Calls("SetTimer").empty());
+    EXPECT_TRUE(t.desk.Calls(Api::SetTimer).empty());
     EXPECT_EQ(t.polled, Times{});
 
     t.form.CreateHandle(widgets_test::TestFormStyle());
-    const auto set = t.desk.Calls("SetTimer");
+    const auto set = t.desk.Calls(Api::SetTimer);
     ASSERT_EQ(set.size(), 1u);  // the disabled one stays off
     EXPECT_EQ(set[0].hwnd, t.form.Handle());
     EXPECT_EQ(set[0].wParam, t.poll.Id());
@@ -156,7 +157,7 @@ TEST(WidgetForm, CloseRequestHidesAnotherFormUnlessOnCloseKeepsIt) {
     f.desk.Pump();
     EXPECT_EQ(f.events.Take(), Seen{"Options.OnClose"});
     EXPECT_FALSE(f.Shown(f.options));
-    EXPECT_TRUE(f.desk.process.IsWindow(f.options.Handle()));
+    EXPECT_TRUE(f.desk.process.windows.IsWindow(f.options.Handle()));
     EXPECT_TRUE(f.Shown(f.main));
     EXPECT_FALSE(f.desk.app.Terminated());
 
@@ -174,7 +175,7 @@ TEST(WidgetForm, CloseRequestHidesAnotherFormUnlessOnCloseKeepsIt) {
     EXPECT_FALSE(f.desk.app.Terminated());
     // The close is the form's to decide: the default procedure, which would
     // destroy the window, never sees it.
-    EXPECT_TRUE(f.desk.Calls("DefWindowProcA", WM_CLOSE).empty());
+    EXPECT_TRUE(f.desk.Calls(Api::DefWindowProcA, WM_CLOSE).empty());
 }
 
 TEST(WidgetForm, CloseRequestToTheMainFormEndsTheApplicationUnlessOnCloseKeepsIt) {
@@ -184,15 +185,15 @@ TEST(WidgetForm, CloseRequestToTheMainFormEndsTheApplicationUnlessOnCloseKeepsIt
     f.desk.Pump();
     EXPECT_EQ(f.events.Take(), Seen{"Main.OnClose"});
     EXPECT_FALSE(f.desk.app.Terminated());
-    EXPECT_TRUE(f.desk.Calls("PostQuitMessage").empty());
+    EXPECT_TRUE(f.desk.Calls(Api::PostQuitMessage).empty());
 
     f.mainAnswer = caHide;
     f.desk.Post(f.main, WM_CLOSE);
     f.desk.Pump();
     EXPECT_EQ(f.events.Take(), Seen{"Main.OnClose"});
     EXPECT_TRUE(f.desk.app.Terminated());
-    EXPECT_EQ(f.desk.Calls("PostQuitMessage").size(), 1u);
-    EXPECT_TRUE(f.desk.Calls("DefWindowProcA", WM_CLOSE).empty());
+    EXPECT_EQ(f.desk.Calls(Api::PostQuitMessage).size(), 1u);
+    EXPECT_TRUE(f.desk.Calls(Api::DefWindowProcA, WM_CLOSE).empty());
 }
 
 TEST(WidgetForm, ExceptionInAHandlerIsReportedInABoxAndTheLoopGoesOn) {
@@ -213,7 +214,7 @@ TEST(WidgetForm, ExceptionInAHandlerIsReportedInABoxAndTheLoopGoesOn) {
     t.desk.Post(t.form, WM_USER + 3);
     t.desk.world.Advance(100);
 
-    const auto boxes = t.desk.Calls("MessageBoxA");
+    const auto boxes = t.desk.Calls(Api::MessageBoxA);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "The settings file is locked");
     EXPECT_EQ(boxes[0].hwnd, t.desk.app.Handle());
@@ -229,8 +230,8 @@ TEST(WidgetForm, ExceptionInAHandlerIsReportedInABoxAndTheLoopGoesOn) {
     };
     t.desk.world.Advance(200);
     EXPECT_EQ(t.polled, (Times{100, 200, 300}));
-    EXPECT_EQ(t.desk.world.messageBoxes.back(), "No handset");
-    EXPECT_EQ(t.desk.world.messageBoxes.size(), 4u);
+    EXPECT_EQ(t.desk.world.desktop.MessageBoxTexts().back(), "No handset");
+    EXPECT_EQ(t.desk.world.desktop.MessageBoxTexts().size(), 4u);
 }
 
 TEST(WidgetForm, ActivationRaisesOnActivateOnlyWhenTheFormBecomesActive) {
@@ -242,16 +243,16 @@ TEST(WidgetForm, ActivationRaisesOnActivateOnlyWhenTheFormBecomesActive) {
     const Hwnd elsewhere =
         other.CreatePeerWindow("Other", "Other", [](Hwnd, UInt, WParam, LParam) { return 0; });
 
-    desk.process.SetForegroundWindow(form.Handle());
+    desk.process.windows.SetForegroundWindow(form.Handle());
     EXPECT_EQ(events.Take(), Seen{"Main.OnActivate"});
-    other.SetForegroundWindow(elsewhere);  // the form is told it lost the activation
+    desk.world.UserActivates(elsewhere);  // the form is told it lost the activation
     EXPECT_EQ(events.Take(), Seen{});
     // Activated by a click while minimized: state in the low word, the
     // minimized flag in the high one.
     desk.Send(form, WM_ACTIVATE, 0x00010002);
     EXPECT_EQ(events.Take(), Seen{"Main.OnActivate"});
     // The default handling goes on each time.
-    EXPECT_EQ(desk.Calls("DefWindowProcA", WM_ACTIVATE).size(), 3u);
+    EXPECT_EQ(desk.Calls(Api::DefWindowProcA, WM_ACTIVATE).size(), 3u);
 }
 
 TEST(WidgetForm, FormsCaptionIsItsWindowsTitle) {
@@ -259,7 +260,7 @@ TEST(WidgetForm, FormsCaptionIsItsWindowsTitle) {
     TestForm& form = desk.NewForm("Main", false);
     form.SetCaption("Handset");
     form.CreateHandle(widgets_test::TestFormStyle());
-    const auto created = desk.Calls("CreateWindowExA");
+    const auto created = desk.Calls(Api::CreateWindowExA);
     EXPECT_EQ(created.back().text, "TTestForm|Handset");
     form.SetCaption("Handset - ringing");
     EXPECT_EQ(desk.world.Window(form.Handle())->title, "Handset - ringing");
@@ -281,7 +282,7 @@ TEST(WidgetForm, FormsOwnDispatchSeesMessagesBeforeTheFramework) {
 
     // What the form leaves goes on to the default procedure.
     desk.Send(form, WM_USER + 5, 11, 22);
-    const auto defaults = desk.Calls("DefWindowProcA", WM_USER + 5);
+    const auto defaults = desk.Calls(Api::DefWindowProcA, WM_USER + 5);
     ASSERT_EQ(defaults.size(), 1u);
     EXPECT_EQ(defaults[0].hwnd, form.Handle());
     EXPECT_EQ(defaults[0].wParam, 11u);

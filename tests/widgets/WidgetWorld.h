@@ -65,17 +65,17 @@ struct Desktop {
 
     void Post(const vcl::TCustomForm& form, platform::UInt msg, platform::WParam wParam = 0,
               platform::LParam lParam = 0) {
-        process.PostMessageA(form.Handle(), msg, wParam, lParam);
+        process.messages.PostMessageA(form.Handle(), msg, wParam, lParam);
     }
     platform::LResult Send(const vcl::TCustomForm& form, platform::UInt msg,
                            platform::WParam wParam = 0, platform::LParam lParam = 0) {
-        return process.SendMessageA(form.Handle(), msg, wParam, lParam);
+        return process.messages.SendMessageA(form.Handle(), msg, wParam, lParam);
     }
     // Lets the application handle what is queued now.
     void Pump() { world.Pump(); }
 
-    std::vector<sim::SimCall> Calls(const std::string& api) { return world.Journal().Of(api); }
-    std::vector<sim::SimCall> Calls(const std::string& api, platform::UInt msg) {
+    std::vector<sim::SimCall> Calls(sim::Api api) { return world.Journal().Of(api); }
+    std::vector<sim::SimCall> Calls(sim::Api api, platform::UInt msg) {
         return world.Journal().Of(api, msg);
     }
 };

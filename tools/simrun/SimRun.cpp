@@ -10,6 +10,7 @@
 #include "sim/SimDriver.h"
 #include "sim/SimProcess.h"
 
+using sim::Api;
 using namespace platform;
 
 namespace {
@@ -44,7 +45,7 @@ std::string Describe(const sim::SimCall& c, sim::SimDriver& driver, Hwnd panel) 
                                                                           : "panel";
     std::snprintf(line, sizeof line, "%6llu ms  %-6s %s %s to %s (wParam %#llx, lParam %#llx)%s",
                   static_cast<unsigned long long>(c.time), who,
-                  c.api == "PostMessageA" ? "posts" : "sends", message(c.msg).c_str(),
+                  c.api == Api::PostMessageA ? "posts" : "sends", message(c.msg).c_str(),
                   name(c.hwnd).c_str(), static_cast<unsigned long long>(c.wParam),
                   static_cast<unsigned long long>(c.lParam), extra.c_str());
     return line;
@@ -91,7 +92,7 @@ int main() {
 
     std::puts("\nWhat crossed the link:");
     for (const sim::SimCall& c : world.Journal().Calls()) {
-        const bool link = (c.api == "SendMessageTimeoutA" || c.api == "PostMessageA") &&
+        const bool link = (c.api == Api::SendMessageTimeoutA || c.api == Api::PostMessageA) &&
                           (c.msg == driver.MsgDiscover() || c.msg == driver.MsgAttach() ||
                            c.msg == driverlink::WM_HANDSET || c.msg == WM_COPYDATA ||
                            c.msg == app::WM_INSTANCE_QUIT);

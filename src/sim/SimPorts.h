@@ -1,0 +1,126 @@
+// The ports of one simulated process, one class per Windows service. Each
+// call acts for the thread that is running now (SimWorld::CurrentThread),
+// or for the process's main thread when a test calls on the process's behalf.
+#pragma once
+
+#include <string>
+
+#include "platform/MessagePort.h"
+#include "platform/SyncPort.h"
+#include "platform/ThreadPort.h"
+#include "platform/TimerPort.h"
+#include "platform/WindowPort.h"
+#include "sim/SimJournal.h"
+
+namespace sim {
+
+class SimProcess;
+class SimWorld;
+
+// What every port of a process shares: the world, the process and the
+// journal entry of a call.
+class SimPortBase {
+public:
+    explicit SimPortBase(SimProcess& process) : process_(process) {}
+
+protected:
+    SimWorld& World() const;
+    platform::DWord Pid() const;
+    platform::DWord Caller() const;
+    SimCall Call(Api api, platform::Hwnd hwnd = 0, platform::UInt msg = 0,
+                 platform::WParam wParam = 0, platform::LParam lParam = 0) const;
+    void Log(SimCall call) const;
+
+    SimProcess& process_;
+};
+
+class SimMessagePort final : public platform::MessagePort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::UInt RegisterWindowMessageA(const std::string& name) override;
+    bool SendMessageTimeoutA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                             platform::LParam lParam, platform::UInt flags, platform::UInt timeoutMs,
+                             platform::LResult* result) override;
+    platform::LResult SendMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                                   platform::LParam lParam) override;
+    bool PostMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                      platform::LParam lParam) override;
+    bool ReplyMessage(platform::LResult result) override;
+    bool InSendMessage() override;
+    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
+                                     platform::LParam lParam) override;
+    bool PeekMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
+                      platform::UInt filterMax, platform::UInt removeFlags) override;
+    bool GetMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
+                     platform::UInt filterMax) override;
+    bool TranslateMessage(const platform::Msg& msg) override;
+    platform::LResult DispatchMessageA(const platform::Msg& msg) override;
+    void PostQuitMessage(int exitCode) override;
+};
+
+class SimWindowPort final : public platform::WindowPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Hwnd CreateWindowExA(const platform::WindowCreateParams& params,
+                                   platform::WindowProcTarget* target) override;
+    bool DestroyWindow(platform::Hwnd hwnd) override;
+    bool IsWindow(platform::Hwnd hwnd) override;
+    platform::Hwnd FindWindowA(const std::string& className, const std::string& title) override;
+    bool SetWindowTextA(platform::Hwnd hwnd, const std::string& text) override;
+    bool SetPropA(platform::Hwnd hwnd, const std::string& name, platform::Handle value) override;
+    platform::Handle GetPropA(platform::Hwnd hwnd, const std::string& name) override;
+    platform::Handle RemovePropA(platform::Hwnd hwnd, const std::string& name) override;
+    bool ShowWindow(platform::Hwnd hwnd, int cmdShow) override;
+    bool IsWindowVisible(platform::Hwnd hwnd) override;
+    bool IsIconic(platform::Hwnd hwnd) override;
+    bool SetWindowPos(platform::Hwnd hwnd, platform::Hwnd insertAfter, int x, int y, int cx, int cy,
+                      platform::UInt flags) override;
+    platform::Hwnd GetForegroundWindow() override;
+    bool SetForegroundWindow(platform::Hwnd hwnd) override;
+    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd, platform::DWord* processId) override;
+    platform::DWord GetCurrentThreadId() override;
+    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo, bool doAttach) override;
+    bool GetCursorPos(platform::Point& point) override;
+    bool GetWorkArea(platform::Rect& area) override;
+    bool AdjustWindowRectEx(platform::Rect& rect, platform::DWord style, bool hasMenu,
+                            platform::DWord exStyle) override;
+    int MessageBoxA(platform::Hwnd owner, const std::string& text, const std::string& caption,
+                    platform::UInt type) override;
+};
+
+class SimTimerPort final : public platform::TimerPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    bool SetTimer(platform::Hwnd hwnd, platform::UInt id, platform::UInt elapseMs) override;
+    bool KillTimer(platform::Hwnd hwnd, platform::UInt id) override;
+};
+
+class SimSyncPort final : public platform::SyncPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Handle CreateSemaphoreA(long initialCount, long maximumCount,
+                                      const std::string& name) override;
+    platform::DWord GetLastError() override;
+    void Sleep(platform::DWord milliseconds) override;
+};
+
+class SimThreadPort final : public platform::ThreadPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Handle CreateThread(platform::ThreadBody& body, bool suspended,
+                                  platform::DWord* threadId) override;
+    platform::DWord ResumeThread(platform::Handle thread) override;
+    bool GetExitCodeThread(platform::Handle thread, platform::DWord* exitCode) override;
+    platform::Handle CreateEventA(bool manualReset, bool initialState) override;
+    bool SetEvent(platform::Handle event) override;
+    bool ResetEvent(platform::Handle event) override;
+    platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    bool CloseHandle(platform::Handle object) override;
+
+private:
+    // Whether the object is signalled now; consumes an auto-reset event's
+    // signal when take is set.
+    bool Signalled(platform::Handle object, bool take);
+};
+
+}  // namespace sim
