@@ -185,3 +185,30 @@ TEST(SimWorld, GetMessageWaitsForTheNextTimerAndEndsWhenNothingIsLeft) {
     a.timers.KillTimer(w, 1);
     EXPECT_FALSE(a.messages.GetMessageA(m, 0, 0, 0));
 }
+
+TEST(SimWorld, ASameThreadSendInsideACrossThreadSendKeepsTheReceivedSendUntilItIsReplied) {
+    SimWorld world;
+    SimProcess a(world, "a"), b(world, "b");
+    std::vector<std::string> seen;
+    Hwnd inner = b.CreatePeerWindow("Inner", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+        seen.push_back("inner " + std::to_string(msg) + " in send " +
+                       std::to_string(b.messages.InSendMessage()));
+        if (msg == 2) {
+            // Replies to the outer send, the one from the other thread.
+            EXPECT_TRUE(b.messages.ReplyMessage(11));
+            seen.push_back("after reply in send " + std::to_string(b.messages.InSendMessage()));
+        }
+        return 0;
+    });
+    Hwnd outer = b.CreatePeerWindow("Outer", "", [&](Hwnd, UInt, WParam, LParam) -> LResult {
+        b.messages.SendMessageA(inner, 1, 0, 0);
+        b.messages.SendMessageA(inner, 2, 0, 0);
+        seen.push_back("outer in send " + std::to_string(b.messages.InSendMessage()));
+        return 99;
+    });
+    LResult answer = 0;
+    ASSERT_TRUE(a.messages.SendMessageTimeoutA(outer, 5, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
+    EXPECT_EQ(answer, 11);
+    EXPECT_EQ(seen, (std::vector<std::string>{"inner 1 in send 1", "inner 2 in send 1",
+                                              "after reply in send 0", "outer in send 0"}));
+}
