@@ -90,7 +90,7 @@ public:
 
     // Tray icon, its images and its menu.
     vcl::TImageList ImageListTrayIcon{"ImageListTrayIcon"};
-    ui::TTrayIcon TrayIconSts{"TrayIconSts", Application()};
+    ui::TTrayIcon TrayIconSts{"TrayIconSts", *this};
     vcl::TPopupMenu suiPopupMenuTrayIcon{"suiPopupMenuTrayIcon"};
     vcl::TMenuItem ItemSetup{"ItemSetup"};
     vcl::TMenuItem ItemLanguage{"ItemLanguage"};
@@ -111,7 +111,7 @@ public:
     // The language items in table order; item i has Tag i.
     std::array<vcl::TMenuItem*, kLanguageCount> LanguageItems{};
 
-    audio::TAudioMixer AudioMixerUsb{"AudioMixerUsb"};
+    audio::TAudioMixer AudioMixerUsb{"AudioMixerUsb", *this};
 
     vcl::TTimer TimerDrvCheck{"TimerDrvCheck", *this};
     vcl::TTimer TimerKeyRepeat{"TimerKeyRepeat", *this};

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/Control.h"
+#include "widgets/Component.h"
 
 namespace audio {
 
@@ -17,10 +17,9 @@ struct TMixerName {
 
 // What the window reads: the device count, names, the open device and the
 // product name of the device opened last.
-class TAudioMixer : public vcl::TObject {
+class TAudioMixer : public vcl::TComponent {
 public:
-    explicit TAudioMixer(std::string name) : name_(std::move(name)) {}
-    const std::string& Name() const { return name_; }
+    using vcl::TComponent::TComponent;
 
     std::int32_t FDevCount = 0;
     std::int32_t FOpenID = -1;
@@ -30,7 +29,6 @@ public:
     const TMixerName* GetName(int id) const;
 
 private:
-    std::string name_;
     std::vector<TMixerName> names_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/Trayicon.h"
 
 #include "platform/WinConst.h"
+#include "widgets/Application.h"
 
 namespace ui {
 
@@ -19,16 +20,18 @@ void TTrayIcon::SetHint(const std::string& hint) {
 }
 
 void TTrayIcon::Minimize() {
-    application_.Minimize();
-    application_.Platform().windows.ShowWindow(application_.Handle(), SW_HIDE);
+    vcl::TApplication& application = Application();
+    application.Minimize();
+    Ports().windows.ShowWindow(application.Handle(), SW_HIDE);
     if (OnMinimize) OnMinimize(this);
 }
 
 void TTrayIcon::Restore() {
-    application_.Restore();
-    WindowPort& windows = application_.Platform().windows;
-    windows.ShowWindow(application_.Handle(), SW_RESTORE);
-    windows.SetForegroundWindow(application_.Handle());
+    vcl::TApplication& application = Application();
+    application.Restore();
+    WindowPort& windows = Ports().windows;
+    windows.ShowWindow(application.Handle(), SW_RESTORE);
+    windows.SetForegroundWindow(application.Handle());
     if (OnRestore) OnRestore(this);
 }
 

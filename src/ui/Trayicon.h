@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "widgets/Application.h"
+#include "widgets/Component.h"
 #include "widgets/ExtCtrls.h"
 #include "widgets/Menus.h"
 
@@ -21,11 +21,9 @@ using TShiftState = unsigned;
 using TMouseEvent =
     std::function<void(vcl::TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
-class TTrayIcon : public vcl::TObject {
+class TTrayIcon : public vcl::TComponent {
 public:
-    TTrayIcon(std::string name, vcl::TApplication& application)
-        : name_(std::move(name)), application_(application) {}
-    const std::string& Name() const { return name_; }
+    using vcl::TComponent::TComponent;
 
     bool Visible = false;
     vcl::TImageList* Icons = nullptr;
@@ -53,8 +51,6 @@ public:
     TMouseEvent OnMouseUp;
 
 private:
-    std::string name_;
-    vcl::TApplication& application_;
     int iconIndex_ = 0;
     std::string hint_;
 };

@@ -6,14 +6,14 @@
 namespace vcl {
 
 TTimer::TTimer(std::string name, TCustomForm& owner)
-    : name_(std::move(name)), owner_(owner), id_(owner.RegisterTimer(*this)) {
+    : TComponent(std::move(name), owner), id_(owner.RegisterTimer(*this)) {
     UpdateTimer();
 }
 
 TTimer::~TTimer() {
     enabled_ = false;
     UpdateTimer();
-    owner_.UnregisterTimer(*this);
+    Owner().UnregisterTimer(*this);
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -29,9 +29,9 @@ void TTimer::SetInterval(platform::UInt ms) {
 }
 
 void TTimer::UpdateTimer() {
-    const platform::Hwnd hwnd = owner_.Handle();
+    const platform::Hwnd hwnd = Owner().Handle();
     if (hwnd == 0) return;
-    auto& timers = owner_.Application().Platform().timers;
+    auto& timers = Ports().timers;
     if (running_) timers.KillTimer(hwnd, id_);
     running_ = enabled_ && interval_ > 0 && timers.SetTimer(hwnd, id_, interval_);
 }

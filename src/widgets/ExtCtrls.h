@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/WinTypes.h"
+#include "widgets/Component.h"
 #include "widgets/Control.h"
 
 namespace vcl {
@@ -12,11 +13,10 @@ class TCustomForm;
 
 // A timer on its form's window. Enabling starts a full interval; to restart
 // a running timer, disable and enable it.
-class TTimer : public TObject {
+class TTimer : public TComponent {
 public:
     TTimer(std::string name, TCustomForm& owner);
     ~TTimer() override;
-    const std::string& Name() const { return name_; }
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
@@ -31,8 +31,6 @@ public:
 private:
     friend class TCustomForm;  // starts the timers once its window exists
     void UpdateTimer();
-    std::string name_;
-    TCustomForm& owner_;
     platform::UInt id_;
     bool enabled_ = true;
     platform::UInt interval_ = 1000;
