@@ -12,7 +12,7 @@ namespace {
 
 // An infinite wait that nothing ends is a hang; the simulation stops
 // waiting after this much virtual time.
-constexpr std::uint64_t kLongestWaitMs = 3600u * 1000u;
+constexpr std::uint64_t kLongestWaitMs = std::uint64_t{3600} * 1000;
 
 // Sent messages to a thread inside Sleep or a wait stay pending until it
 // is back; nested waits restore what the outer one set.

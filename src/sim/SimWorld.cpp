@@ -98,7 +98,7 @@ bool SimWorld::RunReadyWorkers() {
     return ran;
 }
 
-bool SimWorld::ParkWorker(std::uint64_t wakeAt, std::function<bool()> wakeWhen) {
+bool SimWorld::ParkWorker(std::uint64_t wakeAt, const std::function<bool()>& wakeWhen) {
     if (wakeWhen && wakeWhen()) return true;
     SimThread& thread = Thread(current_);
     // A wait never takes no time at all, so a worker polling in a loop

@@ -112,7 +112,7 @@ public:
 
     // Waits of the calling worker: gives the turn back until the clock
     // reaches wakeAt or wakeWhen() holds; false when it timed out.
-    bool ParkWorker(std::uint64_t wakeAt, std::function<bool()> wakeWhen = nullptr);
+    bool ParkWorker(std::uint64_t wakeAt, const std::function<bool()>& wakeWhen = nullptr);
     // Waits of a thread that is not a worker: lets the world run until
     // done() holds or the clock reaches until; false when it did not.
     bool WaitUntil(platform::DWord waitingTid, std::uint64_t until,
