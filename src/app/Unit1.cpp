@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/SingleInstance.h"
+#include "app/TimerRestart.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
 
@@ -140,11 +141,6 @@ bool TForm1::BringToFront(Hwnd window) {
 
 void TForm1::RestartTimerIfRunning(vcl::TTimer& timer) {
     if (timer.Enabled()) RestartTimer(timer);
-}
-
-void TForm1::RestartTimer(vcl::TTimer& timer) {
-    timer.SetEnabled(false);
-    timer.SetEnabled(true);
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The main window's dispatch: every message from outside the program passes
 // here before the framework sees it.
 #include "app/SingleInstance.h"
+#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"

@@ -2,6 +2,7 @@
 // other, the status and key message, the watchdog, and the text commands.
 #include <exception>
 
+#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/CommandFrame.h"
 #include "driverlink/HandsetMessage.h"
