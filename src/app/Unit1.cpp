@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/TimerRestart.h"
 #include "driverlink/HandsetMessage.h"
@@ -89,13 +90,17 @@ void TForm1::BindEvents() {
 void TForm1::FormCreate(vcl::TObject*) {
     Os().windows.SetPropA(Application().Handle(), kMainWindowProperty, Handle());
     SearchMode = false;
-    if (args_.size() == 1) {
-        // A driver may answer the greeting before this point; its Discover
-        // has ended the search already.
-        if (args_[0] == kSearchModeSwitch)
+    switch (StartSwitchOf(args_)) {
+        case StartSwitch::SearchMode:
+            // A driver may answer the greeting before this point; its
+            // Discover has ended the search already.
             SearchMode = !DiscoverReceived;
-        else if (args_[0] == kDestroyModeSwitch)
+            break;
+        case StartSwitch::DestroyMode:
             Application().Terminate();
+            break;
+        case StartSwitch::None:
+            break;
     }
 }
 
