@@ -75,7 +75,9 @@ void TForm1::BindEvents() {
     OnDestroy = [this](vcl::TObject* s) { FormDestroy(s); };
     OnActivate = [this](vcl::TObject* s) { FormActivate(s); };
     OnClose = [this](vcl::TObject* s, vcl::TCloseAction& a) { FormClose(s, a); };
-    Application().OnMessage = [this](Msg& m, bool& handled) { ApplicationEvents1Message(m, handled); };
+    Application().OnMessage = [this](Msg& m, bool& handled) {
+        ApplicationEvents1Message(m, handled);
+    };
     TimerDrvCheck.OnTimer = [this](vcl::TObject* s) { TimerDrvCheckTimer(s); };
     TimerKeyRepeat.OnTimer = [this](vcl::TObject* s) { TimerKeyRepeatTimer(s); };
     TimerMin.OnTimer = [this](vcl::TObject* s) { TimerMinTimer(s); };
@@ -111,7 +113,9 @@ void TForm1::FormDestroy(vcl::TObject*) {
     Os().windows.RemovePropA(Application().Handle(), kMainWindowProperty);
 }
 
-void TForm1::FormActivate(vcl::TObject*) { RestartTimerIfRunning(TimerMin); }
+void TForm1::FormActivate(vcl::TObject*) {
+    RestartTimerIfRunning(TimerMin);
+}
 
 void TForm1::ItemExitClick(vcl::TObject*) {
     ExitRequested = true;

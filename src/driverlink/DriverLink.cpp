@@ -38,7 +38,9 @@ void TForm1::SendDrvCommand(const std::string& text) {
     SendToDriver(DrvWnd, WM_COPYDATA, Handle(), ToLParam(&data));
 }
 
-void TForm1::SendGreeting() { SendToDriver(HWND_BROADCAST, MsgAttach, Handle(), kGreetingLParam); }
+void TForm1::SendGreeting() {
+    SendToDriver(HWND_BROADCAST, MsgAttach, Handle(), kGreetingLParam);
+}
 
 void TForm1::DiscoverHandler(vcl::TMessage& message) {
     const Hwnd previous = DrvWnd;

@@ -6,6 +6,8 @@
 namespace app {
 
 void TForm1::DetectLanguage() {}
-std::uint8_t TForm1::LanguageCharset(int) const { return 0; }
+std::uint8_t TForm1::LanguageCharset(int) const {
+    return 0;
+}
 
 }  // namespace app
