@@ -43,4 +43,11 @@ std::vector<std::string> ProgramArguments(const char* commandLine) {
     return arguments;
 }
 
+StartSwitch StartSwitchOf(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 1) return StartSwitch::None;
+    if (arguments[0] == kSearchModeSwitch) return StartSwitch::SearchMode;
+    if (arguments[0] == kDestroyModeSwitch) return StartSwitch::DestroyMode;
+    return StartSwitch::None;
+}
+
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/CommandLine.h"
+
 namespace app {
 
 using namespace platform;
@@ -11,10 +13,11 @@ bool CheckSingleInstance(Platform& platform, const std::vector<std::string>& arg
     if (platform.sync.GetLastError() != ERROR_ALREADY_EXISTS) return true;
 
     const Hwnd owner = platform.windows.FindWindowA(kOwnerWindowClass, kApplicationTitle);
-    const Hwnd running = owner ? static_cast<Hwnd>(platform.windows.GetPropA(owner, kMainWindowProperty)) : 0;
+    const Hwnd running =
+        owner ? static_cast<Hwnd>(platform.windows.GetPropA(owner, kMainWindowProperty)) : 0;
     if (running != 0) {
         const UInt request =
-            IsOnlyArgument(args, kDestroyModeSwitch) ? WM_INSTANCE_QUIT : WM_INSTANCE_SHOW;
+            StartSwitchOf(args) == StartSwitch::DestroyMode ? WM_INSTANCE_QUIT : WM_INSTANCE_SHOW;
         LResult ignored = 0;
         platform.messages.SendMessageTimeoutA(running, request, kRequestWParam, kRequestLParam,
                                               SMTO_ABORTIFHUNG, kRequestTimeoutMs, &ignored);

@@ -22,16 +22,8 @@ constexpr platform::LParam kRequestLParam = 0x5A1C7E93;
 constexpr platform::UInt kRequestTimeoutMs = 3000;
 constexpr platform::DWord kSecondInstanceWaitMs = 500;
 
-constexpr const char* kSearchModeSwitch = "JovSearchMode";
-constexpr const char* kDestroyModeSwitch = "JovDestroyMode";
-
 inline bool HasRequestSignature(platform::WParam wParam, platform::LParam lParam) {
     return wParam == kRequestWParam && lParam == kRequestLParam;
-}
-
-// Switches count only as the one and only argument, compared exactly.
-inline bool IsOnlyArgument(const std::vector<std::string>& args, const char* value) {
-    return args.size() == 1 && args[0] == value;
 }
 
 // True when this process is the first instance and may go on; otherwise the

@@ -1,6 +1,8 @@
 #include "app/Unit1.h"
 
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
+#include "app/TimerRestart.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
 
@@ -73,7 +75,9 @@ void TForm1::BindEvents() {
     OnDestroy = [this](vcl::TObject* s) { FormDestroy(s); };
     OnActivate = [this](vcl::TObject* s) { FormActivate(s); };
     OnClose = [this](vcl::TObject* s, vcl::TCloseAction& a) { FormClose(s, a); };
-    Application().OnMessage = [this](Msg& m, bool& handled) { ApplicationEvents1Message(m, handled); };
+    Application().OnMessage = [this](Msg& m, bool& handled) {
+        ApplicationEvents1Message(m, handled);
+    };
     TimerDrvCheck.OnTimer = [this](vcl::TObject* s) { TimerDrvCheckTimer(s); };
     TimerKeyRepeat.OnTimer = [this](vcl::TObject* s) { TimerKeyRepeatTimer(s); };
     TimerMin.OnTimer = [this](vcl::TObject* s) { TimerMinTimer(s); };
@@ -88,13 +92,17 @@ void TForm1::BindEvents() {
 void TForm1::FormCreate(vcl::TObject*) {
     Os().windows.SetPropA(Application().Handle(), kMainWindowProperty, Handle());
     SearchMode = false;
-    if (args_.size() == 1) {
-        // A driver may answer the greeting before this point; its Discover
-        // has ended the search already.
-        if (args_[0] == kSearchModeSwitch)
+    switch (StartSwitchOf(args_)) {
+        case StartSwitch::SearchMode:
+            // A driver may answer the greeting before this point; its
+            // Discover has ended the search already.
             SearchMode = !DiscoverReceived;
-        else if (args_[0] == kDestroyModeSwitch)
+            break;
+        case StartSwitch::DestroyMode:
             Application().Terminate();
+            break;
+        case StartSwitch::None:
+            break;
     }
 }
 
@@ -105,7 +113,9 @@ void TForm1::FormDestroy(vcl::TObject*) {
     Os().windows.RemovePropA(Application().Handle(), kMainWindowProperty);
 }
 
-void TForm1::FormActivate(vcl::TObject*) { RestartTimerIfRunning(TimerMin); }
+void TForm1::FormActivate(vcl::TObject*) {
+    RestartTimerIfRunning(TimerMin);
+}
 
 void TForm1::ItemExitClick(vcl::TObject*) {
     ExitRequested = true;
@@ -140,11 +150,6 @@ bool TForm1::BringToFront(Hwnd window) {
 
 void TForm1::RestartTimerIfRunning(vcl::TTimer& timer) {
     if (timer.Enabled()) RestartTimer(timer);
-}
-
-void TForm1::RestartTimer(vcl::TTimer& timer) {
-    timer.SetEnabled(false);
-    timer.SetEnabled(true);
 }
 
 }  // namespace app

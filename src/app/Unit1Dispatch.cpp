@@ -1,6 +1,8 @@
 // The main window's dispatch: every message from outside the program passes
 // here before the framework sees it.
+#include "app/MessageFilters.h"
 #include "app/SingleInstance.h"
+#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
@@ -9,22 +11,17 @@ namespace app {
 
 using namespace platform;
 
-namespace {
-// Registered ids are 0 until obtained; 0 must not match WM_NULL.
-bool IsRegistered(UInt id, UInt msg) { return id != 0 && id == msg; }
-}  // namespace
-
 bool TForm1::Dispatch(vcl::TMessage& message) {
     const UInt msg = message.Msg;
     bool handled = false;
-    if (IsRegistered(MsgDevChange, msg)) {
+    if (IsRegisteredMessage(MsgDevChange, msg)) {
         RescanMixers();
         RestartTimer(TimerDevChg);
         handled = true;
-    } else if (IsRegistered(MsgDiscover, msg)) {
+    } else if (IsRegisteredMessage(MsgDiscover, msg)) {
         DiscoverHandler(message);
         handled = true;
-    } else if (IsRegistered(MsgAttach, msg)) {
+    } else if (IsRegisteredMessage(MsgAttach, msg)) {
         handled = true;
     } else {
         switch (msg) {
@@ -63,21 +60,7 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
 }
 
 void TForm1::ApplicationEvents1Message(Msg& msg, bool&) {
-    switch (msg.message) {
-        case WM_KEYDOWN:
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_MOUSEWHEEL:
-            RestartTimerIfRunning(TimerMin);
-            break;
-        case WM_MOUSEMOVE:
-            // Only a move with a button or modifier key held counts as input.
-            if (msg.wParam != 0) RestartTimerIfRunning(TimerMin);
-            break;
-        default:
-            break;
-    }
+    if (IsUserInput(msg)) RestartTimerIfRunning(TimerMin);
 }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "app/IndicatorPlace.h"
 #include "platform/WinConst.h"
 
 namespace app {
@@ -8,7 +9,6 @@ using namespace platform;
 
 TForm2::TForm2(vcl::TApplication& application) : vcl::TForm("Form2", application) {
     SetColor(vcl::clBlack);
-    // Bottom right corner of the work area.
     Rect work;
     if (!application.Platform().windows.GetWorkArea(work)) work = Rect{0, 0, 0, 0};
     vcl::TFormStyle style;
@@ -17,8 +17,9 @@ TForm2::TForm2(vcl::TApplication& application) : vcl::TForm("Form2", application
     style.exStyle = WS_EX_TOOLWINDOW;
     style.clientWidth = kIndicatorWidth;
     style.clientHeight = kIndicatorHeight;
-    style.left = (work.right - work.left) - kIndicatorWidth;
-    style.top = (work.bottom - work.top) - kIndicatorHeight;
+    const Point origin = IndicatorOrigin(work, kIndicatorWidth, kIndicatorHeight);
+    style.left = origin.x;
+    style.top = origin.y;
     CreateHandle(style);
     Image1.SetParent(this);
     Image1.SetBounds(8, 0, 84, 32);

@@ -2,8 +2,10 @@
 // other, the status and key message, the watchdog, and the text commands.
 #include <exception>
 
+#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/CommandFrame.h"
+#include "driverlink/DeviceReply.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
 
@@ -36,7 +38,9 @@ void TForm1::SendDrvCommand(const std::string& text) {
     SendToDriver(DrvWnd, WM_COPYDATA, Handle(), ToLParam(&data));
 }
 
-void TForm1::SendGreeting() { SendToDriver(HWND_BROADCAST, MsgAttach, Handle(), kGreetingLParam); }
+void TForm1::SendGreeting() {
+    SendToDriver(HWND_BROADCAST, MsgAttach, Handle(), kGreetingLParam);
+}
 
 void TForm1::DiscoverHandler(vcl::TMessage& message) {
     const Hwnd previous = DrvWnd;
@@ -57,21 +61,29 @@ void TForm1::OnHandsetMessage(vcl::TMessage& message) {
     RestartTimer(TimerDrvCheck);
     StatusL = static_cast<std::uint32_t>(message.LParam);
     StatusW = static_cast<std::uint32_t>(message.WParam);
-    if (KindOrKey(StatusL) == kStatusKind)
-        StatusRefresh();
-    else if (StatusW & kHandsetPresent)
-        KeyEntry(KindOrKey(StatusL));
+    switch (EventOf(StatusW, StatusL)) {
+        case HandsetEvent::Status:
+            StatusRefresh();
+            break;
+        case HandsetEvent::Key:
+            KeyEntry(KindOrKey(StatusL));
+            break;
+        case HandsetEvent::Ignored:
+            break;
+    }
 }
 
 bool TForm1::ReplyHandler(vcl::TMessage& message) {
     const std::string text = ReadCopyDataText(message.LParam);
-    if (text.find("AUDIO_IN ") != std::string::npos) {
-        ApplySkypeDeviceReply(text, "AUDIO_IN ", suiComboBoxSkypeIn);
-        return true;
-    }
-    if (text.find("AUDIO_OUT ") != std::string::npos) {
-        ApplySkypeDeviceReply(text, "AUDIO_OUT ", suiComboBoxSkypeOut);
-        return true;
+    switch (DeviceReplyOf(text)) {
+        case DeviceReply::AudioIn:
+            ApplySkypeDeviceReply(text, kAudioInPrefix, suiComboBoxSkypeIn);
+            return true;
+        case DeviceReply::AudioOut:
+            ApplySkypeDeviceReply(text, kAudioOutPrefix, suiComboBoxSkypeOut);
+            return true;
+        case DeviceReply::None:
+            break;
     }
     return false;
 }

@@ -25,8 +25,23 @@ constexpr std::uint8_t kStatusKind = 0xFF;
 constexpr std::uint8_t kCallRinging = 1;
 constexpr std::uint8_t kCallInCall = 6;
 
-inline std::uint8_t KindOrKey(std::uint32_t statusL) { return statusL & 0xFF; }
-inline std::uint8_t KeyMode(std::uint32_t statusL) { return (statusL >> 8) & 0xFF; }
-inline std::uint8_t CallState(std::uint32_t statusL) { return (statusL >> 24) & 0xFF; }
+inline std::uint8_t KindOrKey(std::uint32_t statusL) {
+    return statusL & 0xFF;
+}
+inline std::uint8_t KeyMode(std::uint32_t statusL) {
+    return (statusL >> 8) & 0xFF;
+}
+inline std::uint8_t CallState(std::uint32_t statusL) {
+    return (statusL >> 24) & 0xFF;
+}
+
+// What a WM_HANDSET asks of the panel. A key message from a handset that is
+// not present asks nothing; a key code of 0 is a release and still a key.
+enum class HandsetEvent { Status, Key, Ignored };
+
+inline HandsetEvent EventOf(std::uint32_t statusW, std::uint32_t statusL) {
+    if (KindOrKey(statusL) == kStatusKind) return HandsetEvent::Status;
+    return (statusW & kHandsetPresent) ? HandsetEvent::Key : HandsetEvent::Ignored;
+}
 
 }  // namespace driverlink

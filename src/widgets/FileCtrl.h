@@ -13,24 +13,36 @@ namespace vcl {
 using FileLister =
     std::function<std::vector<std::string>(const std::string& folder, const std::string& mask)>;
 
+// How a drive list names a drive: its letter in lower case and a colon.
+std::string DriveEntry(char drive);
+
+// A folder's path as a folder list shows it, one level per entry from the
+// root down: the first level ends in a backslash ("C:\"), the others are
+// plain names; empty parts (doubled or trailing backslashes) are left out.
+std::vector<std::string> FolderLevels(const std::string& path);
+
+// Lists the chosen drive, selected; it starts on drive C.
 class TDriveComboBox : public TComboBox {
 public:
-    using TComboBox::TComboBox;
+    explicit TDriveComboBox(std::string name);
     const char* ClassName() const override { return "TDriveComboBox"; }
     char Drive() const { return drive_; }
     void SetDrive(char drive);
 
 private:
+    void StoreDrive();
     char drive_ = 'C';
 };
 
+// Lists the levels of its folder's path with the folder itself selected.
 class TDirectoryListBox : public TListBox {
 public:
     using TListBox::TListBox;
     const char* ClassName() const override { return "TDirectoryListBox"; }
     const std::string& Directory() const { return directory_; }
     void SetDirectory(const std::string& directory);
-    void Update() { NotifyView(Property::Items); }
+    // Lists the folder again.
+    void Update();
 
 private:
     std::string directory_;

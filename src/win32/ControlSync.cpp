@@ -6,8 +6,8 @@
 
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
-#include "widgets/FileCtrl.h"
 #include "widgets/Form.h"
+#include "widgets/ListControls.h"
 #include "widgets/MediaCtrls.h"
 #include "widgets/StdCtrls.h"
 
@@ -32,51 +32,14 @@ void EnableIf(HWND hwnd, bool enable) {
     if (hwnd && (IsWindowEnabled(hwnd) != FALSE) != enable) EnableWindow(hwnd, enable);
 }
 
-// A drive list the core has not filled shows the chosen drive.
-std::vector<std::string> DriveItems(const vcl::TDriveComboBox& combo) {
-    if (combo.Count() > 0) return combo.Items();
-    char drive = combo.Drive();
-    if (drive >= 'A' && drive <= 'Z') drive = static_cast<char>(drive - 'A' + 'a');
-    return {std::string(1, drive) + ":"};
-}
-
-// A folder list the core has not filled shows the path of its folder, one
-// level per line.
-std::vector<std::string> DirectoryItems(const vcl::TDirectoryListBox& list) {
-    if (list.Count() > 0) return list.Items();
-    std::vector<std::string> items;
-    const std::string& path = list.Directory();
-    size_t start = 0;
-    while (start < path.size()) {
-        size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        std::string part = path.substr(start, end - start);
-        if (items.empty() && !part.empty()) part += "\\";
-        if (!part.empty()) items.push_back(part);
-        start = end + 1;
-    }
-    return items;
-}
-
 int ShownIndex(const NativeControl& native) {
-    if (const auto* combo = dynamic_cast<const vcl::TDriveComboBox*>(native.control))
-        return combo->Count() > 0 ? combo->ItemIndex() : 0;
-    if (const auto* dirs = dynamic_cast<const vcl::TDirectoryListBox*>(native.control))
-        return dirs->Count() > 0 ? dirs->ItemIndex()
-                                 : static_cast<int>(DirectoryItems(*dirs).size()) - 1;
-    if (const auto* items = dynamic_cast<const vcl::TListItems*>(native.control))
-        return items->ItemIndex();
-    return -1;
+    const auto* items = dynamic_cast<const vcl::TListItems*>(native.control);
+    return items ? items->ItemIndex() : -1;
 }
 
 std::vector<std::string> ShownItems(const NativeControl& native) {
-    if (const auto* combo = dynamic_cast<const vcl::TDriveComboBox*>(native.control))
-        return DriveItems(*combo);
-    if (const auto* dirs = dynamic_cast<const vcl::TDirectoryListBox*>(native.control))
-        return DirectoryItems(*dirs);
-    if (const auto* items = dynamic_cast<const vcl::TListItems*>(native.control))
-        return items->Items();
-    return {};
+    const auto* items = dynamic_cast<const vcl::TListItems*>(native.control);
+    return items ? items->Items() : std::vector<std::string>{};
 }
 
 bool IsCombo(const NativeControl& native) {
@@ -162,9 +125,6 @@ void SyncCaption(NativeControl& native) {
 void SyncText(NativeControl& native) {
     if (const auto* edit = dynamic_cast<const vcl::TEdit*>(native.control))
         SetText(native.hwnd, edit->Text());
-    else if (native.kind == NativeKind::DriveComboBox ||
-             native.kind == NativeKind::DirectoryListBox)
-        SyncItems(native);
 }
 
 void SyncEditSelection(HWND hwnd, const vcl::TEdit& edit) {

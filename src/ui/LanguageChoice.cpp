@@ -1,4 +1,4 @@
-// Choosing the language and applying it to the window.
+// Choosing the language: from the system's language or the user's choice.
 // Not built yet: each operation does nothing until the language table lands;
 // until then every language has the default character set.
 #include "app/Unit1.h"
@@ -6,7 +6,8 @@
 namespace app {
 
 void TForm1::DetectLanguage() {}
-void TForm1::ApplyLanguage(std::uint8_t) {}
-std::uint8_t TForm1::LanguageCharset(int) const { return 0; }
+std::uint8_t TForm1::LanguageCharset(int) const {
+    return 0;
+}
 
 }  // namespace app
