@@ -2,6 +2,7 @@
 
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
+#include "sim/SimCopyData.h"
 
 namespace sim {
 
@@ -49,10 +50,7 @@ LResult SimDriver::OnMessage(UInt msg, WParam wParam, LParam lParam) {
         const auto* data = reinterpret_cast<const CopyDataStruct*>(lParam);
         r.dwData = data->dwData;
         r.cbData = data->cbData;
-        if (data->lpData && data->cbData) {
-            const auto* p = static_cast<const std::uint8_t*>(data->lpData);
-            r.bytes.assign(p, p + data->cbData);
-        }
+        r.bytes = CopyDataBytes(*data);
     }
     received_.push_back(r);
     if (msg == msgAttach_ && lParam == driverlink::kGreetingLParam && answerGreeting) {

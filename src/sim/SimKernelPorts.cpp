@@ -149,23 +149,17 @@ Handle SimThreadPort::CreateEventA(bool manualReset, bool initialState) {
     return handle;
 }
 
-bool SimThreadPort::SetEvent(Handle event) {
-    SimCall call = Call(Api::SetEvent);
-    call.lParam = static_cast<LParam>(event);
-    Log(std::move(call));
-    SimKernelObject* object = World().kernel.Find(event);
-    if (!object || object->kind != SimKernelObject::Kind::Event) return false;
-    object->signalled = true;
-    return true;
-}
+bool SimThreadPort::SetEvent(Handle event) { return SignalEvent(Api::SetEvent, event, true); }
 
-bool SimThreadPort::ResetEvent(Handle event) {
-    SimCall call = Call(Api::ResetEvent);
+bool SimThreadPort::ResetEvent(Handle event) { return SignalEvent(Api::ResetEvent, event, false); }
+
+bool SimThreadPort::SignalEvent(Api api, Handle event, bool signalled) {
+    SimCall call = Call(api);
     call.lParam = static_cast<LParam>(event);
     Log(std::move(call));
     SimKernelObject* object = World().kernel.Find(event);
     if (!object || object->kind != SimKernelObject::Kind::Event) return false;
-    object->signalled = false;
+    object->signalled = signalled;
     return true;
 }
 

@@ -1,5 +1,6 @@
 // MessagePort of a simulated process.
 #include "platform/WinConst.h"
+#include "sim/SimCopyData.h"
 #include "sim/SimProcess.h"
 
 namespace sim {
@@ -20,13 +21,8 @@ bool SimMessagePort::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LPa
     SimCall call = Call(Api::SendMessageTimeoutA, hwnd, msg, wParam, lParam);
     call.flags = flags;
     call.timeout = timeoutMs;
-    if (msg == WM_COPYDATA && lParam != 0) {
-        const auto* data = reinterpret_cast<const CopyDataStruct*>(lParam);
-        if (data->lpData && data->cbData) {
-            const auto* p = static_cast<const std::uint8_t*>(data->lpData);
-            call.data.assign(p, p + data->cbData);
-        }
-    }
+    if (msg == WM_COPYDATA && lParam != 0)
+        call.data = CopyDataBytes(*reinterpret_cast<const CopyDataStruct*>(lParam));
     Log(std::move(call));
     return World().Send(Caller(), hwnd, msg, wParam, lParam, flags, timeoutMs, result);
 }

@@ -118,6 +118,7 @@ public:
     bool CloseHandle(platform::Handle object) override;
 
 private:
+    bool SignalEvent(Api api, platform::Handle event, bool signalled);
     // Whether the object is signalled now; consumes an auto-reset event's
     // signal when take is set.
     bool Signalled(platform::Handle object, bool take);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/WinConst.h"
+#include "sim/SimCopyData.h"
 #include "sim/SimWorld.h"
 
 namespace sim {
@@ -44,11 +45,8 @@ LResult SimWorld::Deliver(DWord senderTid, SimWindow& window, UInt msg, WParam w
         const auto* source = reinterpret_cast<const CopyDataStruct*>(lParam);
         copy.dwData = source->dwData;
         copy.cbData = source->cbData;
-        if (source->lpData && source->cbData) {
-            const auto* p = static_cast<const std::uint8_t*>(source->lpData);
-            bytes.assign(p, p + source->cbData);
-            copy.lpData = bytes.data();
-        }
+        bytes = CopyDataBytes(*source);
+        if (!bytes.empty()) copy.lpData = bytes.data();
         lParam = ToLParam(&copy);
     }
 
