@@ -62,6 +62,14 @@ std::vector<DWord> SimWorld::ThreadsOf(DWord pid) const {
 
 void SimWorld::EndThread(DWord tid) {
     SimThread& thread = Thread(tid);
+    // A worker that waits inside its body is unwound now, while its process
+    // and ports still stand; one that holds the turn ends by itself.
+    if (thread.fiber && thread.fiber->Started() && !thread.fiber->Finished() &&
+        !thread.fiber->Running()) {
+        ThreadScope scope(*this, tid);
+        thread.fiber.reset();
+    }
+    if (thread.exitCode == STILL_ACTIVE) thread.exitCode = 0;
     thread.exited = true;
     thread.queue.clear();
     thread.quitPosted = false;
@@ -91,7 +99,7 @@ bool SimWorld::RunReadyWorkers() {
                 ThreadScope scope(*this, tid);
                 thread.fiber->Resume();
             }
-            if (thread.fiber->Finished() && !thread.exited) EndThread(tid);
+            if (thread.fiber && thread.fiber->Finished() && !thread.exited) EndThread(tid);
             ran = again = true;
         }
     }

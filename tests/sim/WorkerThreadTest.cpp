@@ -157,3 +157,35 @@ TEST(WorkerThread, AWorkerSendingToAGuiThreadThatWaitsForItIsAHangTheSimulationR
     w.Advance(0);
     EXPECT_EQ(seen.reports, 1);
 }
+
+TEST(WorkerThread, AProcessThatEndsUnwindsItsWaitingWorkerAndReleasesItsHandles) {
+    sim::SimWorld world;
+    struct Sleeper : ThreadBody {
+        explicit Sleeper(Platform& p) : ports(p) {}
+        Platform& ports;
+        bool unwound = false;
+        int naps = 0;
+        DWord Run() override {
+            struct Unwind {
+                bool& flag;
+                ~Unwind() { flag = true; }
+            } unwind{unwound};
+            for (;;) {
+                ports.sync.Sleep(50);
+                ++naps;
+            }
+        }
+    };
+    auto process = std::make_unique<sim::SimProcess>(world, "app");
+    Sleeper body(process->Platform());
+    DWord tid = 0;
+    ASSERT_NE(process->threads.CreateThread(body, false, &tid), 0u);
+    world.Advance(120);
+    EXPECT_EQ(body.naps, 2);
+    process->Exit();
+    EXPECT_TRUE(body.unwound);
+    EXPECT_TRUE(world.FindThread(tid)->exited);
+    EXPECT_EQ(world.kernel.OpenHandles(process->ProcessId()), 0u);
+    world.Advance(500);
+    EXPECT_EQ(body.naps, 2);
+}
