@@ -186,3 +186,33 @@ TEST(WidgetApplication, FormsLeftStandingHearOnDestroyWhenTheApplicationGoes) {
     desk.reset();
     EXPECT_EQ(events.Take(), (Seen{"Options.OnDestroy", "Main.OnDestroy"}));
 }
+
+TEST(WidgetApplication, AnErrorReportInsideASentMessageLetsTheNextSendsInWhileItIsUp) {
+    Desktop desk;
+    TestForm& main = desk.NewForm("Main");
+    sim::SimProcess driver(desk.world, "driver");
+    EventLog events;
+    main.OnDispatch = [&](vcl::TMessage& m) {
+        if (m.Msg == WM_USER) {
+            // Answer first, as the panel does with every handset message.
+            desk.process.messages.ReplyMessage(1);
+            throw std::runtime_error("Sound file cannot be opened");
+        }
+        if (m.Msg != WM_USER + 1) return false;
+        events.Add(desk.world.desktop.OpenMessageBox() ? "status while the box is up"
+                                                       : "status after the box");
+        return true;
+    };
+    auto send = [&](UInt msg) {
+        LResult answer = 0;
+        const bool sent = driver.messages.SendMessageTimeoutA(main.Handle(), msg, 0, 0,
+                                                              SMTO_ABORTIFHUNG, 500, &answer);
+        return sent ? answer : -1;
+    };
+    desk.world.desktop.onMessageBox = [&](sim::SimMessageBox&) { send(WM_USER + 1); };
+    EXPECT_EQ(send(WM_USER), 1);
+    EXPECT_EQ(events.Take(), Seen{"status while the box is up"});
+    EXPECT_EQ(desk.world.desktop.MessageBoxTexts(), Seen{"Sound file cannot be opened"});
+    send(WM_USER + 1);
+    EXPECT_EQ(events.Take(), Seen{"status after the box"});
+}
