@@ -62,7 +62,7 @@ wine-test-i686: win32
 	  echo "SKIPPED: the Wine tests of the i686 programs (no wine32)"; \
 	fi
 
-test: unit-test import-check wine-test wine-test-i686
+test: unit-test import-check wine-test-i686 wine-test
 
 # Google Benchmark is needed here only; the native build skips the
 # benchmarks while it is missing.

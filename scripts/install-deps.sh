@@ -95,7 +95,10 @@ install_packages() {  # PACKAGE...
   fi
   echo "installing: $*"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq -o DPkg::Lock::Timeout=600 >/dev/null
+  # A failed index (a mirror mid-sync) need not stop the install; the
+  # install itself says whether it could be done.
+  apt-get update -qq -o DPkg::Lock::Timeout=600 >/dev/null ||
+    echo "apt-get update reported errors; installing all the same" >&2
   apt-get install "${apt_opts[@]}" "$@" >/dev/null
 }
 
