@@ -177,9 +177,10 @@ wine_test_confirm() {
 
 # sim_run NAME [OPTIONS...] < script: runs the simulator on the script in the
 # test folder. Passes only when the simulator exited 0, printed "script
-# passed" and confirmed every expect line of the script, so a simulator that
-# never ran cannot pass; otherwise it ENDS THE TEST with status 1 (no test
-# has to remember to check). Its output is in $TEST_DIR/NAME.out.
+# passed" and confirmed every expect line of the script (at least one), so a
+# simulator that never ran cannot pass; otherwise it ENDS THE TEST with
+# status 1 (no test has to remember to check). Its output is in
+# $TEST_DIR/NAME.out.
 sim_run() {
   local name=$1 status expects oks
   shift
@@ -193,6 +194,10 @@ sim_run() {
   sed "s/^/  $name| /" "$TEST_DIR/$name.out"
   if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     echo "  $name: FAIL: the simulator did not end within 90 s"
+    exit 1
+  fi
+  if [ "$expects" -eq 0 ]; then
+    echo "  $name: FAIL: the script has no expect line, so it checks nothing"
     exit 1
   fi
   if [ "$status" -ne 0 ] || ! grep -q ' script passed$' "$TEST_DIR/$name.out" || [ "$oks" -ne "$expects" ]; then
