@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2317  # the checks are called through need()
 # Installs what the build lacks: quiet when everything is there, wherever it
 # came from. Each need is checked by the thing itself (a command on PATH, a
 # header and library the compiler finds, a CMake package file); only what is
@@ -78,11 +79,20 @@ have_wine32() {
   return 1
 }
 
-# need CHECK PACKAGE: PACKAGE is wanted unless CHECK succeeds.
+have_cmds() {  # COMMAND...: every one of them
+  local c
+  for c in "$@"; do have_cmd "$c" || return 1; done
+}
+
+have_gtest() { have_cmake_package GTest || have_header_and_lib gtest/gtest.h gtest; }
+have_benchmark() { have_cmake_package benchmark || have_header_and_lib benchmark/benchmark.h benchmark; }
+
+# need PACKAGE CHECK [ARGS...]: PACKAGE is wanted unless CHECK ARGS succeeds.
 missing=()
 need() {
-  local check=$1 package=$2
-  eval "$check" && return 0
+  local package=$1
+  shift
+  "$@" && return 0
   [[ " ${missing[*]-} " == *" $package "* ]] || missing+=("$package")
 }
 
@@ -150,28 +160,28 @@ collect_missing() {
   for group in "$@"; do
     case "$group" in
       native)
-        need have_cmake cmake
-        need 'have_cmd make' make
-        need 'have_cmd "${CXX:-g++}"' g++
-        need 'have_cmake_package GTest || have_header_and_lib gtest/gtest.h gtest' libgtest-dev
+        need cmake have_cmake
+        need make have_cmd make
+        need g++ have_cmd "${CXX:-g++}"
+        need libgtest-dev have_gtest
         ;;
       bench)
-        need 'have_cmake_package benchmark || have_header_and_lib benchmark/benchmark.h benchmark' libbenchmark-dev
+        need libbenchmark-dev have_benchmark
         ;;
       windows)
-        need 'have_cmd i686-w64-mingw32-g++' g++-mingw-w64-i686
-        need 'have_cmd x86_64-w64-mingw32-g++' g++-mingw-w64-x86-64
-        need 'have_cmd i686-w64-mingw32-windres && have_cmd i686-w64-mingw32-objdump' binutils-mingw-w64-i686
-        need 'have_cmd x86_64-w64-mingw32-windres && have_cmd x86_64-w64-mingw32-objdump' binutils-mingw-w64-x86-64
+        need g++-mingw-w64-i686 have_cmd i686-w64-mingw32-g++
+        need g++-mingw-w64-x86-64 have_cmd x86_64-w64-mingw32-g++
+        need binutils-mingw-w64-i686 have_cmds i686-w64-mingw32-windres i686-w64-mingw32-objdump
+        need binutils-mingw-w64-x86-64 have_cmds x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump
         ;;
       wine)
-        need 'have_cmd wine && have_cmd wineserver && have_cmd wineboot' wine
-        need have_wine64 wine64
-        need 'have_cmd Xvfb' xvfb
+        need wine have_cmds wine wineserver wineboot
+        need wine64 have_wine64
+        need xvfb have_cmd Xvfb
         ;;
       display)
-        need 'have_cmd import' imagemagick
-        need 'have_cmd xdpyinfo' x11-utils
+        need imagemagick have_cmd import
+        need x11-utils have_cmd xdpyinfo
         ;;
       wine32) ;;
       *)

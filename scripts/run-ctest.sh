@@ -9,7 +9,7 @@ set -uo pipefail
 dir=${1:?usage: run-ctest.sh BUILD_DIR [JOBS]}
 jobs=${2:-2}
 
-cd "$dir"
+cd "$dir" || exit 1
 ctest --output-on-failure --no-tests=error -j"$jobs" \
   --test-output-size-failed 67108864 2>&1 |
   grep -Ev '^ *Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed +[0-9.]+ sec$'

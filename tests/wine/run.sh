@@ -76,7 +76,7 @@ pending_list="$here/PENDING"
 mkdir -p "$WINE_TEST_ROOT/logs"
 for test in "${tests[@]}"; do
   name=$(basename "$test" .sh)
-  reason=$(grep -E "^$name[[:space:]]" "$pending_list" 2>/dev/null | cut -d' ' -f2-)
+  reason=$(grep -E "^${name}[[:space:]]" "$pending_list" 2>/dev/null | cut -d' ' -f2-)
   if [ -n "$reason" ]; then
     skipped=$((skipped + 1))
     printf 'SKIP %-40s (%s)\n' "$name" "$reason"
