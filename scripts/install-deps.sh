@@ -73,7 +73,7 @@ have_wine32() {
   status=$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null || true)
   [ "$status" = "install ok installed" ] && return 0
   local dir
-  for dir in /usr/lib/wine /opt/wine-stable/lib/wine /usr/local/lib/wine; do
+  for dir in /usr/lib/wine /usr/lib/i386-linux-gnu/wine /opt/wine-stable/lib/wine /usr/local/lib/wine; do
     [ -f "$dir/i386-windows/kernel32.dll" ] && return 0
   done
   return 1
