@@ -137,8 +137,8 @@ wine32() {
   fi
   # An index that failed to download (a mirror mid-sync) need not stop the
   # install: apt refuses one whose 32-bit and 64-bit versions do not match.
-  timeout 600 apt-get update -o DPkg::Lock::Timeout=600 >"$log" 2>&1 || true
-  if timeout 1200 apt-get install "${apt_opts[@]}" wine32:i386 >>"$log" 2>&1 && have_wine32; then
+  timeout 300 apt-get update -o DPkg::Lock::Timeout=600 >"$log" 2>&1 || true
+  if timeout 900 apt-get install "${apt_opts[@]}" wine32:i386 >>"$log" 2>&1 && have_wine32; then
     return 0
   fi
   # Leave the machine as it was: an i386 architecture whose indexes do not
