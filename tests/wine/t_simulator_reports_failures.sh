@@ -32,3 +32,4 @@ cat stdin.out
 [ "$status" -eq 0 ] || fail "expected status 0 for a script on standard input, got $status"
 grep -q 'roundtrip-bare n=50 failed=0 median_us=[0-9]' stdin.out || fail "expected a bare round-trip median"
 grep -q 'script passed' stdin.out || fail "expected the script to pass"
+wine_test_confirm stdin.out

@@ -6,11 +6,20 @@
 # a test started on its own sets up (and tears down) everything itself.
 #
 # Variables: WINE_TEST_BIN (the programs, default build/win64/bin),
-# WINE_TEST_ROOT (work area, default build/wine-test).
+# WINE_TEST_ROOT (work area, default build/wine-test), WINE_TEST_RESULT (set
+# by the runner: a file a passing test writes its confirmed simulator runs
+# to; the runner counts a test as passed only with it).
+#
+# A test passes only when it exits 0 after at least one confirmed simulator
+# run (sim_run, or wine_test_confirm on the simulator's own output): a test
+# that ran nothing, or a program that Wine only pretended to run, fails.
 
 WINE_TEST_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 : "${WINE_TEST_BIN:=$WINE_TEST_REPO/build/win64/bin}"
 : "${WINE_TEST_ROOT:=$WINE_TEST_REPO/build/wine-test}"
+# Absolute, since the tests run the programs from their own folders.
+[ -d "$WINE_TEST_BIN" ] && WINE_TEST_BIN=$(cd "$WINE_TEST_BIN" && pwd)
+mkdir -p "$WINE_TEST_ROOT" && WINE_TEST_ROOT=$(cd "$WINE_TEST_ROOT" && pwd)
 export WINE_TEST_BIN WINE_TEST_ROOT
 export WINEPREFIX="$WINE_TEST_ROOT/prefix"
 export WINEDEBUG=-all
@@ -114,11 +123,13 @@ wine_env_start() {
 # the panel and the simulator), nothing of an earlier test left running.
 # Sets TEST_DIR.
 wine_test_begin() {
+  _wine_test_confirmed=0
+  _wine_test_owns_env=0
   if [ "${WINE_ENV_READY:-}" != 1 ]; then
     wine_env_start || exit 1
-  else
-    trap 'wineserver -k >/dev/null 2>&1' EXIT
+    _wine_test_owns_env=1
   fi
+  trap _wine_test_exit EXIT
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
   TEST_DIR="$WINE_TEST_ROOT/work/$1"
@@ -136,25 +147,64 @@ wine_test_begin() {
   done
 }
 
+# At the end of a test: nothing of it left running, and a status 0 stands
+# only after a confirmed simulator run.
+_wine_test_exit() {
+  local status=$?
+  wineserver -k >/dev/null 2>&1
+  if [ "$status" -eq 0 ] && [ "${_wine_test_confirmed:-0}" -eq 0 ]; then
+    echo "FAIL: the test ended with status 0 but confirmed no simulator run: it tested nothing"
+    status=1
+  fi
+  if [ "$status" -eq 0 ] && [ -n "${WINE_TEST_RESULT:-}" ]; then
+    echo "confirmed $_wine_test_confirmed" >"$WINE_TEST_RESULT"
+  fi
+  [ "${_wine_test_owns_env:-0}" = 1 ] && wine_env_stop
+  exit "$status"
+}
+
+# wine_test_confirm FILE: FILE holds the output of a simulator script that
+# ran to its end ("script passed"); counts as a confirmed run. For tests
+# that start the simulator themselves. Ends the test when it does not hold.
+wine_test_confirm() {
+  if tr -d '\r' <"$1" 2>/dev/null | grep -q ' script passed$'; then
+    _wine_test_confirmed=$((_wine_test_confirmed + 1))
+    return 0
+  fi
+  echo "FAIL: $1 holds no passed simulator script"
+  exit 1
+}
+
 # sim_run NAME [OPTIONS...] < script: runs the simulator on the script in the
-# test folder. Succeeds only when the simulator exited 0, printed
-# "script passed" and confirmed every expect line of the script, so a
-# simulator that never ran cannot pass. Its output is in $TEST_DIR/NAME.out.
+# test folder. Passes only when the simulator exited 0, printed "script
+# passed" and confirmed every expect line of the script (at least one), so a
+# simulator that never ran cannot pass; otherwise it ENDS THE TEST with
+# status 1 (no test has to remember to check). Its output is in
+# $TEST_DIR/NAME.out.
 sim_run() {
   local name=$1 status expects oks
   shift
   cat >"$TEST_DIR/$name.script"
-  (cd "$TEST_DIR" && timeout 90 wine "$SIM_EXE" --script "$name.script" "$@") \
+  (cd "$TEST_DIR" && timeout -k 5 90 wine "$SIM_EXE" --script "$name.script" "$@") \
     >"$TEST_DIR/$name.raw" 2>"$TEST_DIR/$name.err"
   status=$?
   tr -d '\r' <"$TEST_DIR/$name.raw" >"$TEST_DIR/$name.out"
   expects=$(grep -cE '^[[:space:]]*expect[[:space:]]' "$TEST_DIR/$name.script")
   oks=$(grep -c ' ok line ' "$TEST_DIR/$name.out")
   sed "s/^/  $name| /" "$TEST_DIR/$name.out"
-  if [ "$status" -ne 0 ] || ! grep -q ' script passed' "$TEST_DIR/$name.out" || [ "$oks" -ne "$expects" ]; then
-    echo "  $name: simulator exit status $status, $oks of $expects expectations confirmed"
-    return 1
+  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+    echo "  $name: FAIL: the simulator did not end within 90 s"
+    exit 1
   fi
+  if [ "$expects" -eq 0 ]; then
+    echo "  $name: FAIL: the script has no expect line, so it checks nothing"
+    exit 1
+  fi
+  if [ "$status" -ne 0 ] || ! grep -q ' script passed$' "$TEST_DIR/$name.out" || [ "$oks" -ne "$expects" ]; then
+    echo "  $name: FAIL: simulator exit status $status, $oks of $expects expectations confirmed"
+    exit 1
+  fi
+  _wine_test_confirmed=$((_wine_test_confirmed + 1))
   return 0
 }
 
