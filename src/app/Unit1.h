@@ -92,6 +92,14 @@ public:
     // --- Windows default sound device (audio/DefaultDevice.cpp) --------------
     void UpdateSysAudioButton();
 
+    // --- Settings store (ui/Settings.cpp) -------------------------------------
+    // Each reads or writes one value of the settings key; a wrongly typed
+    // value or a refused write throws ui::RegistryError to the caller.
+    void LoadRingVolume();
+    void SaveRingVolume();
+    int LoadLanguageID();
+    void SaveLanguageID(int index);
+
     // --- Language choice (ui/LanguageChoice.cpp) -----------------------------
     int CurrentLanguage = 0, SystemLanguage = 0;
 

@@ -102,4 +102,20 @@ constexpr DWord CREATE_SUSPENDED = 0x00000004u;
 // Child windows.
 constexpr DWord WS_CHILD = 0x40000000u;
 
+// Registry.
+// ((HKEY)(ULONG_PTR)((LONG)0x80000001)): sign-extended on 64-bit Windows.
+constexpr Handle HKEY_CURRENT_USER = static_cast<Handle>(std::intptr_t{-0x7FFFFFFF});
+constexpr DWord REG_SZ = 1;
+constexpr DWord REG_BINARY = 3;
+constexpr DWord REG_DWORD = 4;
+constexpr DWord KEY_QUERY_VALUE = 0x0001;
+constexpr DWord KEY_SET_VALUE = 0x0002;
+constexpr DWord KEY_ALL_ACCESS = 0x000F003Fu;
+constexpr DWord REG_CREATED_NEW_KEY = 1;
+constexpr DWord REG_OPENED_EXISTING_KEY = 2;
+constexpr DWord ERROR_FILE_NOT_FOUND = 2;
+constexpr DWord ERROR_ACCESS_DENIED = 5;
+constexpr DWord ERROR_INVALID_PARAMETER = 87;
+constexpr DWord ERROR_MORE_DATA = 234;
+
 }  // namespace platform

@@ -20,7 +20,8 @@ namespace sim {
     X(SetTimer) X(KillTimer)                                                                  \
     X(CreateSemaphoreA) X(Sleep)                                                              \
     X(CreateThread) X(ResumeThread) X(CreateEventA) X(SetEvent) X(ResetEvent)                 \
-    X(WaitForSingleObject) X(CloseHandle)
+    X(WaitForSingleObject) X(CloseHandle)                                                     \
+    X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

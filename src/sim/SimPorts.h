@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/MessagePort.h"
+#include "platform/RegistryPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -122,6 +123,24 @@ private:
     // Whether the object is signalled now; consumes an auto-reset event's
     // signal when take is set.
     bool Signalled(platform::Handle object, bool take);
+};
+
+// The registry calls are logged with the key handle in wParam, the result in
+// lParam, the sub-key or value name in text, and a write's type in flags and
+// bytes in data.
+class SimRegistryPort final : public platform::RegistryPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Long RegCreateKeyExA(platform::HKey key, const std::string& subKey,
+                                   platform::DWord samDesired, platform::HKey* result,
+                                   platform::DWord* disposition) override;
+    platform::Long RegQueryValueExA(platform::HKey key, const std::string& valueName,
+                                    platform::DWord* type, platform::Byte* data,
+                                    platform::DWord* dataSize) override;
+    platform::Long RegSetValueExA(platform::HKey key, const std::string& valueName,
+                                  platform::DWord type, const platform::Byte* data,
+                                  platform::DWord dataSize) override;
+    platform::Long RegCloseKey(platform::HKey key) override;
 };
 
 }  // namespace sim

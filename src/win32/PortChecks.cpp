@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "platform/RegistryPort.h"
 #include "platform/WinConst.h"
 #include "platform/WinTypes.h"
 
@@ -24,7 +25,10 @@
     X(WS_POPUP) X(WS_CAPTION) X(WS_SYSMENU) X(WS_EX_TOOLWINDOW) X(WS_EX_TOPMOST)                 \
     X(MB_OK) X(MB_ICONERROR) X(ERROR_SUCCESS) X(ERROR_ALREADY_EXISTS)                           \
     X(ERROR_INVALID_HANDLE) X(ERROR_INVALID_WINDOW_HANDLE) X(INFINITE) X(WAIT_OBJECT_0)          \
-    X(WAIT_TIMEOUT) X(WAIT_FAILED) X(STILL_ACTIVE) X(CREATE_SUSPENDED) X(WS_CHILD)
+    X(WAIT_TIMEOUT) X(WAIT_FAILED) X(STILL_ACTIVE) X(CREATE_SUSPENDED) X(WS_CHILD)             \
+    X(REG_SZ) X(REG_BINARY) X(REG_DWORD) X(KEY_QUERY_VALUE) X(KEY_SET_VALUE) X(KEY_ALL_ACCESS)  \
+    X(REG_CREATED_NEW_KEY) X(REG_OPENED_EXISTING_KEY) X(ERROR_FILE_NOT_FOUND)                   \
+    X(ERROR_ACCESS_DENIED) X(ERROR_INVALID_PARAMETER) X(ERROR_MORE_DATA)
 
 namespace core_value {
 #define PANEL_COPY(name) constexpr auto name##_ = platform::name;
@@ -33,6 +37,7 @@ PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
 constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
 constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
 constexpr platform::Hwnd HWND_NOTOPMOST_ = platform::HWND_NOTOPMOST;
+constexpr platform::HKey HKEY_CURRENT_USER_ = platform::HKEY_CURRENT_USER;
 }  // namespace core_value
 
 #include <windows.h>
@@ -58,6 +63,11 @@ PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
 static_assert(core_value::HWND_BROADCAST_ == 0xFFFF, "HWND_BROADCAST");
 static_assert(core_value::HWND_TOPMOST_ == static_cast<platform::Hwnd>(-1), "HWND_TOPMOST");
 static_assert(core_value::HWND_NOTOPMOST_ == static_cast<platform::Hwnd>(-2), "HWND_NOTOPMOST");
+// HKEY_CURRENT_USER is ((HKEY)(ULONG_PTR)((LONG)0x80000001)): sign-extended
+// on 64-bit Windows.
+static_assert(core_value::HKEY_CURRENT_USER_ == static_cast<platform::HKey>(static_cast<LONG_PTR>(
+                                                    static_cast<LONG>(0x80000001u))),
+              "HKEY_CURRENT_USER");
 
 // Plain types: same size and signedness as the SDK's.
 template <class Core, class Sdk>
@@ -73,6 +83,8 @@ static_assert(SameInteger<platform::LParam, LPARAM>(), "LPARAM");
 static_assert(SameInteger<platform::LResult, LRESULT>(), "LRESULT");
 static_assert(sizeof(platform::Hwnd) == sizeof(HWND), "HWND");
 static_assert(sizeof(platform::Handle) == sizeof(HANDLE), "HANDLE");
+static_assert(sizeof(platform::HKey) == sizeof(HKEY), "HKEY");
+static_assert(SameInteger<platform::Long, LONG>(), "LONG");
 
 // Structures the core lays out as Windows does.
 static_assert(sizeof(platform::Point) == sizeof(POINT), "POINT");

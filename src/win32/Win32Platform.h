@@ -1,5 +1,5 @@
 // The core's ports on the real Windows, one class per service: every call
-// goes straight to user32 or kernel32, with the core's plain handle and
+// goes straight to user32, kernel32 or advapi32, with the core's plain handle and
 // message types cast to the SDK's.
 #pragma once
 
@@ -88,6 +88,20 @@ public:
     bool CloseHandle(platform::Handle object) override;
 };
 
+class Win32RegistryPort final : public platform::RegistryPort {
+public:
+    platform::Long RegCreateKeyExA(platform::HKey key, const std::string& subKey,
+                                   platform::DWord samDesired, platform::HKey* result,
+                                   platform::DWord* disposition) override;
+    platform::Long RegQueryValueExA(platform::HKey key, const std::string& valueName,
+                                    platform::DWord* type, platform::Byte* data,
+                                    platform::DWord* dataSize) override;
+    platform::Long RegSetValueExA(platform::HKey key, const std::string& valueName,
+                                  platform::DWord type, const platform::Byte* data,
+                                  platform::DWord dataSize) override;
+    platform::Long RegCloseKey(platform::HKey key) override;
+};
+
 // The ports of the running program, bundled for the core.
 class Win32Platform {
 public:
@@ -103,7 +117,8 @@ private:
     Win32TimerPort timers_;
     Win32SyncPort sync_;
     Win32ThreadPort threads_;
-    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_};
+    Win32RegistryPort registry_;
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_};
 };
 
 }  // namespace win32
