@@ -79,6 +79,11 @@ const SimRegValue* SimRegistry::FindValue(const std::string& path, const std::st
     return it == key->values.end() ? nullptr : &it->second;
 }
 
+bool SimRegistry::DeleteValue(const std::string& path, const std::string& name) {
+    auto key = keys_.find(Lower(path));
+    return key != keys_.end() && key->second.values.erase(Lower(name)) > 0;
+}
+
 bool SimRegistry::GetDword(const std::string& path, const std::string& name,
                            std::uint32_t& value) const {
     const SimRegValue* found = FindValue(path, name);

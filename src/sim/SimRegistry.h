@@ -40,6 +40,8 @@ public:
                   std::vector<std::uint8_t> data);
     void SetDword(const std::string& path, const std::string& name, std::uint32_t value);
     void SetString(const std::string& path, const std::string& name, const std::string& text);
+    // False when there was no such value.
+    bool DeleteValue(const std::string& path, const std::string& name);
     const SimRegValue* FindValue(const std::string& path, const std::string& name) const;
     // The value as a REG_DWORD of four bytes; false when it is absent or not one.
     bool GetDword(const std::string& path, const std::string& name, std::uint32_t& value) const;
