@@ -38,8 +38,10 @@ TEST(SimRegistry, KeysAreCreatedWithTheirParentsAndFoundWhateverTheCase) {
     EXPECT_TRUE(d.world.registry.KeyExists(kVendor));
     EXPECT_TRUE(d.world.registry.KeyExists("hkey_current_user\\software\\vendor\\PRODUCT"));
     // The key keeps the spelling it was created with.
-    EXPECT_EQ(d.world.registry.FindKey("HKEY_CURRENT_USER\\software\\vendor\\product")->path,
-              "HKEY_CURRENT_USER\\SoftWare\\Vendor\\Product");
+    const sim::SimRegKey* key =
+        d.world.registry.FindKey("HKEY_CURRENT_USER\\software\\vendor\\product");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->path, "HKEY_CURRENT_USER\\SoftWare\\Vendor\\Product");
 
     const HKey second = d.Open("SOFTWARE\\VENDOR\\PRODUCT", KEY_ALL_ACCESS, &disposition);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
