@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/MessagePort.h"
+#include "platform/MixerPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -17,6 +18,7 @@ struct Platform {
     TimerPort& timers;
     SyncPort& sync;
     ThreadPort& threads;
+    MixerPort& mixer;
 };
 
 }  // namespace platform

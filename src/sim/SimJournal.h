@@ -20,7 +20,9 @@ namespace sim {
     X(SetTimer) X(KillTimer)                                                                  \
     X(CreateSemaphoreA) X(Sleep)                                                              \
     X(CreateThread) X(ResumeThread) X(CreateEventA) X(SetEvent) X(ResetEvent)                 \
-    X(WaitForSingleObject) X(CloseHandle)
+    X(WaitForSingleObject) X(CloseHandle)                                                     \
+    X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
+    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

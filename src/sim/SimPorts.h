@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/MessagePort.h"
+#include "platform/MixerPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -122,6 +123,32 @@ private:
     // Whether the object is signalled now; consumes an auto-reset event's
     // signal when take is set.
     bool Signalled(platform::Handle object, bool take);
+};
+
+class SimMixerPort final : public platform::MixerPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::UInt mixerGetNumDevs() override;
+    platform::MmResult mixerOpen(platform::HMixer* mixer, platform::UInt deviceId,
+                                 std::uintptr_t callback, std::uintptr_t instance,
+                                 platform::DWord flags) override;
+    platform::MmResult mixerClose(platform::HMixer mixer) override;
+    platform::MmResult mixerGetDevCapsA(std::uintptr_t deviceId, platform::MixerCapsA* caps,
+                                        platform::UInt size) override;
+    platform::MmResult mixerGetLineInfoA(platform::HMixer mixer, platform::MixerLineA* line,
+                                         platform::DWord flags) override;
+    platform::MmResult mixerGetLineControlsA(platform::HMixer mixer,
+                                             platform::MixerLineControlsA* controls,
+                                             platform::DWord flags) override;
+    platform::MmResult mixerGetControlDetailsA(platform::HMixer mixer,
+                                               platform::MixerControlDetails* details,
+                                               platform::DWord flags) override;
+    platform::MmResult mixerSetControlDetails(platform::HMixer mixer,
+                                              platform::MixerControlDetails* details,
+                                              platform::DWord flags) override;
+
+private:
+    SimCall MixerCall(Api api, platform::HMixer mixer, platform::DWord flags) const;
 };
 
 }  // namespace sim

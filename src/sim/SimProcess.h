@@ -26,6 +26,7 @@ public:
     SimTimerPort timers{*this};
     SimSyncPort sync{*this};
     SimThreadPort threads{*this};
+    SimMixerPort mixer{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

@@ -25,6 +25,7 @@
 #include "sim/SimFiber.h"
 #include "sim/SimJournal.h"
 #include "sim/SimKernel.h"
+#include "sim/SimMixer.h"
 #include "sim/SimTimers.h"
 #include "sim/SimWindows.h"
 
@@ -75,6 +76,7 @@ public:
     SimTimers timers;
     SimKernel kernel;
     SimDesktop desktop;
+    SimMixer mixer{*this};
 
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }
