@@ -5,6 +5,7 @@
 
 #include "platform/MessagePort.h"
 #include "platform/RegistryPort.h"
+#include "platform/MixerPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -19,6 +20,7 @@ struct Platform {
     SyncPort& sync;
     ThreadPort& threads;
     RegistryPort& registry;
+    MixerPort& mixer;
 };
 
 }  // namespace platform

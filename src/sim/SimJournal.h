@@ -21,7 +21,9 @@ namespace sim {
     X(CreateSemaphoreA) X(Sleep)                                                              \
     X(CreateThread) X(ResumeThread) X(CreateEventA) X(SetEvent) X(ResetEvent)                 \
     X(WaitForSingleObject) X(CloseHandle)                                                     \
-    X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)
+    X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
+    X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
+    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

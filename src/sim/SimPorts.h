@@ -7,6 +7,7 @@
 
 #include "platform/MessagePort.h"
 #include "platform/RegistryPort.h"
+#include "platform/MixerPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -141,6 +142,32 @@ public:
                                   platform::DWord type, const platform::Byte* data,
                                   platform::DWord dataSize) override;
     platform::Long RegCloseKey(platform::HKey key) override;
+};
+
+class SimMixerPort final : public platform::MixerPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::UInt mixerGetNumDevs() override;
+    platform::MmResult mixerOpen(platform::HMixer* mixer, platform::UInt deviceId,
+                                 std::uintptr_t callback, std::uintptr_t instance,
+                                 platform::DWord flags) override;
+    platform::MmResult mixerClose(platform::HMixer mixer) override;
+    platform::MmResult mixerGetDevCapsA(std::uintptr_t deviceId, platform::MixerCapsA* caps,
+                                        platform::UInt size) override;
+    platform::MmResult mixerGetLineInfoA(platform::HMixer mixer, platform::MixerLineA* line,
+                                         platform::DWord flags) override;
+    platform::MmResult mixerGetLineControlsA(platform::HMixer mixer,
+                                             platform::MixerLineControlsA* controls,
+                                             platform::DWord flags) override;
+    platform::MmResult mixerGetControlDetailsA(platform::HMixer mixer,
+                                               platform::MixerControlDetails* details,
+                                               platform::DWord flags) override;
+    platform::MmResult mixerSetControlDetails(platform::HMixer mixer,
+                                              platform::MixerControlDetails* details,
+                                              platform::DWord flags) override;
+
+private:
+    SimCall MixerCall(Api api, platform::HMixer mixer, platform::DWord flags) const;
 };
 
 }  // namespace sim

@@ -22,7 +22,7 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       name_(std::move(name)),
       pid_(world.NewProcessId()),
       tid_(world.NewThread(pid_)),
-      platform_{messages, windows, timers, sync, threads, registry} {}
+      platform_{messages, windows, timers, sync, threads, registry, mixer} {}
 
 SimProcess::~SimProcess() { Exit(); }
 
@@ -36,6 +36,7 @@ void SimProcess::Exit() {
     exited_ = true;
     for (DWord tid : world_.ThreadsOf(pid_)) world_.EndThread(tid);
     world_.kernel.CloseAllOf(pid_);
+    world_.mixer.CloseAllOf(pid_);
 }
 
 Hwnd SimProcess::CreatePeerWindow(const std::string& className, const std::string& title,

@@ -27,6 +27,7 @@ public:
     SimSyncPort sync{*this};
     SimThreadPort threads{*this};
     SimRegistryPort registry{*this};
+    SimMixerPort mixer{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

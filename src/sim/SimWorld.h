@@ -26,6 +26,7 @@
 #include "sim/SimJournal.h"
 #include "sim/SimKernel.h"
 #include "sim/SimRegistry.h"
+#include "sim/SimMixer.h"
 #include "sim/SimTimers.h"
 #include "sim/SimWindows.h"
 
@@ -77,6 +78,7 @@ public:
     SimKernel kernel;
     SimDesktop desktop;
     SimRegistry registry;
+    SimMixer mixer{*this};
 
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }

@@ -11,6 +11,7 @@
 #include "platform/RegistryPort.h"
 #include "platform/WinConst.h"
 #include "platform/WinTypes.h"
+#include "platform/MixerTypes.h"
 
 #define PANEL_NUMERIC_CONSTANTS(X)                                                               \
     X(WM_NULL) X(WM_CREATE) X(WM_DESTROY) X(WM_ACTIVATE) X(WM_SETFOCUS) X(WM_KILLFOCUS)           \
@@ -30,9 +31,25 @@
     X(REG_CREATED_NEW_KEY) X(REG_OPENED_EXISTING_KEY) X(ERROR_FILE_NOT_FOUND)                   \
     X(ERROR_ACCESS_DENIED) X(ERROR_INVALID_PARAMETER) X(ERROR_MORE_DATA)
 
+// The winmm mixer's numbers.
+#define PANEL_MIXER_CONSTANTS(X)                                                                 \
+    X(MMSYSERR_NOERROR) X(MMSYSERR_ERROR) X(MMSYSERR_BADDEVICEID) X(MMSYSERR_ALLOCATED)          \
+    X(MMSYSERR_INVALHANDLE) X(MMSYSERR_NODRIVER) X(MMSYSERR_INVALFLAG) X(MMSYSERR_INVALPARAM)    \
+    X(MIXERR_INVALLINE) X(MIXERR_INVALCONTROL) X(CALLBACK_WINDOW) X(MIXER_OBJECTF_MIXER)         \
+    X(MIXER_OBJECTF_HMIXER) X(MIXER_GETLINEINFOF_DESTINATION) X(MIXER_GETLINEINFOF_SOURCE)       \
+    X(MIXER_GETLINEINFOF_QUERYMASK) X(MIXER_GETLINECONTROLSF_ALL)                                \
+    X(MIXER_GETCONTROLDETAILSF_VALUE) X(MIXER_SETCONTROLDETAILSF_VALUE)                          \
+    X(MIXERCONTROL_CONTROLF_UNIFORM) X(MIXERCONTROL_CONTROLF_MULTIPLE)                           \
+    X(MIXERCONTROL_CONTROLF_DISABLED) X(MIXERCONTROL_CONTROLTYPE_VOLUME)                         \
+    X(MIXERCONTROL_CONTROLTYPE_MUTE) X(MIXERCONTROL_CONTROLTYPE_MIXER)                           \
+    X(MIXERCONTROL_CONTROLTYPE_MUX) X(MIXERLINE_COMPONENTTYPE_DST_SPEAKERS)                      \
+    X(MIXERLINE_COMPONENTTYPE_DST_WAVEIN) X(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE)              \
+    X(MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT) X(MM_MIXM_LINE_CHANGE) X(MM_MIXM_CONTROL_CHANGE)
+
 namespace core_value {
 #define PANEL_COPY(name) constexpr auto name##_ = platform::name;
 PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
+PANEL_MIXER_CONSTANTS(PANEL_COPY)
 #undef PANEL_COPY
 constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
 constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
@@ -41,6 +58,7 @@ constexpr platform::HKey HKEY_CURRENT_USER_ = platform::HKEY_CURRENT_USER;
 }  // namespace core_value
 
 #include <windows.h>
+#include <mmsystem.h>
 // clang-format on
 
 namespace {
@@ -55,6 +73,7 @@ constexpr bool SameValue(Core core, Sdk sdk) {
 #define PANEL_CHECK(name) \
     static_assert(SameValue(core_value::name##_, name), #name " differs from the SDK");
 PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
+PANEL_MIXER_CONSTANTS(PANEL_CHECK)
 #undef PANEL_CHECK
 
 // The SDK spells the special windows as pointer casts, which no constant
@@ -115,5 +134,79 @@ static_assert(offsetof(platform::CopyDataStruct, lpData) == offsetof(COPYDATASTR
               "COPYDATASTRUCT.lpData");
 static_assert(sizeof(platform::CopyDataStruct::dwData) == sizeof(ULONG_PTR), "dwData size");
 static_assert(sizeof(platform::CopyDataStruct::cbData) == sizeof(DWORD), "cbData size");
+
+// The mixer's structures pass through MixerPort as they are.
+static_assert(platform::kMaxPnameLen == MAXPNAMELEN, "MAXPNAMELEN");
+static_assert(platform::kMixerShortNameChars == MIXER_SHORT_NAME_CHARS, "MIXER_SHORT_NAME_CHARS");
+static_assert(platform::kMixerLongNameChars == MIXER_LONG_NAME_CHARS, "MIXER_LONG_NAME_CHARS");
+static_assert(SameInteger<platform::MmResult, MMRESULT>(), "MMRESULT");
+static_assert(sizeof(platform::HMixer) == sizeof(HMIXER), "HMIXER");
+
+#define PANEL_SAME_FIELD(Core, Sdk, field)                                      \
+    static_assert(offsetof(platform::Core, field) == offsetof(Sdk, field) &&   \
+                      sizeof(platform::Core::field) == sizeof(Sdk::field),     \
+                  #Sdk "." #field)
+
+static_assert(sizeof(platform::MixerCapsA) == sizeof(MIXERCAPSA), "MIXERCAPSA");
+static_assert(sizeof(MIXERCAPSA) == 48, "MIXERCAPSA is 48 bytes");
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, wMid);
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, wPid);
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, vDriverVersion);
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, szPname);
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, fdwSupport);
+PANEL_SAME_FIELD(MixerCapsA, MIXERCAPSA, cDestinations);
+
+static_assert(sizeof(platform::MixerLineA) == sizeof(MIXERLINEA), "MIXERLINEA");
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, cbStruct);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, dwDestination);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, dwSource);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, dwLineID);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, fdwLine);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, dwUser);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, dwComponentType);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, cChannels);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, cConnections);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, cControls);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, szShortName);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, szName);
+PANEL_SAME_FIELD(MixerLineA, MIXERLINEA, Target);
+static_assert(offsetof(platform::MixerLineTarget, szPname) ==
+                  offsetof(MIXERLINEA, Target.szPname) - offsetof(MIXERLINEA, Target),
+              "MIXERLINEA.Target.szPname");
+
+static_assert(sizeof(platform::MixerControlA) == sizeof(MIXERCONTROLA), "MIXERCONTROLA");
+static_assert(sizeof(MIXERCONTROLA) == 148, "MIXERCONTROLA is 148 bytes");
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, cbStruct);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, dwControlID);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, dwControlType);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, fdwControl);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, cMultipleItems);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, szShortName);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, szName);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, Bounds);
+PANEL_SAME_FIELD(MixerControlA, MIXERCONTROLA, Metrics);
+
+static_assert(sizeof(platform::MixerLineControlsA) == sizeof(MIXERLINECONTROLSA),
+              "MIXERLINECONTROLSA");
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, cbStruct);
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, dwLineID);
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, dwControlID);
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, cControls);
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, cbmxctrl);
+PANEL_SAME_FIELD(MixerLineControlsA, MIXERLINECONTROLSA, pamxctrl);
+
+static_assert(sizeof(platform::MixerControlDetails) == sizeof(MIXERCONTROLDETAILS),
+              "MIXERCONTROLDETAILS");
+PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cbStruct);
+PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, dwControlID);
+PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cChannels);
+// cMultipleItems shares a pointer-sized union with hwndOwner.
+static_assert(offsetof(platform::MixerControlDetails, cMultipleItems) ==
+                  offsetof(MIXERCONTROLDETAILS, cMultipleItems) &&
+                  sizeof(platform::MixerControlDetails::cMultipleItems) == sizeof(HWND),
+              "MIXERCONTROLDETAILS.cMultipleItems");
+PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cbDetails);
+PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, paDetails);
+#undef PANEL_SAME_FIELD
 
 }  // namespace

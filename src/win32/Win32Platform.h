@@ -102,6 +102,28 @@ public:
     platform::Long RegCloseKey(platform::HKey key) override;
 };
 
+class Win32MixerPort final : public platform::MixerPort {
+public:
+    platform::UInt mixerGetNumDevs() override;
+    platform::MmResult mixerOpen(platform::HMixer* mixer, platform::UInt deviceId,
+                                 std::uintptr_t callback, std::uintptr_t instance,
+                                 platform::DWord flags) override;
+    platform::MmResult mixerClose(platform::HMixer mixer) override;
+    platform::MmResult mixerGetDevCapsA(std::uintptr_t deviceId, platform::MixerCapsA* caps,
+                                        platform::UInt size) override;
+    platform::MmResult mixerGetLineInfoA(platform::HMixer mixer, platform::MixerLineA* line,
+                                         platform::DWord flags) override;
+    platform::MmResult mixerGetLineControlsA(platform::HMixer mixer,
+                                             platform::MixerLineControlsA* controls,
+                                             platform::DWord flags) override;
+    platform::MmResult mixerGetControlDetailsA(platform::HMixer mixer,
+                                               platform::MixerControlDetails* details,
+                                               platform::DWord flags) override;
+    platform::MmResult mixerSetControlDetails(platform::HMixer mixer,
+                                              platform::MixerControlDetails* details,
+                                              platform::DWord flags) override;
+};
+
 // The ports of the running program, bundled for the core.
 class Win32Platform {
 public:
@@ -118,7 +140,8 @@ private:
     Win32SyncPort sync_;
     Win32ThreadPort threads_;
     Win32RegistryPort registry_;
-    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_};
+    Win32MixerPort mixer_;
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_};
 };
 
 }  // namespace win32

@@ -45,7 +45,8 @@ TEST(SingleInstance, SecondStartWithoutArgumentsShowsTheRunningWindow) {
     EXPECT_GE(w.world.Now() - before, 500u);
     // It never made a window of its own.
     const auto created = w.world.Journal().Of(Api::CreateWindowExA);
-    EXPECT_EQ(created.size(), 3u);  // owner, main window, indicator: all the first's
+    // Owner, mixer notification window, main window, indicator: all the first's.
+    EXPECT_EQ(created.size(), 4u);
 }
 
 TEST(SingleInstance, SecondStartRequestsShowUnlessTheOnlyArgumentIsTheQuitSwitch) {
@@ -115,7 +116,7 @@ TEST(SingleInstance, FirstStartWithDestroySwitchBuildsItsWindowsGreetsAndEnds) {
     EXPECT_FALSE(w.Running());
     EXPECT_EQ(w.PanelCalls(Api::SendMessageTimeoutA, w.driver.MsgAttach()).size(), 1u);
     EXPECT_EQ(w.PanelCalls(Api::RemovePropA).size(), 1u);
-    EXPECT_EQ(w.PanelCalls(Api::CreateWindowExA).size(), 3u);
+    EXPECT_EQ(w.PanelCalls(Api::CreateWindowExA).size(), 4u);
 }
 
 TEST(SingleInstance, SearchSwitchOnTheFirstStartSetsSearchMode) {
