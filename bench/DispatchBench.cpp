@@ -1,9 +1,15 @@
 // How long the panel takes to take in one WM_HANDSET from the driver: a
-// status message and a key message, each sent across threads and answered.
+// status message and a key message, each sent across threads and answered;
+// a status message that changes nothing while the volume group is enabled,
+// and one that enables it on a large mixer device.
 #include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
 
 #include "app/Program.h"
 #include "driverlink/HandsetMessage.h"
+#include "platform/WinConst.h"
 #include "sim/SimDriver.h"
 #include "sim/SimProcess.h"
 
@@ -15,18 +21,51 @@ struct LinkedPanel {
     sim::SimDriver driver{world};
     app::Program program{panelProcess.Platform(), {}};
 
-    LinkedPanel() {
+    explicit LinkedPanel(const std::function<void(sim::SimMixer&)>& devices = {}) {
         world.journalEnabled = false;
+        if (devices) devices(world.mixer);
         panelProcess.SetPump([this] { program.Application().ProcessMessages(); });
         program.Start();
         driver.Discover(Panel());
         world.Advance(0);
     }
     platform::Hwnd Panel() { return program.Form1()->Handle(); }
+    // The mixer calls the panel makes for one status message.
+    std::size_t MixerCallsOfOneStatus(std::uint32_t statusW, std::uint32_t statusL) {
+        world.journalEnabled = true;
+        world.Journal().Clear();
+        driver.Status(Panel(), statusW, statusL);
+        const std::size_t calls = world.Journal()
+                                      .Where([](const sim::SimCall& c) {
+                                          return c.api >= sim::Api::mixerGetNumDevs &&
+                                                 c.api <= sim::Api::mixerSetControlDetails;
+                                      })
+                                      .size();
+        world.journalEnabled = false;
+        return calls;
+    }
 };
 
-constexpr std::uint32_t kPresentAndReady =
-    driverlink::kHandsetPresent | driverlink::kSkypeReady;
+// A handset device of `destinations` lines with `sources` source lines each,
+// every line with a volume and a mute control.
+std::function<void(sim::SimMixer&)> HandsetDevice(int destinations, int sources) {
+    using namespace platform;
+    return [=](sim::SimMixer& mixer) {
+        sim::SimMixerDevice& device = mixer.AddDevice("USB Audio Device");
+        for (int d = 0; d < destinations; ++d) {
+            sim::SimMixerLine& dest = device.AddDestination("Line " + std::to_string(d), 2);
+            dest.AddControl(MIXERCONTROL_CONTROLTYPE_VOLUME);
+            dest.AddControl(MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM);
+            for (int s = 0; s < sources; ++s) {
+                sim::SimMixerLine& src = device.AddSource(dest, "Source " + std::to_string(s), 2);
+                src.AddControl(MIXERCONTROL_CONTROLTYPE_VOLUME);
+                src.AddControl(MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM);
+            }
+        }
+    };
+}
+
+constexpr std::uint32_t kPresentAndReady = driverlink::kHandsetPresent | driverlink::kSkypeReady;
 
 void BM_HandsetStatusMessage(benchmark::State& state) {
     LinkedPanel p;
@@ -47,5 +86,39 @@ void BM_HandsetKeyMessage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HandsetKeyMessage);
+
+// The steady state: the handset present, its device open and the volume
+// group enabled. A repeated status enumerates nothing and queries no mixer.
+void BM_RepeatedStatusWithVolumeGroupEnabled(benchmark::State& state) {
+    LinkedPanel p(HandsetDevice(2, 1));
+    const platform::Hwnd panel = p.Panel();
+    const std::uint32_t status = sim::SimDriver::StatusLParam(0, 0);
+    p.driver.Status(panel, driverlink::kHandsetPresent, status);
+    p.world.Advance(0);
+    if (!p.program.Form1()->suiGroupBoxVol.Enabled()) state.SkipWithError("group not enabled");
+    if (p.MixerCallsOfOneStatus(driverlink::kHandsetPresent, status) != 0)
+        state.SkipWithError("a repeated status queried the mixer");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p.driver.Status(panel, driverlink::kHandsetPresent, status));
+}
+BENCHMARK(BM_RepeatedStatusWithVolumeGroupEnabled);
+
+// The status that enables the group on a device of 4 destinations of 8
+// sources each: the rescan, the open with its tree, both rows loaded. The
+// status that resets the group between two iterations is not timed.
+void BM_StatusEnablingVolumeGroup4x8(benchmark::State& state) {
+    LinkedPanel p(HandsetDevice(4, 8));
+    const platform::Hwnd panel = p.Panel();
+    const std::uint32_t status = sim::SimDriver::StatusLParam(0, 0);
+    for (auto _ : state) {
+        p.driver.Status(panel, driverlink::kHandsetPresent, status);
+        state.PauseTiming();
+        if (!p.program.Form1()->suiGroupBoxVol.Enabled()) state.SkipWithError("group not enabled");
+        p.driver.Status(panel, 0, status);
+        p.world.Advance(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StatusEnablingVolumeGroup4x8);
 
 }  // namespace

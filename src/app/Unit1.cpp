@@ -87,6 +87,14 @@ void TForm1::BindEvents() {
     ItemExit.OnClick = [this](vcl::TObject* s) { ItemExitClick(s); };
     ItemSetup.OnClick = [this](vcl::TObject*) { ShowMainWindow(); };
     suiButtonDefault.OnClick = [this](vcl::TObject* s) { suiButtonDefaultClick(s); };
+    suiTrackBarVolOut.OnChange = [this](vcl::TObject* s) { suiTrackBarVolOutChange(s); };
+    suiCheckBoxVolOut.OnClick = [this](vcl::TObject* s) { suiTrackBarVolOutChange(s); };
+    suiTrackBarVolIn.OnChange = [this](vcl::TObject* s) { suiTrackBarVolInChange(s); };
+    suiCheckBoxVolIn.OnClick = [this](vcl::TObject* s) { suiTrackBarVolInChange(s); };
+    suiTrackBarVolRing.OnChange = [this](vcl::TObject* s) { suiTrackBarVolRingChange(s); };
+    AudioMixerUsb.OnCtrlChange = [this](vcl::TObject* s, HMixer handle, int id) {
+        AudioMixerUsbCtrlChange(s, handle, id);
+    };
 }
 
 void TForm1::FormCreate(vcl::TObject*) {

@@ -67,6 +67,9 @@ public:
     void UpdateTrayIcon();
     void SetTrayIcon(int index);
     void ShowIndicator(bool show);
+    // The panel's own ring while the handset rings (the last step of a
+    // status refresh).
+    void RingStep();
 
     // --- Skype audio devices (driverlink/SkypeDevices.cpp) -------------------
     void FillSkypeCombos();
@@ -84,6 +87,17 @@ public:
 
     void SetTrackBarState(vcl::TTrackBar& slider, int position, int enabled, int min, int max);
     void SetCheckBoxState(vcl::TCheckBox& box, int checked, int enabled);
+    // Opens the first device named with "USB" while the handset is present
+    // and loads both volume rows; refreshLists refills Skype's device lists.
+    bool OpenHandsetMixer(bool refreshLists);
+    // Shows one line in a slider and a mute box; true when both are enabled.
+    bool LoadLineControls(int destination, int source, vcl::TTrackBar& slider, vcl::TCheckBox& box,
+                          int min, int max);
+    bool SpeakerLinesDiffer();
+    void suiTrackBarVolOutChange(vcl::TObject* sender);
+    void suiTrackBarVolInChange(vcl::TObject* sender);
+    void suiTrackBarVolRingChange(vcl::TObject* sender);
+    void AudioMixerUsbCtrlChange(vcl::TObject* sender, platform::HMixer mixerHandle, int id);
 
     // --- Audio device changes (audio/DeviceChanges.cpp) ----------------------
     void RescanMixers();
@@ -124,6 +138,8 @@ public:
     std::string RingToneFile, SelectedRingFile;
 
     void LoadRingTone();
+    // Points Skype's ring tone at the silent file, once Skype is ready.
+    void SendRingToneCommand();
     std::string MakeMuteWave();
     void suiButtonDefaultClick(vcl::TObject* sender);
     void SelectRingFile(int index);

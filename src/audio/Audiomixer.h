@@ -70,6 +70,19 @@ public:
     bool WriteControlValues(const platform::MixerControlA& control, platform::DWord lineChannels,
                             std::vector<platform::DWord> values) const;
 
+    // The volume and mute of a line. False, with the outputs untouched, when
+    // the line does not exist; else left and right (-1 for a single
+    // channel), mute 1 or 0, each -1 without a usable control, and the
+    // disabled flags true exactly where a value is -1. A source line
+    // without a mute control takes its state in the destination's
+    // selection list.
+    bool GetVolume(int destination, int source, int& left, int& right, int& mute,
+                   bool& volumeDisabled, bool& muteDisabled) const;
+    // Writes a line's volume (left -1: leave it; right -1: as left) and mute
+    // (-1: leave it). False only when the line does not exist; failed
+    // writes are not reported.
+    bool SetVolume(int destination, int source, int left, int right, int mute) const;
+
     // The window procedure of FNotifyWnd.
     platform::LResult MixerCallBack(platform::UInt msg, platform::WParam wParam,
                                     platform::LParam lParam);

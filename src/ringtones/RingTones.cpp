@@ -5,6 +5,7 @@
 namespace app {
 
 void TForm1::LoadRingTone() {}
+void TForm1::SendRingToneCommand() {}
 std::string TForm1::MakeMuteWave() { return {}; }
 void TForm1::suiButtonDefaultClick(vcl::TObject*) {}
 void TForm1::SelectRingFile(int) {}
