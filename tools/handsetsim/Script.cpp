@@ -33,6 +33,8 @@ class LineParser {
   bool stateFields(HandsetState* state);
   bool within();
   bool copyData();
+  bool controlRef(ControlKind only, bool anyKind);
+  bool controlChecks();
   bool expect();
 
   const std::vector<std::string>& words_;
@@ -182,6 +184,54 @@ bool LineParser::copyData() {
   return end();
 }
 
+// trackbar N [in "GROUP"] | checkbox N [in "GROUP"] | group "TEXT". A step
+// that works a control names the one kind it can work.
+bool LineParser::controlRef(ControlKind only, bool anyKind) {
+  ControlRef& ref = step_.control;
+  if (take("trackbar")) ref.kind = ControlKind::TrackBar;
+  else if (take("checkbox")) ref.kind = ControlKind::CheckBox;
+  else if (take("group")) ref.kind = ControlKind::Group;
+  else return fail("expected trackbar, checkbox or group");
+  if (!anyKind && ref.kind != only) return fail("this step cannot work that kind of control");
+  if (ref.kind == ControlKind::Group) return word(&ref.group, "group text");
+  if (!number(&ref.index, "control number")) return false;
+  if (ref.index == 0) return fail("controls count from 1");
+  return !take("in") || word(&ref.group, "group text");
+}
+
+// pos=V, pos=A..B, checked=0|1, enabled=0|1, visible=0|1; at least one.
+bool LineParser::controlChecks() {
+  ControlCheck& check = step_.check;
+  bool any = false;
+  while (!atEnd() && peek() != "within") {
+    const std::string field = peek();
+    const std::size_t equals = field.find('=');
+    const std::string name = field.substr(0, equals);
+    const std::string text = equals == std::string::npos ? "" : field.substr(equals + 1);
+    unsigned long long low = 0;
+    unsigned long long high = 0;
+    if (name == "pos" && step_.control.kind == ControlKind::TrackBar) {
+      const std::size_t dots = text.find("..");
+      const bool range = dots != std::string::npos;
+      if (!parseNumber(text.substr(0, dots), &low) ||
+          !parseNumber(range ? text.substr(dots + 2) : text, &high) || low > high || high > 0x7FFFFFFF)
+        return fail("bad position in '" + field + "'");
+      check.posMin = static_cast<long>(low);
+      check.posMax = static_cast<long>(high);
+    } else if ((name == "checked" && step_.control.kind == ControlKind::CheckBox) ||
+               name == "enabled" || name == "visible") {
+      if (text != "0" && text != "1") return fail("expected 0 or 1 in '" + field + "'");
+      (name == "checked" ? check.checked : name == "enabled" ? check.enabled : check.visible) =
+          text == "1" ? 1 : 0;
+    } else {
+      return fail("unknown condition '" + field + "' for this control");
+    }
+    any = true;
+    ++next_;
+  }
+  return any || fail("expect control needs a condition");
+}
+
 bool LineParser::expect() {
   step_.negate = take("no");
   std::string kind;
@@ -197,6 +247,7 @@ bool LineParser::expect() {
       {"panel-gone", Expectation::PanelGone},   {"panel-visible", Expectation::PanelVisible},
       {"exit", Expectation::Exit},              {"answer", Expectation::Answer},
       {"greeting-is-panel", Expectation::GreetingIsPanel},
+      {"control", Expectation::Control},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -234,6 +285,9 @@ bool LineParser::expect() {
       return end();  // an answer is already known: no waiting
     case Expectation::GreetingIsPanel:
       return end();
+    case Expectation::Control:
+      if (!controlRef(ControlKind::TrackBar, true) || !controlChecks()) return false;
+      break;
     default:
       break;
   }
@@ -306,6 +360,16 @@ bool LineParser::parse() {
     s.op = Op::Print;
     for (std::size_t i = 1; i < words_.size(); ++i) s.text += (i > 1 ? " " : "") + words_[i];
     return true;
+  }
+  if (op == "move") {
+    s.op = Op::Move;
+    return controlRef(ControlKind::TrackBar, false) && number(&s.number, "position") && end();
+  }
+  if (op == "click") return (s.op = Op::Click, controlRef(ControlKind::CheckBox, false) && end());
+  if (op == "list-controls") return (s.op = Op::ListControls, end());
+  if (op == "select-tab") {
+    s.op = Op::SelectTab;
+    return number(&s.number, "tab number") && (s.number > 0 || fail("tabs count from 1")) && end();
   }
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());

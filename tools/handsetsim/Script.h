@@ -5,17 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "ControlRef.h"
 #include "HandsetState.h"
 
 enum class Op {
   State, Status, Key, Heartbeat, AutoDiscover, ReplyMode, SkypeOut, SkypeIn,
   FindPanel, Discover, SendHandsetRaw, SendAttach, SendRequest, SendCopyData,
   Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
+  Move, Click, SelectTab, ListControls,
 };
 
 enum class Expectation {
   Greeting, AttachAck, Leaving, Attach, Command, CommandPrefix, BadFrame,
-  Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel,
+  Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel, Control,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
@@ -31,12 +33,14 @@ struct Step {
 
   HandsetState state;     // State, Status (with fields)
   bool hasState = false;  // Status: fields were given
-  unsigned number = 0;    // key code, milliseconds, count, request message
+  unsigned number = 0;    // key code, milliseconds, count, request message, position, tab
   bool flag = false;      // on/off, nested/deferred
   Value first;            // wParam
   Value second;           // lParam
   std::string text;       // device name, command text, print text, process name
   std::vector<std::string> commandLine;  // Start
+  ControlRef control;                    // Move, Click, expect control
+  ControlCheck check;                    // expect control
 
   // SendCopyData
   unsigned long long dwData = 0;

@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "LinkProtocol.h"
+#include "PanelControls.h"
 #include "RoundTrip.h"
 
 namespace {
@@ -170,6 +171,21 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::Print:
       log_.line("print %s", step.text.c_str());
       return true;
+    case Op::Move:
+      if (!needPanel(step)) return false;
+      return moveTrackBar(link_.panel(), step.control, static_cast<long>(step.number)) ||
+             fail(step, "no such enabled trackbar, or the panel did not answer");
+    case Op::Click:
+      if (!needPanel(step)) return false;
+      return clickControl(link_.panel(), step.control) ||
+             fail(step, "no such enabled checkbox, or the panel did not answer");
+    case Op::ListControls:
+      if (!needPanel(step)) return false;
+      for (const std::string& line : describeControls(link_.panel())) log_.line("%s", line.c_str());
+      return true;
+    case Op::SelectTab:
+      if (!needPanel(step)) return false;
+      return selectTab(link_.panel(), step.number) || fail(step, "no such tab");
     case Op::Expect:
       return expect(step);
     case Op::Quit:
@@ -276,12 +292,16 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       *detail = "greeting " + hexValue(greeting->wParam) + ", panel " + hexValue(handleValue(panel));
       return panel != nullptr && greeting->wParam == reinterpret_cast<WPARAM>(panel);
     }
+    case Expectation::Control:
+      return link_.panel() != nullptr &&
+             meets(step.control, readControl(link_.panel(), step.control), step.check, detail);
     default:
       return false;
   }
 }
 
 bool ScriptRunner::expect(const Step& step) {
+  if (step.expectation == Expectation::Control && !needPanel(step)) return false;
   if (step.expectation == Expectation::Exit && children_.find(step.text) == nullptr) {
     return fail(step, "no process of that name");
   }

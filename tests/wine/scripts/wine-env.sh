@@ -60,9 +60,11 @@ wine_env_start_x() {
   return 1
 }
 
-# REG_MULTI_SZ data in .reg notation: hex(7):... of UTF-16LE with two zeros.
+# REG_MULTI_SZ data in .reg notation: hex(7):... with two zeros. Wine's
+# regedit reads these bytes in the file's own encoding (ANSI here); UTF-16
+# bytes would become one string per letter.
 _wine_env_multi_sz() {
-  printf '%s\0\0' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+  printf '%s\0\0' "$1" | od -An -v -tx1 |
     tr -s ' \n' ',' | sed 's/^,//; s/,$//'
 }
 
@@ -86,7 +88,22 @@ ASOUND
     "\"ALSAOutputDevices\"=hex(7):$devices" "\"ALSAInputDevices\"=hex(7):$devices" '' >"$reg"
   wine regedit /S "$reg" >>"$WINE_TEST_ROOT/wineboot.log" 2>&1
   wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] && grep -q ShowCrashDialog "$WINEPREFIX/user.reg"
+  [ -f "$WINEPREFIX/system.reg" ] && grep -q ShowCrashDialog "$WINEPREFIX/user.reg" &&
+    _wine_env_save_registry
+}
+
+# The prefix's registry as prepared, so that every test starts from it
+# (wine_test_begin): what one test stored cannot reach the next.
+_wine_env_registry_files="system.reg user.reg userdef.reg"
+_wine_env_save_registry() {
+  mkdir -p "$WINE_TEST_ROOT/registry" &&
+    (cd "$WINEPREFIX" && cp $_wine_env_registry_files "$WINE_TEST_ROOT/registry/")
+}
+
+# Only while no wineserver runs: it keeps the registry in memory and writes
+# it back when it ends.
+_wine_env_restore_registry() {
+  (cd "$WINE_TEST_ROOT/registry" && cp $_wine_env_registry_files "$WINEPREFIX/")
 }
 
 wine_env_stop() {
@@ -132,6 +149,10 @@ wine_test_begin() {
   trap _wine_test_exit EXIT
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
+  _wine_env_restore_registry || {
+    echo "the prepared registry could not be restored into $WINEPREFIX"
+    exit 1
+  }
   TEST_DIR="$WINE_TEST_ROOT/work/$1"
   rm -rf "$TEST_DIR"
   mkdir -p "$TEST_DIR"
@@ -145,6 +166,17 @@ wine_test_begin() {
     fi
     cp "$WINE_TEST_BIN/$exe" "$TEST_DIR/"
   done
+}
+
+# wine_test_reg_add KEY NAME TYPE DATA: stores a registry value in the
+# prefix before the programs start (as "wine reg add"; DWORD data may be
+# 0x hex). Ends the test when it cannot.
+wine_test_reg_add() {
+  local out
+  out=$(wine reg add "$1" /v "$2" /t "$3" /d "$4" /f 2>&1) || {
+    echo "FAIL: could not store $1\\$2 = $4: $out"
+    exit 1
+  }
 }
 
 # At the end of a test: nothing of it left running, and a status 0 stands
