@@ -213,8 +213,9 @@ bool LineParser::controlChecks() {
     if (name == "pos" && step_.control.kind == ControlKind::TrackBar) {
       const std::size_t dots = text.find("..");
       const bool range = dots != std::string::npos;
-      if (!parseNumber(text.substr(0, dots), &low) ||
-          !parseNumber(range ? text.substr(dots + 2) : text, &high) || low > high || high > 0x7FFFFFFF)
+      const bool parsed = parseNumber(text.substr(0, dots), &low) &&
+                          parseNumber(range ? text.substr(dots + 2) : text, &high);
+      if (!parsed || low > high || high > 0x7FFFFFFF)
         return fail("bad position in '" + field + "'");
       check.posMin = static_cast<long>(low);
       check.posMax = static_cast<long>(high);

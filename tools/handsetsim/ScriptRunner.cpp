@@ -173,12 +173,16 @@ bool ScriptRunner::execute(const Step& step) {
       return true;
     case Op::Move:
       if (!needPanel(step)) return false;
-      return moveTrackBar(link_.panel(), step.control, static_cast<long>(step.number)) ||
-             fail(step, "no such enabled trackbar, or the panel did not answer");
+      if (!moveTrackBar(link_.panel(), step.control, static_cast<long>(step.number)))
+        return fail(step, "no such enabled trackbar, or the panel did not answer");
+      log_.line("done: %s", step.source.c_str());
+      return true;
     case Op::Click:
       if (!needPanel(step)) return false;
-      return clickControl(link_.panel(), step.control) ||
-             fail(step, "no such enabled checkbox, or the panel did not answer");
+      if (!clickControl(link_.panel(), step.control))
+        return fail(step, "no such enabled checkbox, or the panel did not answer");
+      log_.line("done: %s", step.source.c_str());
+      return true;
     case Op::ListControls:
       if (!needPanel(step)) return false;
       for (const std::string& line : describeControls(link_.panel())) log_.line("%s", line.c_str());
