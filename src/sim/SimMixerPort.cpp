@@ -64,7 +64,31 @@ DWord* ValueAt(const MixerControlDetails* details, DWord channel, DWord item, DW
     return reinterpret_cast<DWord*>(bytes + (channel * items + item) * details->cbDetails);
 }
 
+// The device a query names: an open handle of this process with
+// MIXER_OBJECTF_HMIXER, else a device identifier. Its index goes to *index.
+SimMixerDevice* QueryDevice(SimWorld& world, HMixer mixer, DWord flags, DWord pid,
+                            std::size_t* index) {
+    SimMixer& simMixer = world.mixer;
+    std::size_t device = mixer;
+    if (flags & MIXER_OBJECTF_HMIXER) {
+        const SimMixerHandle* held = simMixer.FindHandle(mixer);
+        if (!held || held->pid != pid) return nullptr;
+        device = held->device;
+    }
+    if (device >= simMixer.devices.size()) return nullptr;
+    if (index) *index = device;
+    return &simMixer.devices[device];
+}
+
 }  // namespace
+
+SimMixerDevice* SimMixerPort::LoggedQuery(Api api, HMixer mixer, DWord flags, LParam what,
+                                          std::size_t* index) const {
+    SimCall call = MixerCall(api, mixer, flags);
+    call.lParam = what;
+    Log(std::move(call));
+    return QueryDevice(World(), mixer, flags, Pid(), index);
+}
 
 SimCall SimMixerPort::MixerCall(Api api, HMixer mixer, DWord flags) const {
     SimCall call = Call(api);
@@ -118,27 +142,10 @@ MmResult SimMixerPort::mixerGetDevCapsA(std::uintptr_t deviceId, MixerCapsA* cap
     return MMSYSERR_NOERROR;
 }
 
-// The device a query names: an open handle of this process with
-// MIXER_OBJECTF_HMIXER, else a device identifier. Its index goes to *index.
-static SimMixerDevice* QueryDevice(SimWorld& world, HMixer mixer, DWord flags, DWord pid,
-                                   std::size_t* index = nullptr) {
-    SimMixer& simMixer = world.mixer;
-    std::size_t device = mixer;
-    if (flags & MIXER_OBJECTF_HMIXER) {
-        const SimMixerHandle* held = simMixer.FindHandle(mixer);
-        if (!held || held->pid != pid) return nullptr;
-        device = held->device;
-    }
-    if (device >= simMixer.devices.size()) return nullptr;
-    if (index) *index = device;
-    return &simMixer.devices[device];
-}
-
 MmResult SimMixerPort::mixerGetLineInfoA(HMixer mixer, MixerLineA* line, DWord flags) {
-    SimCall call = MixerCall(Api::mixerGetLineInfoA, mixer, flags);
-    if (line) call.lParam = static_cast<LParam>(line->dwDestination | (line->dwSource << 16));
-    Log(std::move(call));
-    SimMixerDevice* device = QueryDevice(World(), mixer, flags, Pid());
+    SimMixerDevice* device =
+        LoggedQuery(Api::mixerGetLineInfoA, mixer, flags,
+                    line ? static_cast<LParam>(line->dwDestination | (line->dwSource << 16)) : 0);
     if (!device) return MMSYSERR_INVALHANDLE;
     if (!line || line->cbStruct < sizeof(MixerLineA)) return MMSYSERR_INVALPARAM;
     const DWord query = flags & MIXER_GETLINEINFOF_QUERYMASK;
@@ -159,10 +166,8 @@ MmResult SimMixerPort::mixerGetLineInfoA(HMixer mixer, MixerLineA* line, DWord f
 
 MmResult SimMixerPort::mixerGetLineControlsA(HMixer mixer, MixerLineControlsA* controls,
                                              DWord flags) {
-    SimCall call = MixerCall(Api::mixerGetLineControlsA, mixer, flags);
-    if (controls) call.lParam = static_cast<LParam>(controls->dwLineID);
-    Log(std::move(call));
-    SimMixerDevice* device = QueryDevice(World(), mixer, flags, Pid());
+    SimMixerDevice* device = LoggedQuery(Api::mixerGetLineControlsA, mixer, flags,
+                                         controls ? static_cast<LParam>(controls->dwLineID) : 0);
     if (!device) return MMSYSERR_INVALHANDLE;
     if (!controls || controls->cbStruct < sizeof(MixerLineControlsA)) return MMSYSERR_INVALPARAM;
     if ((flags & 0xF) != MIXER_GETLINECONTROLSF_ALL) return MMSYSERR_INVALFLAG;
@@ -183,10 +188,8 @@ MmResult SimMixerPort::mixerGetLineControlsA(HMixer mixer, MixerLineControlsA* c
 
 MmResult SimMixerPort::mixerGetControlDetailsA(HMixer mixer, MixerControlDetails* details,
                                                DWord flags) {
-    SimCall call = MixerCall(Api::mixerGetControlDetailsA, mixer, flags);
-    if (details) call.lParam = static_cast<LParam>(details->dwControlID);
-    Log(std::move(call));
-    SimMixerDevice* device = QueryDevice(World(), mixer, flags, Pid());
+    SimMixerDevice* device = LoggedQuery(Api::mixerGetControlDetailsA, mixer, flags,
+                                         details ? static_cast<LParam>(details->dwControlID) : 0);
     if (!device) return MMSYSERR_INVALHANDLE;
     if (!details) return MMSYSERR_INVALPARAM;
     SimMixerLine* line = nullptr;
@@ -203,11 +206,10 @@ MmResult SimMixerPort::mixerGetControlDetailsA(HMixer mixer, MixerControlDetails
 
 MmResult SimMixerPort::mixerSetControlDetails(HMixer mixer, MixerControlDetails* details,
                                               DWord flags) {
-    SimCall call = MixerCall(Api::mixerSetControlDetails, mixer, flags);
-    if (details) call.lParam = static_cast<LParam>(details->dwControlID);
-    Log(std::move(call));
     std::size_t index = 0;
-    SimMixerDevice* device = QueryDevice(World(), mixer, flags, Pid(), &index);
+    SimMixerDevice* device =
+        LoggedQuery(Api::mixerSetControlDetails, mixer, flags,
+                    details ? static_cast<LParam>(details->dwControlID) : 0, &index);
     if (!device) return MMSYSERR_INVALHANDLE;
     if (!details) return MMSYSERR_INVALPARAM;
     SimMixerLine* line = nullptr;

@@ -17,6 +17,7 @@
 namespace sim {
 
 class SimProcess;
+struct SimMixerDevice;
 class SimWorld;
 
 // What every port of a process shares: the world, the process and the
@@ -168,6 +169,9 @@ public:
 
 private:
     SimCall MixerCall(Api api, platform::HMixer mixer, platform::DWord flags) const;
+    // Logs a query of a device and finds the device it names.
+    SimMixerDevice* LoggedQuery(Api api, platform::HMixer mixer, platform::DWord flags,
+                                       platform::LParam what, std::size_t* index = nullptr) const;
 };
 
 }  // namespace sim
