@@ -80,6 +80,18 @@ SimMixerDevice* QueryDevice(SimWorld& world, HMixer mixer, DWord flags, DWord pi
     return &simMixer.devices[device];
 }
 
+// The control a MIXERCONTROLDETAILS names on the device, with the checks
+// winmm makes first.
+MmResult DetailsControl(SimMixerDevice* device, const MixerControlDetails* details,
+                        SimMixerControl** control) {
+    if (!device) return MMSYSERR_INVALHANDLE;
+    if (!details) return MMSYSERR_INVALPARAM;
+    SimMixerLine* line = nullptr;
+    *control = device->FindControl(details->dwControlID, &line);
+    if (!*control) return MIXERR_INVALCONTROL;
+    return CheckDetails(details, **control, *line);
+}
+
 }  // namespace
 
 SimMixerDevice* SimMixerPort::LoggedQuery(Api api, HMixer mixer, DWord flags, LParam what,
@@ -190,12 +202,8 @@ MmResult SimMixerPort::mixerGetControlDetailsA(HMixer mixer, MixerControlDetails
                                                DWord flags) {
     SimMixerDevice* device = LoggedQuery(Api::mixerGetControlDetailsA, mixer, flags,
                                          details ? static_cast<LParam>(details->dwControlID) : 0);
-    if (!device) return MMSYSERR_INVALHANDLE;
-    if (!details) return MMSYSERR_INVALPARAM;
-    SimMixerLine* line = nullptr;
-    SimMixerControl* control = device->FindControl(details->dwControlID, &line);
-    if (!control) return MIXERR_INVALCONTROL;
-    if (const MmResult bad = CheckDetails(details, *control, *line)) return bad;
+    SimMixerControl* control = nullptr;
+    if (const MmResult bad = DetailsControl(device, details, &control)) return bad;
     if (control->failsReads) return MMSYSERR_ERROR;
     const DWord items = control->Items();
     for (DWord ch = 0; ch < details->cChannels; ++ch)
@@ -210,12 +218,8 @@ MmResult SimMixerPort::mixerSetControlDetails(HMixer mixer, MixerControlDetails*
     SimMixerDevice* device =
         LoggedQuery(Api::mixerSetControlDetails, mixer, flags,
                     details ? static_cast<LParam>(details->dwControlID) : 0, &index);
-    if (!device) return MMSYSERR_INVALHANDLE;
-    if (!details) return MMSYSERR_INVALPARAM;
-    SimMixerLine* line = nullptr;
-    SimMixerControl* control = device->FindControl(details->dwControlID, &line);
-    if (!control) return MIXERR_INVALCONTROL;
-    if (const MmResult bad = CheckDetails(details, *control, *line)) return bad;
+    SimMixerControl* control = nullptr;
+    if (const MmResult bad = DetailsControl(device, details, &control)) return bad;
     if (control->failsWrites) return MMSYSERR_ERROR;
     // One channel given for a control of several sets them all alike.
     const DWord items = control->Items();
