@@ -6,6 +6,7 @@
 #include "platform/MessagePort.h"
 #include "platform/RegistryPort.h"
 #include "platform/MixerPort.h"
+#include "platform/NlsPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -21,6 +22,7 @@ struct Platform {
     ThreadPort& threads;
     RegistryPort& registry;
     MixerPort& mixer;
+    NlsPort& nls;
 };
 
 }  // namespace platform

@@ -23,7 +23,8 @@ namespace sim {
     X(WaitForSingleObject) X(CloseHandle)                                                     \
     X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
     X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
-    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)
+    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)                                     \
+    X(WideCharToMultiByte) X(MultiByteToWideChar)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -8,6 +8,7 @@
 #include "platform/MessagePort.h"
 #include "platform/RegistryPort.h"
 #include "platform/MixerPort.h"
+#include "platform/NlsPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
@@ -172,6 +173,18 @@ private:
     // Logs a query of a device and finds the device it names.
     SimMixerDevice* LoggedQuery(Api api, platform::HMixer mixer, platform::DWord flags,
                                        platform::LParam what, std::size_t* index = nullptr) const;
+};
+
+// Conversions are logged with the code page in msg and the result in lParam.
+class SimNlsPort final : public platform::NlsPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Word GetSystemDefaultLangID() override;
+    platform::UInt GetACP() override;
+    int WideCharToMultiByte(platform::UInt codePage, platform::DWord flags, const char16_t* src,
+                            int srcLen, char* dst, int dstLen) override;
+    int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
+                            int srcLen, char16_t* dst, int dstLen) override;
 };
 
 }  // namespace sim

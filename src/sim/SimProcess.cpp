@@ -22,7 +22,7 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       name_(std::move(name)),
       pid_(world.NewProcessId()),
       tid_(world.NewThread(pid_)),
-      platform_{messages, windows, timers, sync, threads, registry, mixer} {}
+      platform_{messages, windows, timers, sync, threads, registry, mixer, nls} {}
 
 SimProcess::~SimProcess() { Exit(); }
 

@@ -28,6 +28,7 @@ public:
     SimThreadPort threads{*this};
     SimRegistryPort registry{*this};
     SimMixerPort mixer{*this};
+    SimNlsPort nls{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

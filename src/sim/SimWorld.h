@@ -79,6 +79,11 @@ public:
     SimDesktop desktop;
     SimRegistry registry;
     SimMixer mixer{*this};
+    // The system's language and ANSI code page.
+    struct Locale {
+        platform::Word langId = 0x0409;
+        platform::UInt ansiCodePage = 1252;
+    } locale;
 
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }

@@ -67,6 +67,16 @@ public:
     bool KillTimer(platform::Hwnd hwnd, platform::UInt id) override;
 };
 
+class Win32NlsPort final : public platform::NlsPort {
+public:
+    platform::Word GetSystemDefaultLangID() override;
+    platform::UInt GetACP() override;
+    int WideCharToMultiByte(platform::UInt codePage, platform::DWord flags, const char16_t* src,
+                            int srcLen, char* dst, int dstLen) override;
+    int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
+                            int srcLen, char16_t* dst, int dstLen) override;
+};
+
 class Win32SyncPort final : public platform::SyncPort {
 public:
     platform::Handle CreateSemaphoreA(long initialCount, long maximumCount,
@@ -141,7 +151,8 @@ private:
     Win32ThreadPort threads_;
     Win32RegistryPort registry_;
     Win32MixerPort mixer_;
-    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_};
+    Win32NlsPort nls_;
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_};
 };
 
 }  // namespace win32
