@@ -161,8 +161,9 @@ TEST(LanguageTable, EnglishRecordAndTheRowsEveryLanguageShares) {
         EXPECT_TRUE(Contains(Text(record, 10), u"USB")) << "row 10";
         // Labels keep their colon in every language.
         for (int row = 0; row < kLanguageRows; ++row) {
-            if (EndsWith(English(row), u":"))
+            if (EndsWith(English(row), u":")) {
                 EXPECT_TRUE(EndsWith(TrimRight(Text(record, row)), u":")) << "row " << row;
+            }
         }
     }
 }
@@ -202,7 +203,9 @@ TEST(LanguageTable, WhichRowsAreTranslated) {
     for (int row = 21; row <= 44; ++row) {
         EXPECT_NE(Text(1, row), English(row)) << "row " << row;
         EXPECT_NE(Text(2, row), English(row)) << "row " << row;
-        if (row < 44) EXPECT_EQ(Text(3, row), English(row)) << "row " << row;
+        if (row < 44) {
+            EXPECT_EQ(Text(3, row), English(row)) << "row " << row;
+        }
         if (Text(4, row) != English(row)) ++koreanNames;
     }
     EXPECT_GT(koreanNames, 0);
