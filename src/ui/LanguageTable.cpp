@@ -171,7 +171,7 @@ const TLanguageRecord LanguageTable[kLanguageCount] = {
         /*  6 */ u"アドレス",
         /*  7 */ u"保存",
         /*  8 */ u"着信音",
-        /*  9 */ u"標準に戻す",
+        /*  9 */ u"デフォルト",
         /* 10 */ u"USBフォン",
         /* 11 */ u"スピーカー音量:",
         /* 12 */ u"マイク音量:",
