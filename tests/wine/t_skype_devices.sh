@@ -8,7 +8,7 @@ source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin skype_devices
 sim_run sim <<'SCRIPT'
 skype-out ""
-skype-in ""
+skype-in "Out: USB Audio Device"
 start panel UsbPhonePanel.exe
 expect attach-ack within 5000
 expect control group "Skype Audio Device" enabled=0 within 3000
@@ -16,9 +16,10 @@ status skype
 expect command "GET AUDIO_OUT" within 2000
 expect command "GET AUDIO_IN" within 2000
 expect control group "Skype Audio Device" enabled=1 within 2000
-# Skype's default device is item 0.
+# Skype's answers: its default device (item 0) for output, the device
+# third in the list, "Out: USB Audio Device", for input.
 expect control combo 1 in "Skype Audio Device" sel=0 enabled=1
-expect control combo 2 in "Skype Audio Device" sel=0 enabled=1
+expect control combo 2 in "Skype Audio Device" sel=2 enabled=1 within 1000
 expect no command-prefix "SET AUDIO_" within 300
 # The handset arrives: its device (the first whose name holds "USB") is
 # set for Skype, each followed by its question, and Skype's answers show it.
@@ -27,8 +28,8 @@ expect command "SET AUDIO_OUT Out: USB Audio Device" within 2000
 expect command "GET AUDIO_OUT" within 2000
 expect command "SET AUDIO_IN Out: USB Audio Device" within 2000
 expect command "GET AUDIO_IN" within 2000
-expect no control combo 1 in "Skype Audio Device" sel=0 within 300
-list-controls
+expect control combo 1 in "Skype Audio Device" sel=2 within 1000
+expect control combo 2 in "Skype Audio Device" sel=2
 # Only once: further statuses set nothing.
 clear
 status present skype

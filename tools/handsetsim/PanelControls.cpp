@@ -220,9 +220,10 @@ bool selectComboItem(HWND form, const ControlRef& ref, long item) {
     sendTo(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0, &delivered);
     if (!delivered) return false;
     // What a drop-down list tells its parent after the user picked an item.
+    // Posted, as the panel's own thread would get it: inside another
+    // process's send the panel sends the driver nothing.
     const WPARAM command = MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE);
-    sendTo(form, WM_COMMAND, command, reinterpret_cast<LPARAM>(combo), &delivered);
-    return delivered;
+    return PostMessageA(form, WM_COMMAND, command, reinterpret_cast<LPARAM>(combo)) != FALSE;
 }
 
 bool selectTab(HWND form, unsigned index) {

@@ -38,8 +38,9 @@ bool moveTrackBar(HWND form, const ControlRef& ref, long position);
 // A mouse click on a check box (BM_CLICK), sent.
 bool clickControl(HWND form, const ControlRef& ref);
 
-// As a user choosing item `item` of a drop-down list: the selection, then the
-// CBN_SELCHANGE the form's window gets from its combo box. Sent.
+// As a user choosing item `item` of a drop-down list: the selection (sent),
+// then the CBN_SELCHANGE the form's window gets from its combo box (posted,
+// so the panel acts outside this process's send).
 bool selectComboItem(HWND form, const ControlRef& ref, long item);
 
 // One line per control of the form, in creation order: id, class, text,
