@@ -194,8 +194,8 @@ bool LineParser::copyData() {
   return end();
 }
 
-// trackbar N [in "GROUP"] | checkbox N [in "GROUP"] | group "TEXT". A step
-// that works a control names the one kind it can work.
+// trackbar N [in "GROUP"] | checkbox N [in "GROUP"] | combo N [in "GROUP"] |
+// group "TEXT". A step that works a control names the one kind it can work.
 bool LineParser::controlRef(ControlKind only, bool anyKind) {
   ControlRef& ref = step_.control;
   if (take("trackbar")) ref.kind = ControlKind::TrackBar;
