@@ -1,14 +1,18 @@
 // How long the panel takes to take in one WM_HANDSET from the driver: a
 // status message and a key message, each sent across threads and answered;
 // a status message that changes nothing while the volume group is enabled,
-// and one that enables it on a large mixer device.
+// and one that enables it on a large mixer device; a status that changes
+// nothing once Skype is pointed at the handset, and a Skype device reply
+// matched against 64 devices.
 #include <benchmark/benchmark.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/Program.h"
 #include "driverlink/HandsetMessage.h"
+#include "driverlink/SkypeNames.h"
 #include "platform/WinConst.h"
 #include "sim/SimDriver.h"
 #include "sim/SimProcess.h"
@@ -120,5 +124,52 @@ void BM_StatusEnablingVolumeGroup4x8(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StatusEnablingVolumeGroup4x8);
+
+// The steady state with Skype: the handset's device open and selected for
+// Skype, both groups enabled. A repeated status sends no command.
+void BM_RepeatedStatusWithHandsetSelectedForSkype(benchmark::State& state) {
+    LinkedPanel p(HandsetDevice(2, 1));
+    const platform::Hwnd panel = p.Panel();
+    const std::uint32_t status = sim::SimDriver::StatusLParam(0, 0);
+    p.driver.Status(panel, kPresentAndReady, status);
+    p.world.Advance(0);
+    const app::TForm1& form = *p.program.Form1();
+    if (form.SkypeOutPending || form.SkypeInPending || !form.suiGroupBoxSkype.Enabled())
+        state.SkipWithError("the handset was not selected for Skype");
+    p.driver.ClearReceived();
+    p.driver.Status(panel, kPresentAndReady, status);
+    if (!p.driver.Commands().empty()) state.SkipWithError("a repeated status sent commands");
+    for (auto _ : state) benchmark::DoNotOptimize(p.driver.Status(panel, kPresentAndReady, status));
+}
+BENCHMARK(BM_RepeatedStatusWithHandsetSelectedForSkype);
+
+// A reply naming the last of 64 devices: both decodings, then every
+// candidate compared.
+void BM_ApplySkypeDeviceReply64Devices(benchmark::State& state) {
+    LinkedPanel p([](sim::SimMixer& mixer) {
+        for (int i = 0; i < 64; ++i) mixer.AddDevice("Audio Device " + std::to_string(i));
+    });
+    app::TForm1& form = *p.program.Form1();
+    const std::string reply = "AUDIO_OUT Audio Device 63";
+    form.ApplySkypeDeviceReply(reply, "AUDIO_OUT ", form.suiComboBoxSkypeOut);
+    if (form.suiComboBoxSkypeOut.ItemIndex() != 64) state.SkipWithError("device 63 not selected");
+    for (auto _ : state) form.ApplySkypeDeviceReply(reply, "AUDIO_OUT ", form.suiComboBoxSkypeOut);
+}
+BENCHMARK(BM_ApplySkypeDeviceReply64Devices);
+
+// The matching alone, without the code-page conversions of the simulated
+// port: the same reply against the same 64 names.
+void BM_SkypeReplyItem64Names(benchmark::State& state) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 64; ++i) names.push_back("Audio Device " + std::to_string(i));
+    const std::string reply = "AUDIO_OUT Audio Device 63";
+    const auto same = [](const std::string& n) -> const std::string& { return n; };
+    if (driverlink::SkypeReplyItem("AUDIO_OUT ", reply, reply, names, same) != 64)
+        state.SkipWithError("device 63 not matched");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            driverlink::SkypeReplyItem("AUDIO_OUT ", reply, reply, names, same));
+}
+BENCHMARK(BM_SkypeReplyItem64Names);
 
 }  // namespace

@@ -95,6 +95,8 @@ void TForm1::BindEvents() {
     AudioMixerUsb.OnCtrlChange = [this](vcl::TObject* s, HMixer handle, int id) {
         AudioMixerUsbCtrlChange(s, handle, id);
     };
+    suiComboBoxSkypeOut.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeOutChange(s); };
+    suiComboBoxSkypeIn.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeInChange(s); };
 }
 
 void TForm1::FormCreate(vcl::TObject*) {

@@ -72,9 +72,17 @@ public:
     void RingStep();
 
     // --- Skype audio devices (driverlink/SkypeDevices.cpp) -------------------
+    // Rebuilds both lists at item 0 and asks Skype for its devices.
     void FillSkypeCombos();
+    // Tells Skype to use the combo's selected device, then asks it back.
+    void SetSkypeDevice(vcl::TComboBox& combo);
+    void QuerySkypeAudioOut();
+    void QuerySkypeAudioIn();
+    // Selects the item a reply of the driver names (the reply in UTF-8).
     void ApplySkypeDeviceReply(const std::string& text, const std::string& prefix,
                                vcl::TComboBox& combo);
+    void suiComboBoxSkypeOutChange(vcl::TObject* sender);
+    void suiComboBoxSkypeInChange(vcl::TObject* sender);
 
     // --- Handset keys (driverlink/KeyActions.cpp) ----------------------------
     std::uint8_t KeyCode = 0, KeyCodePrev = 0;

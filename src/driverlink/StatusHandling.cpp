@@ -2,8 +2,12 @@
 // tray icon, the keyboard-blocked indicator and the panel's own ring.
 // The Skype group, the tray icon, the indicator and the ring are not built
 // yet: those operations do nothing until their parts land.
+#include <algorithm>
+#include <string_view>
+
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
+#include "driverlink/SkypeNames.h"
 
 namespace app {
 
@@ -40,7 +44,29 @@ void TForm1::UpdateVolumeGroup(bool on) {
     SetCheckBoxState(suiCheckBoxVolIn, 0, -1);
 }
 
-void TForm1::UpdateSkypeGroup(bool) {}
+void TForm1::UpdateSkypeGroup(bool on) {
+    if (on != suiGroupBoxSkype.Enabled()) {
+        suiGroupBoxSkype.SetEnabled(on);
+        FillSkypeCombos();
+    }
+    if (!on || AudioMixerUsb.MixerID() < 0) return;
+    // The handset's device, once opened, is pointed out to Skype; while its
+    // name is not in a list the flag stays and the next status tries again.
+    const char* const name = AudioMixerUsb.FCaps.szPname;
+    const char* const nameEnd = std::find(name, name + sizeof AudioMixerUsb.FCaps.szPname, '\0');
+    const std::string_view handset(name, static_cast<std::size_t>(nameEnd - name));
+    const auto select = [&](bool& pending, vcl::TComboBox& combo) {
+        if (!pending) return;
+        const int item = FindItemIgnoringCase(combo.Items(), handset);
+        if (item < 0) return;
+        pending = false;
+        combo.SetItemIndex(item);
+        SetSkypeDevice(combo);
+    };
+    select(SkypeOutPending, suiComboBoxSkypeOut);
+    select(SkypeInPending, suiComboBoxSkypeIn);
+}
+
 void TForm1::UpdateTrayIcon() {}
 void TForm1::SetTrayIcon(int) {}
 void TForm1::ShowIndicator(bool) {}

@@ -4,9 +4,10 @@
 
 #include <string>
 
-enum class ControlKind { TrackBar, CheckBox, Group };
+enum class ControlKind { TrackBar, CheckBox, Group, Combo };
 
-// "trackbar N [in "GROUP"]", "checkbox N [in "GROUP"]" or "group "TEXT"".
+// "trackbar N [in "GROUP"]", "checkbox N [in "GROUP"]", "combo N [in
+// "GROUP"]" or "group "TEXT"".
 // N counts from 1 in the order the panel created its controls.
 struct ControlRef {
     ControlKind kind = ControlKind::TrackBar;
@@ -21,4 +22,5 @@ struct ControlCheck {
     int checked = -1;
     int enabled = -1;
     int visible = -1;
+    long sel = -2;  // combos: the selected item, -1 for none; -2 not checked
 };

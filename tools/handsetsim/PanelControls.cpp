@@ -59,6 +59,8 @@ bool isKind(HWND hwnd, ControlKind kind) {
         }
         case ControlKind::Group:
             return lstrcmpiA(name.c_str(), "Button") == 0 && buttonType(hwnd) == BS_GROUPBOX;
+        case ControlKind::Combo:
+            return lstrcmpiA(name.c_str(), WC_COMBOBOXA) == 0;
     }
     return false;
 }
@@ -100,8 +102,15 @@ const char* kindName(ControlKind kind) {
             return "checkbox";
         case ControlKind::Group:
             return "group";
+        case ControlKind::Combo:
+            return "combo";
     }
     return "control";
+}
+
+// CB_GETCURSEL: CB_ERR (-1) when nothing is selected.
+long readComboSelection(HWND combo, bool* delivered) {
+    return static_cast<long>(static_cast<LRESULT>(sendTo(combo, CB_GETCURSEL, 0, 0, delivered)));
 }
 
 // A user can work only an enabled control the window has.
@@ -143,6 +152,8 @@ ControlState readControl(HWND form, const ControlRef& ref) {
         state.pos = static_cast<long>(sendTo(control, TBM_GETPOS, 0, 0, &delivered));
     } else if (ref.kind == ControlKind::CheckBox) {
         state.checked = sendTo(control, BM_GETCHECK, 0, 0, &delivered) == BST_CHECKED;
+    } else if (ref.kind == ControlKind::Combo) {
+        state.sel = readComboSelection(control, &delivered);
     }
     state.found = delivered;
     state.enabled = IsWindowEnabled(control) != FALSE;
@@ -164,6 +175,9 @@ bool meets(const ControlRef& ref, const ControlState& state, const ControlCheck&
     } else if (ref.kind == ControlKind::CheckBox) {
         std::snprintf(text, sizeof text, "checked=%d enabled=%d visible=%d", state.checked ? 1 : 0,
                       state.enabled ? 1 : 0, state.visible ? 1 : 0);
+    } else if (ref.kind == ControlKind::Combo) {
+        std::snprintf(text, sizeof text, "sel=%ld enabled=%d visible=%d", state.sel,
+                      state.enabled ? 1 : 0, state.visible ? 1 : 0);
     } else {
         std::snprintf(text, sizeof text, "enabled=%d visible=%d", state.enabled ? 1 : 0,
                       state.visible ? 1 : 0);
@@ -172,7 +186,7 @@ bool meets(const ControlRef& ref, const ControlState& state, const ControlCheck&
     const auto same = [](int wanted, bool actual) { return wanted < 0 || (wanted != 0) == actual; };
     return (check.posMin < 0 || (state.pos >= check.posMin && state.pos <= check.posMax)) &&
            same(check.checked, state.checked) && same(check.enabled, state.enabled) &&
-           same(check.visible, state.visible);
+           same(check.visible, state.visible) && (check.sel < -1 || check.sel == state.sel);
 }
 
 bool moveTrackBar(HWND form, const ControlRef& ref, long position) {
@@ -195,6 +209,21 @@ bool clickControl(HWND form, const ControlRef& ref) {
     bool delivered = false;
     sendTo(button, BM_CLICK, 0, 0, &delivered);
     return delivered;
+}
+
+bool selectComboItem(HWND form, const ControlRef& ref, long item) {
+    const HWND combo = usableControl(form, ref);
+    if (combo == nullptr) return false;
+    bool delivered = false;
+    const auto count = static_cast<long>(sendTo(combo, CB_GETCOUNT, 0, 0, &delivered));
+    if (!delivered || item < 0 || item >= count) return false;
+    sendTo(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0, &delivered);
+    if (!delivered) return false;
+    // What a drop-down list tells its parent after the user picked an item.
+    // Posted, as the panel's own thread would get it: inside another
+    // process's send the panel sends the driver nothing.
+    const WPARAM command = MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE);
+    return PostMessageA(form, WM_COMMAND, command, reinterpret_cast<LPARAM>(combo)) != FALSE;
 }
 
 bool selectTab(HWND form, unsigned index) {

@@ -14,6 +14,7 @@
 struct ControlState {
     bool found = false;
     long pos = 0;  // trackbars
+    long sel = -1;  // combos
     bool checked = false;
     bool enabled = false;
     bool visible = false;
@@ -36,6 +37,11 @@ bool moveTrackBar(HWND form, const ControlRef& ref, long position);
 
 // A mouse click on a check box (BM_CLICK), sent.
 bool clickControl(HWND form, const ControlRef& ref);
+
+// As a user choosing item `item` of a drop-down list: the selection (sent),
+// then the CBN_SELCHANGE the form's window gets from its combo box (posted,
+// so the panel acts outside this process's send).
+bool selectComboItem(HWND form, const ControlRef& ref, long item);
 
 // One line per control of the form, in creation order: id, class, text,
 // place on the screen, enabled and visible; for writing tests.

@@ -5,6 +5,15 @@
 
 namespace {
 
+// "sel=K": K an item from 0, or -1 for no selection.
+bool comboSelection(const std::string& text, long* sel) {
+  if (text == "-1") return (*sel = -1, true);
+  unsigned long long item = 0;
+  if (!parseNumber(text, &item) || item > 0x7FFFFFFF) return false;
+  *sel = static_cast<long>(item);
+  return true;
+}
+
 class LineParser {
  public:
   LineParser(const std::vector<std::string>& words, Step* step, std::string* error)
@@ -35,6 +44,7 @@ class LineParser {
   bool copyData();
   bool controlRef(ControlKind only, bool anyKind);
   bool controlChecks();
+  bool selectCombo();
   bool expect();
 
   const std::vector<std::string>& words_;
@@ -184,14 +194,15 @@ bool LineParser::copyData() {
   return end();
 }
 
-// trackbar N [in "GROUP"] | checkbox N [in "GROUP"] | group "TEXT". A step
-// that works a control names the one kind it can work.
+// trackbar N [in "GROUP"] | checkbox N [in "GROUP"] | combo N [in "GROUP"] |
+// group "TEXT". A step that works a control names the one kind it can work.
 bool LineParser::controlRef(ControlKind only, bool anyKind) {
   ControlRef& ref = step_.control;
   if (take("trackbar")) ref.kind = ControlKind::TrackBar;
   else if (take("checkbox")) ref.kind = ControlKind::CheckBox;
   else if (take("group")) ref.kind = ControlKind::Group;
-  else return fail("expected trackbar, checkbox or group");
+  else if (take("combo")) ref.kind = ControlKind::Combo;
+  else return fail("expected trackbar, checkbox, combo or group");
   if (!anyKind && ref.kind != only) return fail("this step cannot work that kind of control");
   if (ref.kind == ControlKind::Group) return word(&ref.group, "group text");
   if (!number(&ref.index, "control number")) return false;
@@ -219,6 +230,8 @@ bool LineParser::controlChecks() {
         return fail("bad position in '" + field + "'");
       check.posMin = static_cast<long>(low);
       check.posMax = static_cast<long>(high);
+    } else if (name == "sel" && step_.control.kind == ControlKind::Combo) {
+      if (!comboSelection(text, &check.sel)) return fail("bad selection in '" + field + "'");
     } else if ((name == "checked" && step_.control.kind == ControlKind::CheckBox) ||
                name == "enabled" || name == "visible") {
       if (text != "0" && text != "1") return fail("expected 0 or 1 in '" + field + "'");
@@ -231,6 +244,11 @@ bool LineParser::controlChecks() {
     ++next_;
   }
   return any || fail("expect control needs a condition");
+}
+
+// select combo N [in "GROUP"] ITEM: a user's choice of ITEM (from 0).
+bool LineParser::selectCombo() {
+  return controlRef(ControlKind::Combo, false) && number(&step_.number, "item") && end();
 }
 
 bool LineParser::expect() {
@@ -367,6 +385,7 @@ bool LineParser::parse() {
     return controlRef(ControlKind::TrackBar, false) && number(&s.number, "position") && end();
   }
   if (op == "click") return (s.op = Op::Click, controlRef(ControlKind::CheckBox, false) && end());
+  if (op == "select") return (s.op = Op::SelectCombo, selectCombo());
   if (op == "list-controls") return (s.op = Op::ListControls, end());
   if (op == "select-tab") {
     s.op = Op::SelectTab;

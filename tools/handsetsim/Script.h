@@ -13,6 +13,7 @@ enum class Op {
   FindPanel, Discover, SendHandsetRaw, SendAttach, SendRequest, SendCopyData,
   Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
   Move, Click, SelectTab, ListControls,
+  SelectCombo,
 };
 
 enum class Expectation {

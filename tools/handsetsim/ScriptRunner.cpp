@@ -183,6 +183,8 @@ bool ScriptRunner::execute(const Step& step) {
         return fail(step, "no such enabled checkbox, or the panel did not answer");
       log_.line("done: %s", step.source.c_str());
       return true;
+    case Op::SelectCombo:
+      return selectCombo(step);
     case Op::ListControls:
       if (!needPanel(step)) return false;
       for (const std::string& line : describeControls(link_.panel())) log_.line("%s", line.c_str());
@@ -302,6 +304,14 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
     default:
       return false;
   }
+}
+
+bool ScriptRunner::selectCombo(const Step& step) {
+  if (!needPanel(step)) return false;
+  if (!selectComboItem(link_.panel(), step.control, static_cast<long>(step.number)))
+    return fail(step, "no such enabled combo or item, or the panel did not answer");
+  log_.line("done: %s", step.source.c_str());
+  return true;
 }
 
 bool ScriptRunner::expect(const Step& step) {

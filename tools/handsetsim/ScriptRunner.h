@@ -22,6 +22,8 @@ class ScriptRunner {
   bool sendCopyData(const Step& step);
   bool roundTrip(const Step& step);
   bool needPanel(const Step& step);
+  // A user's choice in one of the panel's drop-down lists.
+  bool selectCombo(const Step& step);
   bool fail(const Step& step, const char* why);
   bool recordSend(const SendResult& result);
   WPARAM resolve(const Value& value) const;
