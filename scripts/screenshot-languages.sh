@@ -5,7 +5,7 @@
 # virtual desktop (window frames and a taskbar drawn as Windows draws them).
 #
 # Wine draws East Asian text only with a Linux font that has the glyphs
-# (fonts-wqy-microhei or Droid Sans Fallback); the system's faces are linked
+# (fonts-wqy-microhei); the system's faces are linked
 # to it, so the title bar shows them too. Usage:
 # scripts/screenshot-languages.sh [OUTPUT-FOLDER]
 set -uo pipefail
@@ -30,10 +30,10 @@ wine reg add 'HKCU\Software\Wine\Explorer' /v EnableShell /t REG_DWORD /d 1 /f >
   die "could not turn the virtual desktop's shell on"
 
 cjk_font=""
-if fc-list | grep -q 'wqy-microhei.ttc'; then
+# Read whole: grep -q would end the pipe early, which pipefail counts.
+installed_fonts=$(fc-list 2>/dev/null || true)
+if grep -q 'wqy-microhei.ttc' <<<"$installed_fonts"; then
   cjk_font='wqy-microhei.ttc,WenQuanYi Micro Hei'
-elif fc-list | grep -q 'DroidSansFallbackFull.ttf'; then
-  cjk_font='DroidSansFallbackFull.ttf,Droid Sans Fallback'
 else
   echo "screenshot: no CJK font (apt-get install fonts-wqy-microhei): squares expected" >&2
 fi
@@ -47,15 +47,19 @@ fi
 work="$WINE_TEST_ROOT/work"
 rm -rf "$work" && mkdir -p "$work" "$out_dir"
 cp "$WINE_TEST_BIN/$PANEL_EXE" "$WINE_TEST_BIN/$SIM_EXE" "$work/"
-# Tab 3 is the audio page, the one with the most texts. The request to show
+# Tab 3 is the audio page, the one with the most texts (its group boxes are
+# named in the language shown, so the speaker slider tells that it is up).
+# The request to show
 # the window carries the signature a second start uses.
 cat >"$work/shot.script" <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 send-request show 51772 0x5A1C7E93
 expect panel-visible within 3000
+# The window is still coming up: its tab control answers once it has.
+wait 1000
 select-tab 3
-expect control group "USB Phone" visible=1 within 3000
+expect control trackbar 1 visible=1 within 3000
 wait 1500
 print take-the-screenshot
 wait 4000

@@ -3,6 +3,7 @@
 #include "ControlSync.h"
 #include "Handles.h"
 #include "TextCodePages.h"
+#include "UnicodeTitle.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
 
@@ -29,6 +30,7 @@ FormView::FormView(vcl::TCustomForm& form, GdiCache& gdi)
     }
     form_.SetView(this);
     SetMessageFilter(hwnd_, this);
+    KeepTitleUnicode(hwnd_);
 }
 
 FormView::~FormView() {
@@ -39,6 +41,7 @@ FormView::~FormView() {
 }
 
 void FormView::Detach() {
+    ReleaseTitle(hwnd_);
     SetMessageFilter(hwnd_, nullptr);
     form_.SetView(nullptr);
     for (auto& native : natives_) {

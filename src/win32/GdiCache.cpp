@@ -1,5 +1,7 @@
 #include "GdiCache.h"
 
+#include "FontFaces.h"
+
 namespace win32 {
 
 namespace {
@@ -31,10 +33,11 @@ HFONT GdiCache::Font(const vcl::TFont& font, BYTE charset) {
     const FontKey key{font.Name, charset, height, font.Bold, font.Underline};
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
+    const std::string face = FaceForCharset(font.Name, charset);
     HFONT handle = CreateFontA(height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE,
-                               font.Underline ? TRUE : FALSE, FALSE, charset,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, font.Name.c_str());
+                               font.Underline ? TRUE : FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               face.c_str());
     if (!handle)
         handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     else
