@@ -125,13 +125,21 @@ public:
     // --- Language choice (ui/LanguageChoice.cpp) -----------------------------
     int CurrentLanguage = 0, SystemLanguage = 0;
 
+    // A wrongly typed stored choice is shown in the error report and then
+    // taken as no choice, so that it cannot stop the program's start.
     void DetectLanguage();
     std::uint8_t LanguageCharset(int language) const;
+    // The row in language (outside 0..23: CurrentLanguage) as 8-bit text.
+    std::string LanguageText(int row, int language);
+    // The code page of LanguageText's result for that language.
+    platform::UInt LanguageCodePage(int language) const;
+    void SelectLanguage(int index);
 
     // --- Window texts in a language (ui/LanguageCaptions.cpp) ----------------
     std::string DefaultDeviceText;
 
     void ApplyLanguage(std::uint8_t charset);
+    void ApplyCaptions();
 
     // --- Tray (ui/TrayHandlers.cpp) ------------------------------------------
     platform::Point PopupPoint;
@@ -177,6 +185,11 @@ public:
 
 private:
     void BindEvents();
+    void BindLanguageItems();
+    void MarkLanguageItems();
+    bool IsSystemTextControl(const vcl::TControl& control) const;
+    void ApplyLanguageFont(vcl::TControl& control, std::uint8_t charset, std::uint8_t systemCharset,
+                           int height);
     platform::Platform& Os() const { return Application().Platform(); }
     std::vector<std::string> args_;
 };

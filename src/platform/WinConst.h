@@ -161,4 +161,13 @@ constexpr DWord MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT = 0x00001008u;
 constexpr UInt MM_MIXM_LINE_CHANGE = 0x03D0;
 constexpr UInt MM_MIXM_CONTROL_CHANGE = 0x03D1;
 
+// Fonts of the languages: GetDeviceCaps index and LOGFONT character sets.
+constexpr int LOGPIXELSY = 90;
+constexpr Byte ANSI_CHARSET = 0;
+constexpr Byte DEFAULT_CHARSET = 1;
+constexpr Byte SHIFTJIS_CHARSET = 128;
+constexpr Byte HANGUL_CHARSET = 129;
+constexpr Byte GB2312_CHARSET = 134;
+constexpr Byte CHINESEBIG5_CHARSET = 136;
+
 }  // namespace platform

@@ -59,6 +59,12 @@ public:
 
     virtual int MessageBoxA(Hwnd owner, const std::string& text, const std::string& caption,
                             UInt type) = 0;
+
+    // --- Texts in any script and the screen's resolution -------------------
+    // The window's title as UTF-16, whatever the system's code page.
+    virtual bool SetWindowTextW(Hwnd hwnd, const std::u16string& text) = 0;
+    // GetDeviceCaps on the screen's device context (GetDC(NULL)).
+    virtual int GetScreenDeviceCaps(int index) = 0;
 };
 
 }  // namespace platform

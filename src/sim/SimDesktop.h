@@ -38,6 +38,8 @@ public:
     bool foregroundLocked = false;
     platform::Point cursor{640, 512};
     platform::Rect workArea{0, 0, 1280, 994};
+    // The screen's logical pixels per inch (GetDeviceCaps LOGPIXELSY).
+    int pixelsPerInch = 96;
 
     // Windows' foreground rule: a thread may take the foreground when there
     // is none, when it is the foreground window's thread or in the same

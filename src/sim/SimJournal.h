@@ -24,7 +24,8 @@ namespace sim {
     X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
     X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
     X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)                                     \
-    X(WideCharToMultiByte) X(MultiByteToWideChar)
+    X(WideCharToMultiByte) X(MultiByteToWideChar)                                             \
+    X(SetWindowTextW) X(GetDeviceCaps)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -90,6 +90,8 @@ public:
                             platform::DWord exStyle) override;
     int MessageBoxA(platform::Hwnd owner, const std::string& text, const std::string& caption,
                     platform::UInt type) override;
+    bool SetWindowTextW(platform::Hwnd hwnd, const std::u16string& text) override;
+    int GetScreenDeviceCaps(int index) override;
 };
 
 class SimTimerPort final : public platform::TimerPort, SimPortBase {

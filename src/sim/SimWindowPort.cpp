@@ -32,6 +32,7 @@ bool SimWindowPort::SetWindowTextA(Hwnd hwnd, const std::string& text) {
     SimWindow* window = World().Window(hwnd);
     if (!window) return false;
     window->title = text;
+    window->wideTitle.clear();
     return true;
 }
 
@@ -191,6 +192,24 @@ int SimWindowPort::MessageBoxA(Hwnd owner, const std::string& text, const std::s
     const std::size_t index = boxes.size() - 1;
     World().RunModalLoop(Caller(), boxes.back());
     return boxes[index].result;
+}
+
+bool SimWindowPort::SetWindowTextW(Hwnd hwnd, const std::u16string& text) {
+    SimCall call = Call(Api::SetWindowTextW, hwnd);
+    call.lParam = static_cast<LParam>(text.size());
+    Log(std::move(call));
+    SimWindow* window = World().Window(hwnd);
+    if (!window) return false;
+    window->wideTitle = text;
+    window->title.clear();
+    return true;
+}
+
+int SimWindowPort::GetScreenDeviceCaps(int index) {
+    SimCall call = Call(Api::GetDeviceCaps);
+    call.wParam = static_cast<WParam>(index);
+    Log(std::move(call));
+    return index == LOGPIXELSY ? World().desktop.pixelsPerInch : 0;
 }
 
 }  // namespace sim

@@ -16,6 +16,9 @@ struct SimWindow {
     platform::Hwnd hwnd = 0;
     std::string className;
     std::string title;
+    // The title set by SetWindowTextW; SetWindowTextA clears it, and a
+    // SetWindowTextW clears title.
+    std::u16string wideTitle;
     platform::DWord style = 0;
     platform::DWord exStyle = 0;
     platform::Rect bounds;

@@ -59,9 +59,10 @@ bool TControl::EffectivelyEnabled() const {
     return true;
 }
 
-void TControl::SetCaption(const std::string& caption) {
-    if (caption_ == caption) return;
+void TControl::SetCaption(const std::string& caption, std::uint32_t codePage) {
+    if (caption_ == caption && captionCodePage_ == codePage) return;
     caption_ = caption;
+    captionCodePage_ = codePage;
     NotifyView(Property::Caption);
 }
 

@@ -33,12 +33,15 @@ struct TFont {
     std::string Name = "MS Sans Serif";
     std::uint8_t Charset = kDefaultCharset;
     int Size = 8;  // points
+    // Pixels, as a LOGFONT's height (negative: the characters' height); 0
+    // takes Size at the screen's resolution.
+    int Height = 0;
     TColor Color = clWindowText;
     bool Bold = false;
     bool Underline = false;
     bool operator==(const TFont& o) const {
-        return Name == o.Name && Charset == o.Charset && Size == o.Size && Color == o.Color &&
-               Bold == o.Bold && Underline == o.Underline;
+        return Name == o.Name && Charset == o.Charset && Size == o.Size && Height == o.Height &&
+               Color == o.Color && Bold == o.Bold && Underline == o.Underline;
     }
     bool operator!=(const TFont& o) const { return !(*this == o); }
 };
@@ -91,7 +94,11 @@ public:
     bool EffectivelyEnabled() const;
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    // codePage is the code page the caption's bytes are in, 0 for the
+    // system's ANSI code page: a view that shows text as UTF-16 decodes it
+    // with that one.
+    void SetCaption(const std::string& caption, std::uint32_t codePage = 0);
+    std::uint32_t CaptionCodePage() const { return captionCodePage_; }
 
     const TFont& Font() const { return font_; }
     void SetFont(const TFont& font);
@@ -121,6 +128,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
+    std::uint32_t captionCodePage_ = 0;
     TFont font_;
     TColor color_ = clBtnFace;
     int tag_ = 0;

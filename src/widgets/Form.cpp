@@ -11,6 +11,22 @@ namespace vcl {
 
 using namespace platform;
 
+namespace {
+
+// The bytes of a code page as UTF-16; "" when the system cannot convert them.
+std::u16string Utf16Of(NlsPort& nls, UInt codePage, const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int length = static_cast<int>(bytes.size());
+    const int size = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+    if (size <= 0) return {};
+    std::u16string text(static_cast<std::size_t>(size), u'\0');
+    const int written = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
+    text.resize(static_cast<std::size_t>(written > 0 ? written : 0));
+    return text;
+}
+
+}  // namespace
+
 TCustomForm::TCustomForm(std::string name, TApplication& application)
     : TWinControl(std::move(name)), application_(application) {}
 
@@ -177,8 +193,15 @@ void TCustomForm::DefaultHandler(TMessage& message) {
 }
 
 void TCustomForm::Changed(Property what) {
-    if (what == Property::Caption && handle_)
-        application_.Platform().windows.SetWindowTextA(handle_, Caption());
+    if (what == Property::Caption && handle_) {
+        platform::Platform& os = application_.Platform();
+        // A title in another code page than the system's goes as UTF-16,
+        // so that it reads in its own script on any system.
+        if (CaptionCodePage() == 0)
+            os.windows.SetWindowTextA(handle_, Caption());
+        else
+            os.windows.SetWindowTextW(handle_, Utf16Of(os.nls, CaptionCodePage(), Caption()));
+    }
     TWinControl::Changed(what);
 }
 

@@ -10,10 +10,20 @@ namespace {
 
 constexpr const char* kNativeProperty = "UsbPhonePanel.Control";
 
+WNDPROC SetProcedure(HWND hwnd, WNDPROC proc, bool unicode) {
+    const LONG_PTR value = reinterpret_cast<LONG_PTR>(proc);
+    return reinterpret_cast<WNDPROC>(unicode ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, value)
+                                             : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, value));
+}
+
 // Exceptions never leave this procedure: user32's frames cannot be unwound.
+// A Unicode window keeps taking its messages in the UTF-16 forms.
 LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     NativeControl* native = NativeOf(hwnd);
-    if (!native) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const bool unicode = IsWindowUnicode(hwnd) != FALSE;
+    if (!native)
+        return unicode ? DefWindowProcW(hwnd, msg, wParam, lParam)
+                       : DefWindowProcA(hwnd, msg, wParam, lParam);
     const WNDPROC base = hwnd == native->stopButton ? native->stopBaseProc : native->baseProc;
     LRESULT result = 0;
     bool handled = false;
@@ -25,26 +35,27 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         handled = false;
     }
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+        SetProcedure(hwnd, base, unicode);
         RemovePropA(hwnd, kNativeProperty);
         if (hwnd == native->stopButton)
             native->stopButton = nullptr;
         else
             native->hwnd = nullptr;
     }
-    return handled ? result : CallWindowProcA(base, hwnd, msg, wParam, lParam);
+    if (handled) return result;
+    return unicode ? CallWindowProcW(base, hwnd, msg, wParam, lParam)
+                   : CallWindowProcA(base, hwnd, msg, wParam, lParam);
 }
 
 void SubclassWindow(HWND hwnd, NativeControl& native, WNDPROC& base) {
     if (!hwnd) return;
     SetPropA(hwnd, kNativeProperty, &native);
-    base = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWindowProc)));
+    base = SetProcedure(hwnd, ControlWindowProc, IsWindowUnicode(hwnd) != FALSE);
 }
 
 void UnsubclassWindow(HWND hwnd, WNDPROC base) {
     if (!hwnd || !base) return;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+    SetProcedure(hwnd, base, IsWindowUnicode(hwnd) != FALSE);
     RemovePropA(hwnd, kNativeProperty);
 }
 

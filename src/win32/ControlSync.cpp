@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "TextCodePages.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
 #include "widgets/Form.h"
@@ -19,6 +20,30 @@ namespace {
 
 void SetText(HWND hwnd, const std::string& text) {
     if (hwnd && WindowText(hwnd) != text) SetWindowTextA(hwnd, text.c_str());
+}
+
+void SetTextW(HWND hwnd, const std::wstring& text) {
+    if (hwnd && WindowTextW(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
+}
+
+// The code page of what the control shows: a tab control shows its pages'
+// captions, of which the language's come first.
+UINT TextCodePageOf(const vcl::TControl& control) {
+    if (const auto* pages = dynamic_cast<const vcl::TPageControl*>(&control)) {
+        for (int i = 0; i < pages->PageCount(); ++i)
+            if (pages->Pages(i)->CaptionCodePage() != 0) return pages->Pages(i)->CaptionCodePage();
+        return 0;
+    }
+    return control.CaptionCodePage();
+}
+
+// The core's character set, unless the text is in a code page whose script
+// another set shows: Greek or Russian chosen on a Western system carry the
+// core's charset 0, which draws neither.
+BYTE DrawingCharset(const NativeControl& native) {
+    const vcl::TFont& font = native.control->Font();
+    const UINT codePage = native.unicode ? TextCodePageOf(*native.control) : 0;
+    return codePage == 0 ? font.Charset : CharsetOfCodePage(codePage, font.Charset);
 }
 
 void ShowIf(HWND hwnd, bool show) {
@@ -115,7 +140,11 @@ void SyncCaption(NativeControl& native) {
         case NativeKind::CheckBox:
         case NativeKind::RadioButton:
         case NativeKind::GroupBox:
-            SetText(native.hwnd, native.control->Caption());
+            if (native.unicode)
+                SetTextW(native.hwnd, WideOf(native.control->Caption(),
+                                             native.control->CaptionCodePage()));
+            else
+                SetText(native.hwnd, native.control->Caption());
             break;
         default:
             break;
@@ -202,6 +231,13 @@ void SyncPlace(NativeControl& native) {
     SetWindowPos(native.hwnd, nullptr, place.left, place.top, width, height, flags);
 }
 
+void SyncFont(NativeControl& native, GdiCache& gdi) {
+    HFONT font = gdi.Font(native.control->Font(), DrawingCharset(native));
+    for (HWND hwnd : {native.hwnd, native.stopButton})
+        if (hwnd && reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)) != font)
+            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 void SyncState(NativeControl& native) {
     const bool shown = native.control->Showing();
     ShowIf(native.hwnd, shown);
@@ -219,13 +255,11 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
     switch (what) {
         case Property::Caption:
             SyncCaption(native);
+            // Another code page may need another character set.
+            SyncFont(native, gdi);
             break;
         case Property::Font:
-            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(gdi.Font(control.Font())),
-                         TRUE);
-            if (native.stopButton)
-                SendMessageA(native.stopButton, WM_SETFONT,
-                             reinterpret_cast<WPARAM>(gdi.Font(control.Font())), TRUE);
+            SyncFont(native, gdi);
             break;
         case Property::Color:
         case Property::Link:

@@ -19,6 +19,8 @@ RECT FormPlace(const vcl::TControl& control);
 
 // Position and size.
 void SyncPlace(NativeControl& native);
+// The control's font, in the character set of the script it shows.
+void SyncFont(NativeControl& native, GdiCache& gdi);
 // Shown while Showing(), enabled while EffectivelyEnabled().
 void SyncState(NativeControl& native);
 // One changed property (Bounds, Visible, Enabled, Focus and a tab sheet's

@@ -1,6 +1,8 @@
 // The standard control behind each kind of the core's controls, with the
 // styles that let the core decide every state (check boxes and radio
 // buttons do not toggle themselves).
+#include <string>
+
 #include "NativeControl.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
@@ -90,10 +92,17 @@ void UseClassicLook(HWND hwnd) {
 }
 
 HWND CreateChild(const WindowKind& kind, const char* text, HWND parent, int x, int y, int width,
-                 int height, int id) {
+                 int height, int id, bool unicode = false) {
+    HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    if (unicode) {
+        // The text follows from the view once the window stands (SyncAll).
+        const std::string name = kind.className;
+        const std::wstring wideName(name.begin(), name.end());
+        return CreateWindowExW(kind.exStyle, wideName.c_str(), L"", kind.style, x, y, width, height,
+                               parent, menu, GetModuleHandleA(nullptr), nullptr);
+    }
     return CreateWindowExA(kind.exStyle, kind.className, text, kind.style, x, y, width, height,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+                           parent, menu, GetModuleHandleA(nullptr), nullptr);
 }
 
 }  // namespace
@@ -122,8 +131,24 @@ NativeKind KindOf(const vcl::TControl& control) {
     return NativeKind::Label;
 }
 
+bool ShowsTableText(NativeKind kind) {
+    switch (kind) {
+        case NativeKind::PageControl:
+        case NativeKind::GroupBox:
+        case NativeKind::Label:
+        case NativeKind::UrlLabel:
+        case NativeKind::Button:
+        case NativeKind::CheckBox:
+        case NativeKind::RadioButton:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, int id) {
     const WindowKind kind = WindowKindOf(native);
+    native.unicode = ShowsTableText(native.kind);
     if (!kind.className) return true;
     const int x = place.left, y = place.top;
     const int width = place.right - place.left, height = place.bottom - place.top;
@@ -141,7 +166,7 @@ bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, i
             native.hwnd = CreateChild(kind, "", parent, x, y, width, ComboWindowHeight(height), id);
             return native.hwnd != nullptr;
         case NativeKind::PageControl:
-            native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id);
+            native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id, native.unicode);
             if (native.hwnd) UseClassicLook(native.hwnd);
             return native.hwnd != nullptr;
         case NativeKind::Image: {
@@ -160,7 +185,7 @@ bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, i
             return native.hwnd != nullptr;
         }
         default:
-            native.hwnd = CreateChild(kind, text, parent, x, y, width, height, id);
+            native.hwnd = CreateChild(kind, text, parent, x, y, width, height, id, native.unicode);
             return native.hwnd != nullptr;
     }
 }

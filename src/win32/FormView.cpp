@@ -2,6 +2,8 @@
 
 #include "ControlSync.h"
 #include "Handles.h"
+#include "TextCodePages.h"
+#include "UnicodeTitle.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
 
@@ -28,6 +30,7 @@ FormView::FormView(vcl::TCustomForm& form, GdiCache& gdi)
     }
     form_.SetView(this);
     SetMessageFilter(hwnd_, this);
+    KeepTitleUnicode(hwnd_);
 }
 
 FormView::~FormView() {
@@ -38,6 +41,7 @@ FormView::~FormView() {
 }
 
 void FormView::Detach() {
+    ReleaseTitle(hwnd_);
     SetMessageFilter(hwnd_, nullptr);
     form_.SetView(nullptr);
     for (auto& native : natives_) {
@@ -80,13 +84,15 @@ void FormView::StackContainers() {
 void FormView::FillTabs(NativeControl& pages) {
     const auto* control = dynamic_cast<const vcl::TPageControl*>(pages.control);
     if (!control || !pages.hwnd) return;
-    SendMessageA(pages.hwnd, TCM_DELETEALLITEMS, 0, 0);
+    SendMessageW(pages.hwnd, TCM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < control->PageCount(); ++i) {
-        TCITEMA item = {};
+        TCITEMW item = {};
         item.mask = TCIF_TEXT;
-        std::string caption = control->Pages(i)->Caption();
+        std::wstring caption =
+            WideOf(control->Pages(i)->Caption(), control->Pages(i)->CaptionCodePage());
+        caption.push_back(L'\0');
         item.pszText = &caption[0];
-        SendMessageA(pages.hwnd, TCM_INSERTITEMA, static_cast<WPARAM>(i),
+        SendMessageW(pages.hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
 }
@@ -96,12 +102,15 @@ void FormView::SyncTabCaption(const vcl::TControl& control) {
     if (!sheet || !sheet->PageControl()) return;
     NativeControl* pages = Find(sheet->PageControl());
     if (!pages || !pages->hwnd) return;
-    TCITEMA item = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    std::string caption = sheet->Caption();
+    std::wstring caption = WideOf(sheet->Caption(), sheet->CaptionCodePage());
+    caption.push_back(L'\0');
     item.pszText = &caption[0];
-    SendMessageA(pages->hwnd, TCM_SETITEMA, static_cast<WPARAM>(sheet->PageIndex()),
+    SendMessageW(pages->hwnd, TCM_SETITEMW, static_cast<WPARAM>(sheet->PageIndex()),
                  reinterpret_cast<LPARAM>(&item));
+    // The tabs' script may have changed.
+    SyncFont(*pages, gdi_);
 }
 
 // Position, visibility and enabled state pass down to every control inside.

@@ -1,5 +1,7 @@
 #include "GdiCache.h"
 
+#include "FontFaces.h"
+
 namespace win32 {
 
 namespace {
@@ -17,17 +19,25 @@ GdiCache::~GdiCache() {
 }
 
 HFONT GdiCache::Font(const vcl::TFont& font) {
-    const FontKey key{font.Name, font.Charset, font.Size, font.Bold, font.Underline};
+    return Font(font, font.Charset);
+}
+
+HFONT GdiCache::Font(const vcl::TFont& font, BYTE charset) {
+    int height = font.Height;
+    if (height == 0) {
+        HDC screen = GetDC(nullptr);
+        const int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen) ReleaseDC(nullptr, screen);
+        height = -MulDiv(font.Size, pixelsPerInch, 72);
+    }
+    const FontKey key{font.Name, charset, height, font.Bold, font.Underline};
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    const int height = -MulDiv(font.Size, pixelsPerInch, 72);
+    const std::string face = FaceForCharset(font.Name, charset);
     HFONT handle = CreateFontA(height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE,
-                               font.Underline ? TRUE : FALSE, FALSE, font.Charset,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, font.Name.c_str());
+                               font.Underline ? TRUE : FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               face.c_str());
     if (!handle)
         handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     else

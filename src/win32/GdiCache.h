@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "Win32Api.h"
@@ -20,12 +21,17 @@ public:
     GdiCache& operator=(const GdiCache&) = delete;
     ~GdiCache();
 
-    // The font's size is in points, at the screen's resolution.
+    // The font with its own character set, or with charset when the text
+    // it draws is in a script that set holds better; a TFont without a
+    // Height has its size in points, at the screen's resolution. A face
+    // the system lacks is left to its font mapper, which picks one by the
+    // character set.
     HFONT Font(const vcl::TFont& font);
+    HFONT Font(const vcl::TFont& font, BYTE charset);
     HBRUSH Brush(vcl::TColor color);
 
 private:
-    using FontKey = std::tuple<std::string, int, int, bool, bool>;
+    using FontKey = std::tuple<std::string, int, int, bool, bool>;  // face, charset, height
     std::map<FontKey, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
 };

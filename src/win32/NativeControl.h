@@ -40,6 +40,9 @@ struct NativeControl {
     WNDPROC baseProc = nullptr;
     WNDPROC stopBaseProc = nullptr;
     HBITMAP picture = nullptr;  // an image's bitmap, owned here
+    // A Unicode window: its texts go as UTF-16, decoded with the code page
+    // of their bytes, so a language shows in its own script on any system.
+    bool unicode = false;
 };
 
 // A combo box's window includes its open list: eight rows below the field.
@@ -49,6 +52,10 @@ inline int ComboWindowHeight(int fieldHeight) {
 
 // Which window a control gets, from its class.
 NativeKind KindOf(const vcl::TControl& control);
+
+// The kinds whose captions can come from the language table: their windows
+// are Unicode ones.
+bool ShowsTableText(NativeKind kind);
 
 // Creates the window(s) of native as children of parent at the given
 // place, without showing them; false when Windows refused.

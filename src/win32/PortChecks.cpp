@@ -46,10 +46,16 @@
     X(MIXERLINE_COMPONENTTYPE_DST_WAVEIN) X(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE)              \
     X(MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT) X(MM_MIXM_LINE_CHANGE) X(MM_MIXM_CONTROL_CHANGE)
 
+// The languages' fonts.
+#define PANEL_LANGUAGE_CONSTANTS(X)                                                              \
+    X(LOGPIXELSY) X(ANSI_CHARSET) X(DEFAULT_CHARSET) X(SHIFTJIS_CHARSET) X(HANGUL_CHARSET)       \
+    X(GB2312_CHARSET) X(CHINESEBIG5_CHARSET)
+
 namespace core_value {
 #define PANEL_COPY(name) constexpr auto name##_ = platform::name;
 PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
 PANEL_MIXER_CONSTANTS(PANEL_COPY)
+PANEL_LANGUAGE_CONSTANTS(PANEL_COPY)
 #undef PANEL_COPY
 constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
 constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
@@ -74,6 +80,7 @@ constexpr bool SameValue(Core core, Sdk sdk) {
     static_assert(SameValue(core_value::name##_, name), #name " differs from the SDK");
 PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
 PANEL_MIXER_CONSTANTS(PANEL_CHECK)
+PANEL_LANGUAGE_CONSTANTS(PANEL_CHECK)
 #undef PANEL_CHECK
 
 // The SDK spells the special windows as pointer casts, which no constant

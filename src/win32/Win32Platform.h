@@ -59,6 +59,8 @@ public:
                             platform::DWord exStyle) override;
     int MessageBoxA(platform::Hwnd owner, const std::string& text, const std::string& caption,
                     platform::UInt type) override;
+    bool SetWindowTextW(platform::Hwnd hwnd, const std::u16string& text) override;
+    int GetScreenDeviceCaps(int index) override;
 };
 
 class Win32TimerPort final : public platform::TimerPort {

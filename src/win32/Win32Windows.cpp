@@ -109,4 +109,21 @@ int Win32WindowPort::MessageBoxA(Hwnd owner, const std::string& text, const std:
     return ::MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), type);
 }
 
+// The form's window is an ANSI one, so SetWindowTextW would reach it as an
+// ANSI text in the system's code page; DefWindowProcW stores the title as
+// UTF-16 without that detour.
+bool Win32WindowPort::SetWindowTextW(Hwnd hwnd, const std::u16string& text) {
+    const std::wstring wide(text.begin(), text.end());
+    return ::DefWindowProcW(ToHwnd(hwnd), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())) !=
+           FALSE;
+}
+
+int Win32WindowPort::GetScreenDeviceCaps(int index) {
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) return 0;
+    const int value = ::GetDeviceCaps(screen, index);
+    ::ReleaseDC(nullptr, screen);
+    return value;
+}
+
 }  // namespace win32

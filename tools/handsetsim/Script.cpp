@@ -267,6 +267,7 @@ bool LineParser::expect() {
       {"exit", Expectation::Exit},              {"answer", Expectation::Answer},
       {"greeting-is-panel", Expectation::GreetingIsPanel},
       {"control", Expectation::Control},
+      {"panel-title", Expectation::PanelTitle},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -306,6 +307,9 @@ bool LineParser::expect() {
       return end();
     case Expectation::Control:
       if (!controlRef(ControlKind::TrackBar, true) || !controlChecks()) return false;
+      break;
+    case Expectation::PanelTitle:
+      if (!word(&step_.text, "title (UTF-8)")) return false;
       break;
     default:
       break;

@@ -19,6 +19,7 @@ enum class Op {
 enum class Expectation {
   Greeting, AttachAck, Leaving, Attach, Command, CommandPrefix, BadFrame,
   Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel, Control,
+  PanelTitle,
 };
 
 // A message argument: a number, our own link window, or the panel's window.

@@ -273,6 +273,19 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       HWND panel = DriverLink::findPanel();
       return panel != nullptr && IsWindowVisible(panel);
     }
+    case Expectation::PanelTitle: {
+      // Read as UTF-16, so that a title in any script compares exactly.
+      HWND panel = DriverLink::findPanel();
+      if (panel == nullptr) return false;
+      wchar_t title[512] = {};
+      const int length = GetWindowTextW(panel, title, 512);
+      char utf8[2048] = {};
+      const int bytes =
+          WideCharToMultiByte(CP_UTF8, 0, title, length, utf8, sizeof utf8, nullptr, nullptr);
+      const std::string text(utf8, static_cast<size_t>(bytes > 0 ? bytes : 0));
+      *detail = "title \"" + text + "\"";
+      return text == step.text;
+    }
     case Expectation::Exit: {
       ChildProcess* child = children_.find(step.text);
       DWORD code = 0;
