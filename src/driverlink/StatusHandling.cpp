@@ -4,6 +4,7 @@
 // yet: those operations do nothing until their parts land.
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
+#include "ui/TrayImages.h"
 
 namespace app {
 
@@ -41,8 +42,11 @@ void TForm1::UpdateVolumeGroup(bool on) {
 }
 
 void TForm1::UpdateSkypeGroup(bool) {}
-void TForm1::UpdateTrayIcon() {}
-void TForm1::SetTrayIcon(int) {}
+void TForm1::UpdateTrayIcon() { SetTrayIcon(ui::TrayImageOf(StatusW, StatusL)); }
+
+void TForm1::SetTrayIcon(int index) {
+    if (TrayIconSts.IconIndex() != index) TrayIconSts.SetIconIndex(index);
+}
 void TForm1::ShowIndicator(bool) {}
 void TForm1::RingStep() {}
 
