@@ -249,6 +249,9 @@ bool LineParser::expect() {
       {"exit", Expectation::Exit},              {"answer", Expectation::Answer},
       {"greeting-is-panel", Expectation::GreetingIsPanel},
       {"control", Expectation::Control},
+      {"tray-window", Expectation::TrayWindow},  {"tray-icon", Expectation::TrayIcon},
+      {"tray-colour", Expectation::TrayColour},  {"menu-open", Expectation::MenuOpen},
+      {"panel-hidden", Expectation::PanelHidden},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -288,6 +291,9 @@ bool LineParser::expect() {
       return end();
     case Expectation::Control:
       if (!controlRef(ControlKind::TrackBar, true) || !controlChecks()) return false;
+      break;
+    case Expectation::TrayColour:
+      if (!word(&step_.text, "colour (grey, green, white)")) return false;
       break;
     default:
       break;
@@ -372,6 +378,26 @@ bool LineParser::parse() {
     s.op = Op::SelectTab;
     return number(&s.number, "tab number") && (s.number > 0 || fail("tabs count from 1")) && end();
   }
+  if (op == "tray-click") {
+    s.op = Op::TrayClick;
+    if (!word(&s.text, "click kind")) return false;
+    if (s.text != "left" && s.text != "right" && s.text != "middle" && s.text != "double")
+      return fail("a tray click is left, right, middle or double");
+    return end();
+  }
+  if (op == "menu-key") {
+    s.op = Op::MenuKey;
+    while (!atEnd()) {
+      std::string key;
+      if (!word(&key, "key")) return false;
+      if (key != "down" && key != "up" && key != "return" && key != "escape")
+        return fail("a menu key is down, up, return or escape");
+      s.commandLine.push_back(key);
+    }
+    return !s.commandLine.empty() || fail("menu-key needs a key");
+  }
+  if (op == "list-windows") return (s.op = Op::ListWindows, end());
+  if (op == "close-panel") return (s.op = Op::ClosePanel, end());
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");
