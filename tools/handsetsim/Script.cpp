@@ -398,6 +398,14 @@ bool LineParser::parse() {
   }
   if (op == "list-windows") return (s.op = Op::ListWindows, end());
   if (op == "close-panel") return (s.op = Op::ClosePanel, end());
+  if (op == "cursor") {
+    s.op = Op::Cursor;
+    unsigned long long x = 0, y = 0;
+    if (!number(&x, "x") || !number(&y, "y")) return false;
+    s.first.number = x;
+    s.second.number = y;
+    return end();
+  }
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

@@ -13,7 +13,7 @@ enum class Op {
   FindPanel, Discover, SendHandsetRaw, SendAttach, SendRequest, SendCopyData,
   Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
   Move, Click, SelectTab, ListControls,
-  TrayClick, MenuKey, ListWindows, ClosePanel,
+  TrayClick, MenuKey, ListWindows, ClosePanel, Cursor,
 };
 
 enum class Expectation {

@@ -211,6 +211,11 @@ bool ScriptRunner::execute(const Step& step) {
       if (!PostMessageA(link_.panel(), WM_SYSCOMMAND, SC_CLOSE, 0)) return fail(step, "not posted");
       log_.line("done: %s", step.source.c_str());
       return true;
+    case Op::Cursor:
+      // Where the panel pops its menu up: it reads the cursor.
+      if (!SetCursorPos(static_cast<int>(step.first.number), static_cast<int>(step.second.number)))
+        return fail(step, "SetCursorPos failed");
+      return true;
     case Op::ListWindows:
       for (const std::string& line : describeWindows()) log_.line("%s", line.c_str());
       return true;
