@@ -21,7 +21,9 @@ const SimMenuItem* FindIn(const std::vector<SimMenuItem>& items, const std::stri
 
 }  // namespace
 
-const SimMenuItem* SimPopupMenu::Find(const std::string& text) const { return FindIn(items, text); }
+const SimMenuItem* SimPopupMenu::Find(const std::string& text) const {
+    return FindIn(items, text);
+}
 
 bool SimPopupMenu::Choose(const std::string& text) {
     const SimMenuItem* item = Find(text);
@@ -65,7 +67,9 @@ std::string SimShell::IconName(Handle icon) const {
     return it == loaded_.end() ? std::string() : it->second;
 }
 
-bool SimShell::DestroyIcon(Handle icon) { return loaded_.erase(icon) != 0; }
+bool SimShell::DestroyIcon(Handle icon) {
+    return loaded_.erase(icon) != 0;
+}
 
 Handle SimShell::NewMenu() {
     const Handle menu = nextMenu_++;

@@ -13,8 +13,7 @@ namespace {
 constexpr UInt kWmCommand = 0x0111;
 
 std::string TipOf(const NotifyIconDataA& data) {
-    const char* end =
-        static_cast<const char*>(std::memchr(data.szTip, '\0', sizeof data.szTip));
+    const char* end = static_cast<const char*>(std::memchr(data.szTip, '\0', sizeof data.szTip));
     return std::string(data.szTip, end ? end : data.szTip + sizeof data.szTip);
 }
 
@@ -154,9 +153,10 @@ void SimMenuPort::RunMenuLoop(std::size_t index) {
     const DWord tid = Caller();
     auto menu = [&world, index]() -> SimPopupMenu& { return world.shell.popupMenus[index]; };
     const std::uint64_t lifetime = world.shell.popupMenuLifetimeMs;
-    if (lifetime) world.At(world.Now() + lifetime, [menu] {
-        if (menu().open) menu().Dismiss();
-    });
+    if (lifetime)
+        world.At(world.Now() + lifetime, [menu] {
+            if (menu().open) menu().Dismiss();
+        });
     if (world.shell.onPopupMenu) world.shell.onPopupMenu(menu());
     while (menu().open) {
         // Windows' menu loop: sent messages arrive nested, posted ones and

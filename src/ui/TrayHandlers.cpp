@@ -35,7 +35,9 @@ void TForm1::suiPopupMenuTrayIconPopup(vcl::TObject*) {
     Os().windows.SetForegroundWindow(Handle());
 }
 
-void TForm1::ItemSetupClick(vcl::TObject*) { ShowMainWindow(); }
+void TForm1::ItemSetupClick(vcl::TObject*) {
+    ShowMainWindow();
+}
 
 void TForm1::TrayIconStsRestore(vcl::TObject*) {
     TimerMin.SetEnabled(true);
@@ -44,7 +46,9 @@ void TForm1::TrayIconStsRestore(vcl::TObject*) {
     BringToFront(Handle());
 }
 
-void TForm1::TrayIconStsMinimize(vcl::TObject*) { Hide(); }
+void TForm1::TrayIconStsMinimize(vcl::TObject*) {
+    Hide();
+}
 
 void TForm1::FormClose(vcl::TObject*, vcl::TCloseAction& action) {
     // Closing only hides the window to the tray unless the program is ending.

@@ -6,9 +6,9 @@
 
 namespace ui {
 
-constexpr int kTrayImageNoHandset = 0;    // grey disc, white i
-constexpr int kTrayImageHandset = 1;      // green disc, white i
-constexpr int kTrayImageKeysDrive = 2;    // white rounded square, e
+constexpr int kTrayImageNoHandset = 0;  // grey disc, white i
+constexpr int kTrayImageHandset = 1;    // green disc, white i
+constexpr int kTrayImageKeysDrive = 2;  // white rounded square, e
 
 // statusW bit 8: handset present; statusL byte 1: key mode.
 inline int TrayImageOf(std::uint32_t statusW, std::uint32_t statusL) {

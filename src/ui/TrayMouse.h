@@ -7,8 +7,15 @@
 namespace ui {
 
 enum TTrayIconMessage {
-    imClick, imDoubleClick, imMouseDown, imMouseUp, imLeftClickUp,
-    imLeftDoubleClick, imRightClickUp, imRightDoubleClick, imNone,
+    imClick,
+    imDoubleClick,
+    imMouseDown,
+    imMouseUp,
+    imLeftClickUp,
+    imLeftDoubleClick,
+    imRightClickUp,
+    imRightDoubleClick,
+    imNone,
 };
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };

@@ -92,9 +92,9 @@ void TTrayIcon::SetIconIndex(int index) {
         images_.resize(static_cast<std::size_t>(Icons->Count()), 0);
         Handle& image = images_[static_cast<std::size_t>(index)];
         if (!image)
-            image = Ports().shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)],
-                                             IMAGE_ICON, Icons->Width, Icons->Height,
-                                             LR_DEFAULTCOLOR);
+            image =
+                Ports().shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)], IMAGE_ICON,
+                                         Icons->Width, Icons->Height, LR_DEFAULTCOLOR);
         if (image) record_.hIcon = image;
     }
     Update();
@@ -111,7 +111,9 @@ void TTrayIcon::SetHint(const std::string& hint) {
     Update();
 }
 
-void TTrayIcon::Loaded() { SetIconIndex(iconIndex_); }
+void TTrayIcon::Loaded() {
+    SetIconIndex(iconIndex_);
+}
 
 void TTrayIcon::Update() {
     if (shown_) Notify(NIM_MODIFY);

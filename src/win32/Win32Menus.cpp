@@ -76,7 +76,9 @@ struct Tracking {
 };
 Tracking tracking;
 
-int CheckColumn() { return GetSystemMetrics(SM_CXMENUCHECK) + 8; }
+int CheckColumn() {
+    return GetSystemMetrics(SM_CXMENUCHECK) + 8;
+}
 
 void Measure(HWND hwnd, MEASUREITEMSTRUCT& measure) {
     const auto* item = reinterpret_cast<const DrawnItem*>(measure.itemData);
@@ -154,7 +156,9 @@ LRESULT CALLBACK TrackingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-Win32MenuPort::~Win32MenuPort() { Records().clear(); }
+Win32MenuPort::~Win32MenuPort() {
+    Records().clear();
+}
 
 HMenu Win32MenuPort::CreatePopupMenu() {
     HMENU menu = ::CreatePopupMenu();
@@ -167,16 +171,15 @@ bool Win32MenuPort::AppendMenuA(HMenu menu, UInt flags, std::uintptr_t idOrSubme
     const HMENU handle = static_cast<HMENU>(ToHandle(menu));
     auto record = Records().find(handle);
     if (record == Records().end()) return false;
-    if (flags & MF_POPUP)
-        record->second.submenus.push_back(reinterpret_cast<HMENU>(idOrSubmenu));
+    if (flags & MF_POPUP) record->second.submenus.push_back(reinterpret_cast<HMENU>(idOrSubmenu));
     if (!(flags & MF_OWNERDRAW))
         return ::AppendMenuA(handle, flags, idOrSubmenu, text.c_str()) != FALSE;
     auto item = std::make_unique<DrawnItem>();
     item->text = text;
     item->flags = flags;
     // An owner-drawn item's "text" argument is its drawing data.
-    const bool appended = ::AppendMenuA(handle, flags, idOrSubmenu,
-                                        reinterpret_cast<LPCSTR>(item.get())) != FALSE;
+    const bool appended =
+        ::AppendMenuA(handle, flags, idOrSubmenu, reinterpret_cast<LPCSTR>(item.get())) != FALSE;
     if (appended) record->second.items.push_back(std::move(item));
     return appended;
 }
@@ -192,8 +195,8 @@ int Win32MenuPort::TrackPopupMenu(HMenu menu, UInt flags, int x, int y, Hwnd own
     tracking.fonts = &fonts;
     tracking.previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrackingProc)));
-    const int result = static_cast<int>(::TrackPopupMenu(
-        static_cast<HMENU>(ToHandle(menu)), flags, x, y, 0, window, nullptr));
+    const int result = static_cast<int>(
+        ::TrackPopupMenu(static_cast<HMENU>(ToHandle(menu)), flags, x, y, 0, window, nullptr));
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tracking.previous));
     tracking = Tracking{};
     return result;

@@ -13,7 +13,9 @@ using testing_support::TrayWorld;
 
 namespace {
 
-std::size_t Modifies(TrayWorld& w) { return w.PanelCalls(Api::Shell_NotifyIconA, NIM_MODIFY).size(); }
+std::size_t Modifies(TrayWorld& w) {
+    return w.PanelCalls(Api::Shell_NotifyIconA, NIM_MODIFY).size();
+}
 
 }  // namespace
 
