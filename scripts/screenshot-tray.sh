@@ -3,7 +3,7 @@
 #   docs/screenshots/tray-icon-and-window.png  the window with its frame and
 #       the green tray icon (handset present) in the notification area
 #   docs/screenshots/tray-menu.png             the tray menu, opened by a
-#       right click on the icon
+#       right click on the icon, its first item selected
 # The simulator plays the driver and the user: it reports the handset
 # present, double-clicks the icon, then right-clicks it with the cursor on
 # the icon. Usage: scripts/screenshot-tray.sh [OUTPUT-FOLDER]
@@ -47,6 +47,7 @@ wait 3000
 cursor $((width - 12)) $((height - 10))
 tray-click right
 expect menu-open within 2000
+menu-key down
 wait 1000
 print take-the-menu
 wait 3000
