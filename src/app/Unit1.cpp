@@ -85,7 +85,11 @@ void TForm1::BindEvents() {
     TrayIconSts.OnRestore = [this](vcl::TObject* s) { TrayIconStsRestore(s); };
     TrayIconSts.OnMinimize = [this](vcl::TObject* s) { TrayIconStsMinimize(s); };
     ItemExit.OnClick = [this](vcl::TObject* s) { ItemExitClick(s); };
-    ItemSetup.OnClick = [this](vcl::TObject*) { ShowMainWindow(); };
+    ItemSetup.OnClick = [this](vcl::TObject* s) { ItemSetupClick(s); };
+    TrayIconSts.OnMouseUp = [this](vcl::TObject* s, ui::TMouseButton b, ui::TShiftState shift,
+                                   int x, int y) { TrayIconStsMouseUp(s, b, shift, x, y); };
+    TimerMouseUp.OnTimer = [this](vcl::TObject* s) { TimerMouseUpTimer(s); };
+    suiPopupMenuTrayIcon.OnPopup = [this](vcl::TObject* s) { suiPopupMenuTrayIconPopup(s); };
     suiButtonDefault.OnClick = [this](vcl::TObject* s) { suiButtonDefaultClick(s); };
     suiTrackBarVolOut.OnChange = [this](vcl::TObject* s) { suiTrackBarVolOutChange(s); };
     suiCheckBoxVolOut.OnClick = [this](vcl::TObject* s) { suiTrackBarVolOutChange(s); };

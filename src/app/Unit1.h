@@ -144,6 +144,11 @@ public:
     // --- Tray (ui/TrayHandlers.cpp) ------------------------------------------
     platform::Point PopupPoint;
 
+    void TrayIconStsMouseUp(vcl::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
+                            int x, int y);
+    void TimerMouseUpTimer(vcl::TObject* sender);
+    void suiPopupMenuTrayIconPopup(vcl::TObject* sender);
+    void ItemSetupClick(vcl::TObject* sender);
     void TrayIconStsRestore(vcl::TObject* sender);
     void TrayIconStsMinimize(vcl::TObject* sender);
     void FormClose(vcl::TObject* sender, vcl::TCloseAction& action);

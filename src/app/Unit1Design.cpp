@@ -56,6 +56,8 @@ void TForm1Design::BuildDesign() {
     Place(CppWebBrowser1, suiTabSheetWeb, 0, 0, 575, 150);
     DesignNonVisual();
     suiPageControl1.SetActivePageIndex(0);
+    // Loading done: the tray icon takes its first image.
+    TrayIconSts.Loaded();
 }
 
 void TForm1Design::DesignUrlPage() {
@@ -181,7 +183,8 @@ void TForm1Design::DesignNonVisual() {
     TrayIconSts.PopupMenuOn = ui::imNone;
     TrayIconSts.Animate = false;
     TrayIconSts.AnimateInterval = 1000;
-    TrayIconSts.Visible = true;
+    // Adds the icon at once.
+    TrayIconSts.SetVisible(true);
 
     suiPopupMenuTrayIcon.AutoPopup = false;
     suiPopupMenuTrayIcon.OwnerDraw = true;

@@ -8,6 +8,7 @@
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "driverlink/SkypeNames.h"
+#include "ui/TrayImages.h"
 
 namespace app {
 
@@ -67,8 +68,11 @@ void TForm1::UpdateSkypeGroup(bool on) {
     select(SkypeInPending, suiComboBoxSkypeIn);
 }
 
-void TForm1::UpdateTrayIcon() {}
-void TForm1::SetTrayIcon(int) {}
+void TForm1::UpdateTrayIcon() { SetTrayIcon(ui::TrayImageOf(StatusW, StatusL)); }
+
+void TForm1::SetTrayIcon(int index) {
+    if (TrayIconSts.IconIndex() != index) TrayIconSts.SetIconIndex(index);
+}
 void TForm1::ShowIndicator(bool) {}
 void TForm1::RingStep() {}
 

@@ -11,6 +11,9 @@
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
 #include "platform/WindowPort.h"
+// Tray icon and tray menu.
+#include "platform/MenuPort.h"
+#include "platform/ShellPort.h"
 
 namespace platform {
 
@@ -23,6 +26,9 @@ struct Platform {
     RegistryPort& registry;
     MixerPort& mixer;
     NlsPort& nls;
+    // Tray icon and tray menu.
+    ShellPort& shell;
+    MenuPort& menus;
 };
 
 }  // namespace platform

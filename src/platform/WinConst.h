@@ -171,3 +171,30 @@ constexpr Byte GB2312_CHARSET = 134;
 constexpr Byte CHINESEBIG5_CHARSET = 136;
 
 }  // namespace platform
+
+// The tray icon and the tray menu: notification-area messages and flags,
+// icon loading, menu items and tracking, and the session's end.
+namespace platform {
+constexpr DWord NIM_ADD = 0x00000000u;
+constexpr DWord NIM_MODIFY = 0x00000001u;
+constexpr DWord NIM_DELETE = 0x00000002u;
+constexpr UInt NIF_MESSAGE = 0x00000001u;
+constexpr UInt NIF_ICON = 0x00000002u;
+constexpr UInt NIF_TIP = 0x00000004u;
+constexpr UInt IMAGE_ICON = 1;
+constexpr UInt LR_DEFAULTCOLOR = 0x00000000u;
+constexpr UInt MF_STRING = 0x00000000u;
+constexpr UInt MF_GRAYED = 0x00000001u;
+constexpr UInt MF_CHECKED = 0x00000008u;
+constexpr UInt MF_POPUP = 0x00000010u;
+constexpr UInt MF_OWNERDRAW = 0x00000100u;
+constexpr UInt MF_SEPARATOR = 0x00000800u;
+constexpr UInt MFT_RADIOCHECK = 0x00000200u;
+constexpr UInt TPM_LEFTALIGN = 0x0000u;
+constexpr UInt TPM_RIGHTBUTTON = 0x0002u;
+constexpr UInt TPM_RETURNCMD = 0x0100u;
+constexpr UInt WM_QUERYENDSESSION = 0x0011;
+constexpr UInt WM_ENDSESSION = 0x0016;
+constexpr UInt WM_RBUTTONDBLCLK = 0x0206;
+constexpr UInt WM_MBUTTONDBLCLK = 0x0209;
+}  // namespace platform

@@ -23,9 +23,11 @@ namespace sim {
     X(WaitForSingleObject) X(CloseHandle)                                                     \
     X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
     X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
-    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)                                     \
+    X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)     \
     X(WideCharToMultiByte) X(MultiByteToWideChar)                                             \
-    X(SetWindowTextW) X(GetDeviceCaps)
+    X(SetWindowTextW) X(GetDeviceCaps)                                                        \
+    X(Shell_NotifyIconA) X(LoadImageA) X(DestroyIcon)                                         \
+    X(CreatePopupMenu) X(AppendMenuA) X(SetMenuDefaultItem) X(TrackPopupMenu) X(DestroyMenu)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

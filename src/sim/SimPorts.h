@@ -13,6 +13,8 @@
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
 #include "platform/WindowPort.h"
+#include "platform/MenuPort.h"
+#include "platform/ShellPort.h"
 #include "sim/SimJournal.h"
 
 namespace sim {
@@ -187,6 +189,37 @@ public:
                             int srcLen, char* dst, int dstLen) override;
     int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
                             int srcLen, char16_t* dst, int dstLen) override;
+};
+
+// --- Tray icon and tray menu --------------------------------------------------
+
+// Shell_NotifyIconA is logged with the message in msg, the icon's id in
+// wParam, its icon in lParam, its flags in flags and its tip in text.
+class SimShellPort final : public platform::ShellPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    bool Shell_NotifyIconA(platform::DWord message, platform::NotifyIconDataA* data) override;
+    platform::Handle LoadImageA(const std::string& name, platform::UInt type, int cx, int cy,
+                                platform::UInt flags) override;
+    bool DestroyIcon(platform::Handle icon) override;
+};
+
+// TrackPopupMenu runs a modal loop, as Windows' menu loop does, until the
+// test chooses an item or dismisses the menu (SimShell::popupMenus).
+class SimMenuPort final : public platform::MenuPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::HMenu CreatePopupMenu() override;
+    bool AppendMenuA(platform::HMenu menu, platform::UInt flags, std::uintptr_t idOrSubmenu,
+                     const std::string& text) override;
+    bool SetMenuDefaultItem(platform::HMenu menu, platform::UInt item,
+                            platform::UInt byPosition) override;
+    int TrackPopupMenu(platform::HMenu menu, platform::UInt flags, int x, int y,
+                       platform::Hwnd owner) override;
+    bool DestroyMenu(platform::HMenu menu) override;
+
+private:
+    void RunMenuLoop(std::size_t index);
 };
 
 }  // namespace sim

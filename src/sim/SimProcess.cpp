@@ -22,7 +22,8 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       name_(std::move(name)),
       pid_(world.NewProcessId()),
       tid_(world.NewThread(pid_)),
-      platform_{messages, windows, timers, sync, threads, registry, mixer, nls} {}
+      platform_{messages, windows, timers, sync, threads, registry, mixer, nls,
+                /* tray icon and tray menu */ shell, menus} {}
 
 SimProcess::~SimProcess() { Exit(); }
 

@@ -29,6 +29,9 @@ public:
     SimRegistryPort registry{*this};
     SimMixerPort mixer{*this};
     SimNlsPort nls{*this};
+    // Tray icon and tray menu.
+    SimShellPort shell{*this};
+    SimMenuPort menus{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

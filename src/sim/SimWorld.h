@@ -26,6 +26,7 @@
 #include "sim/SimJournal.h"
 #include "sim/SimKernel.h"
 #include "sim/SimRegistry.h"
+#include "sim/SimShell.h"
 #include "sim/SimMixer.h"
 #include "sim/SimTimers.h"
 #include "sim/SimWindows.h"
@@ -84,6 +85,8 @@ public:
         platform::Word langId = 0x0409;
         platform::UInt ansiCodePage = 1252;
     } locale;
+    // The notification area and popup menus.
+    SimShell shell;
 
     std::uint64_t Now() const { return now_; }
     SimJournal& Journal() { return journal_; }

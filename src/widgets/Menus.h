@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "widgets/Control.h"
 
 namespace vcl {
@@ -44,6 +45,10 @@ public:
     bool AutoPopup = true;
     bool OwnerDraw = false;
     TNotifyEvent OnPopup;
+
+    // Raises OnPopup, shows the menu at a screen point for the owner window
+    // until the user chooses or closes it, then clicks the chosen item.
+    void Popup(platform::Platform& ports, platform::Hwnd owner, int x, int y);
 
 private:
     std::string name_;

@@ -12,6 +12,7 @@
 #include "platform/WinConst.h"
 #include "platform/WinTypes.h"
 #include "platform/MixerTypes.h"
+#include "platform/ShellPort.h"
 
 #define PANEL_NUMERIC_CONSTANTS(X)                                                               \
     X(WM_NULL) X(WM_CREATE) X(WM_DESTROY) X(WM_ACTIVATE) X(WM_SETFOCUS) X(WM_KILLFOCUS)           \
@@ -50,12 +51,19 @@
 #define PANEL_LANGUAGE_CONSTANTS(X)                                                              \
     X(LOGPIXELSY) X(ANSI_CHARSET) X(DEFAULT_CHARSET) X(SHIFTJIS_CHARSET) X(HANGUL_CHARSET)       \
     X(GB2312_CHARSET) X(CHINESEBIG5_CHARSET)
+// The tray icon's and the tray menu's numbers.
+#define PANEL_TRAY_CONSTANTS(X)                                                                  \
+    X(NIM_ADD) X(NIM_MODIFY) X(NIM_DELETE) X(NIF_MESSAGE) X(NIF_ICON) X(NIF_TIP) X(IMAGE_ICON)    \
+    X(LR_DEFAULTCOLOR) X(MF_STRING) X(MF_GRAYED) X(MF_CHECKED) X(MF_POPUP) X(MF_OWNERDRAW)       \
+    X(MF_SEPARATOR) X(MFT_RADIOCHECK) X(TPM_LEFTALIGN) X(TPM_RIGHTBUTTON) X(TPM_RETURNCMD)       \
+    X(WM_QUERYENDSESSION) X(WM_ENDSESSION) X(WM_RBUTTONDBLCLK) X(WM_MBUTTONDBLCLK)
 
 namespace core_value {
 #define PANEL_COPY(name) constexpr auto name##_ = platform::name;
 PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
 PANEL_MIXER_CONSTANTS(PANEL_COPY)
 PANEL_LANGUAGE_CONSTANTS(PANEL_COPY)
+PANEL_TRAY_CONSTANTS(PANEL_COPY)
 #undef PANEL_COPY
 constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
 constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
@@ -65,6 +73,7 @@ constexpr platform::HKey HKEY_CURRENT_USER_ = platform::HKEY_CURRENT_USER;
 
 #include <windows.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 // clang-format on
 
 namespace {
@@ -81,6 +90,7 @@ constexpr bool SameValue(Core core, Sdk sdk) {
 PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
 PANEL_MIXER_CONSTANTS(PANEL_CHECK)
 PANEL_LANGUAGE_CONSTANTS(PANEL_CHECK)
+PANEL_TRAY_CONSTANTS(PANEL_CHECK)
 #undef PANEL_CHECK
 
 // The SDK spells the special windows as pointer casts, which no constant
@@ -214,6 +224,26 @@ static_assert(offsetof(platform::MixerControlDetails, cMultipleItems) ==
               "MIXERCONTROLDETAILS.cMultipleItems");
 PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cbDetails);
 PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, paDetails);
+
+// The tray icon's record goes to Shell_NotifyIconA as it is, in the shell-5
+// layout that Windows 2000 and XP take.
+static_assert(sizeof(platform::NotifyIconDataA) == NOTIFYICONDATAA_V2_SIZE, "NOTIFYICONDATAA_V2");
+static_assert(sizeof(void*) != 4 || sizeof(platform::NotifyIconDataA) == 488, "488 bytes on 32-bit");
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, cbSize);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, hWnd);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uID);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uFlags);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uCallbackMessage);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, hIcon);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, szTip);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, dwState);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, dwStateMask);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, szInfo);
+static_assert(offsetof(platform::NotifyIconDataA, uTimeoutOrVersion) ==
+                  offsetof(NOTIFYICONDATAA, uTimeout),
+              "NOTIFYICONDATAA.uTimeout");
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, szInfoTitle);
+PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, dwInfoFlags);
 #undef PANEL_SAME_FIELD
 
 }  // namespace

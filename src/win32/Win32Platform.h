@@ -136,6 +136,31 @@ public:
                                               platform::DWord flags) override;
 };
 
+// --- Tray icon and tray menu --------------------------------------------------
+
+class Win32ShellPort final : public platform::ShellPort {
+public:
+    bool Shell_NotifyIconA(platform::DWord message, platform::NotifyIconDataA* data) override;
+    platform::Handle LoadImageA(const std::string& name, platform::UInt type, int cx, int cy,
+                                platform::UInt flags) override;
+    bool DestroyIcon(platform::Handle icon) override;
+};
+
+// Owner-drawn items are drawn here, with the system's menu font, while
+// TrackPopupMenu runs (Win32Menus.cpp).
+class Win32MenuPort final : public platform::MenuPort {
+public:
+    ~Win32MenuPort() override;
+    platform::HMenu CreatePopupMenu() override;
+    bool AppendMenuA(platform::HMenu menu, platform::UInt flags, std::uintptr_t idOrSubmenu,
+                     const std::string& text) override;
+    bool SetMenuDefaultItem(platform::HMenu menu, platform::UInt item,
+                            platform::UInt byPosition) override;
+    int TrackPopupMenu(platform::HMenu menu, platform::UInt flags, int x, int y,
+                       platform::Hwnd owner) override;
+    bool DestroyMenu(platform::HMenu menu) override;
+};
+
 // The ports of the running program, bundled for the core.
 class Win32Platform {
 public:
@@ -154,7 +179,11 @@ private:
     Win32RegistryPort registry_;
     Win32MixerPort mixer_;
     Win32NlsPort nls_;
-    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_};
+    // Tray icon and tray menu.
+    Win32ShellPort shell_;
+    Win32MenuPort menus_;
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_,
+                              /* tray icon and tray menu */ shell_, menus_};
 };
 
 }  // namespace win32

@@ -33,13 +33,15 @@ TEST(Construction, StepsThatReachOutsideRunInTheirOrder) {
     const auto windows = journal.Where([&](const sim::SimCall& c) {
         return c.thread == tid && c.api == Api::CreateWindowExA;
     });
-    ASSERT_EQ(windows.size(), 4u);
+    ASSERT_EQ(windows.size(), 5u);
     EXPECT_EQ(windows[0].text.substr(0, 13), "TApplication|");
     EXPECT_EQ(w.world.Window(w.Owner())->title, "USB Phone keyboard UI");
-    // The mixer component's notification window comes with the form's parts.
-    EXPECT_EQ(windows[1].text.substr(0, 18), "TAudioMixerNotify|");
-    EXPECT_EQ(windows[2].text.substr(0, 7), "TForm1|");
-    EXPECT_EQ(windows[3].text.substr(0, 7), "TForm2|");
+    // The tray icon's and the mixer component's windows come with the
+    // form's parts.
+    EXPECT_EQ(windows[1].text.substr(0, 16), "TTrayIconWindow|");
+    EXPECT_EQ(windows[2].text.substr(0, 18), "TAudioMixerNotify|");
+    EXPECT_EQ(windows[3].text.substr(0, 7), "TForm1|");
+    EXPECT_EQ(windows[4].text.substr(0, 7), "TForm2|");
     EXPECT_LT(published, journal.IndexOf([&](const sim::SimCall& c) {
         return c.api == Api::CreateWindowExA && c.text.rfind("TForm2", 0) == 0;
     }));

@@ -45,8 +45,9 @@ TEST(SingleInstance, SecondStartWithoutArgumentsShowsTheRunningWindow) {
     EXPECT_GE(w.world.Now() - before, 500u);
     // It never made a window of its own.
     const auto created = w.world.Journal().Of(Api::CreateWindowExA);
-    // Owner, mixer notification window, main window, indicator: all the first's.
-    EXPECT_EQ(created.size(), 4u);
+    // Owner, tray icon's and mixer's windows, main window, indicator: all
+    // the first's.
+    EXPECT_EQ(created.size(), 5u);
 }
 
 TEST(SingleInstance, SecondStartRequestsShowUnlessTheOnlyArgumentIsTheQuitSwitch) {
@@ -116,7 +117,7 @@ TEST(SingleInstance, FirstStartWithDestroySwitchBuildsItsWindowsGreetsAndEnds) {
     EXPECT_FALSE(w.Running());
     EXPECT_EQ(w.PanelCalls(Api::SendMessageTimeoutA, w.driver.MsgAttach()).size(), 1u);
     EXPECT_EQ(w.PanelCalls(Api::RemovePropA).size(), 1u);
-    EXPECT_EQ(w.PanelCalls(Api::CreateWindowExA).size(), 4u);
+    EXPECT_EQ(w.PanelCalls(Api::CreateWindowExA).size(), 5u);
 }
 
 TEST(SingleInstance, SearchSwitchOnTheFirstStartSetsSearchMode) {

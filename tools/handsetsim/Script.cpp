@@ -268,6 +268,9 @@ bool LineParser::expect() {
       {"greeting-is-panel", Expectation::GreetingIsPanel},
       {"control", Expectation::Control},
       {"panel-title", Expectation::PanelTitle},
+      {"tray-window", Expectation::TrayWindow},  {"tray-icon", Expectation::TrayIcon},
+      {"tray-colour", Expectation::TrayColour},  {"menu-open", Expectation::MenuOpen},
+      {"panel-hidden", Expectation::PanelHidden},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -310,6 +313,9 @@ bool LineParser::expect() {
       break;
     case Expectation::PanelTitle:
       if (!word(&step_.text, "title (UTF-8)")) return false;
+      break;
+    case Expectation::TrayColour:
+      if (!word(&step_.text, "colour (grey, green, white)")) return false;
       break;
     default:
       break;
@@ -394,6 +400,34 @@ bool LineParser::parse() {
   if (op == "select-tab") {
     s.op = Op::SelectTab;
     return number(&s.number, "tab number") && (s.number > 0 || fail("tabs count from 1")) && end();
+  }
+  if (op == "tray-click") {
+    s.op = Op::TrayClick;
+    if (!word(&s.text, "click kind")) return false;
+    if (s.text != "left" && s.text != "right" && s.text != "middle" && s.text != "double")
+      return fail("a tray click is left, right, middle or double");
+    return end();
+  }
+  if (op == "menu-key") {
+    s.op = Op::MenuKey;
+    while (!atEnd()) {
+      std::string key;
+      if (!word(&key, "key")) return false;
+      if (key != "down" && key != "up" && key != "return" && key != "escape")
+        return fail("a menu key is down, up, return or escape");
+      s.commandLine.push_back(key);
+    }
+    return !s.commandLine.empty() || fail("menu-key needs a key");
+  }
+  if (op == "list-windows") return (s.op = Op::ListWindows, end());
+  if (op == "close-panel") return (s.op = Op::ClosePanel, end());
+  if (op == "cursor") {
+    s.op = Op::Cursor;
+    unsigned long long x = 0, y = 0;
+    if (!number(&x, "x") || !number(&y, "y")) return false;
+    s.first.number = x;
+    s.second.number = y;
+    return end();
   }
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());

@@ -14,12 +14,14 @@ enum class Op {
   Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
   Move, Click, SelectTab, ListControls,
   SelectCombo,
+  TrayClick, MenuKey, ListWindows, ClosePanel, Cursor,
 };
 
 enum class Expectation {
   Greeting, AttachAck, Leaving, Attach, Command, CommandPrefix, BadFrame,
   Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel, Control,
   PanelTitle,
+  TrayWindow, TrayIcon, TrayColour, MenuOpen, PanelHidden,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
@@ -40,7 +42,7 @@ struct Step {
   Value first;            // wParam
   Value second;           // lParam
   std::string text;       // device name, command text, print text, process name
-  std::vector<std::string> commandLine;  // Start
+  std::vector<std::string> commandLine;  // Start; MenuKey's keys
   ControlRef control;                    // Move, Click, expect control
   ControlCheck check;                    // expect control
 

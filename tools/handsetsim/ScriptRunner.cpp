@@ -1,7 +1,10 @@
 #include "ScriptRunner.h"
 
+#include "PanelTray.h"
+
 #include "LinkProtocol.h"
 #include "PanelControls.h"
+#include "PanelTray.h"
 #include "RoundTrip.h"
 
 namespace {
@@ -192,6 +195,32 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::SelectTab:
       if (!needPanel(step)) return false;
       return selectTab(link_.panel(), step.number) || fail(step, "no such tab");
+    case Op::TrayClick:
+      if (!needPanel(step)) return false;
+      if (!clickTray(link_.panel(), step.text)) return fail(step, "the panel has no tray window");
+      log_.line("done: %s", step.source.c_str());
+      return true;
+    case Op::MenuKey:
+      for (const std::string& key : step.commandLine) {
+        if (!menuKey(key)) return fail(step, "no menu is open");
+        pump(50);
+      }
+      log_.line("done: %s", step.source.c_str());
+      return true;
+    case Op::ClosePanel:
+      // As the title bar's close button: the system command becomes WM_CLOSE.
+      if (!needPanel(step)) return false;
+      if (!PostMessageA(link_.panel(), WM_SYSCOMMAND, SC_CLOSE, 0)) return fail(step, "not posted");
+      log_.line("done: %s", step.source.c_str());
+      return true;
+    case Op::Cursor:
+      // Where the panel pops its menu up: it reads the cursor.
+      if (!SetCursorPos(static_cast<int>(step.first.number), static_cast<int>(step.second.number)))
+        return fail(step, "SetCursorPos failed");
+      return true;
+    case Op::ListWindows:
+      for (const std::string& line : describeWindows()) log_.line("%s", line.c_str());
+      return true;
     case Op::Expect:
       return expect(step);
     case Op::Quit:
@@ -314,6 +343,21 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
     case Expectation::Control:
       return link_.panel() != nullptr &&
              meets(step.control, readControl(link_.panel(), step.control), step.check, detail);
+    case Expectation::TrayWindow:
+      return link_.panel() != nullptr && findTrayWindow(link_.panel()) != nullptr;
+    case Expectation::TrayIcon:
+      *detail = std::to_string(trayIconWindows().size()) + " icon(s)";
+      return !trayIconWindows().empty();
+    case Expectation::TrayColour: {
+      const std::string colour = trayIconColour(detail);
+      return colour == step.text;
+    }
+    case Expectation::MenuOpen:
+      return openMenu() != nullptr;
+    case Expectation::PanelHidden: {
+      HWND panel = DriverLink::findPanel();
+      return panel != nullptr && !IsWindowVisible(panel);
+    }
     default:
       return false;
   }

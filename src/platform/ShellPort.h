@@ -1,0 +1,41 @@
+// The notification area (Shell_NotifyIconA) and the icons shown there,
+// loaded from the program's own resources.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+
+namespace platform {
+
+constexpr int kNotifyTipChars = 128;
+
+// NOTIFYICONDATAA in the shell-5 layout (NOTIFYICONDATAA_V2_SIZE: 488 bytes
+// on 32-bit Windows), which Windows 2000 and XP accept.
+struct NotifyIconDataA {
+    DWord cbSize = sizeof(NotifyIconDataA);
+    Hwnd hWnd = 0;
+    UInt uID = 0;
+    UInt uFlags = 0;
+    UInt uCallbackMessage = 0;
+    Handle hIcon = 0;
+    char szTip[kNotifyTipChars] = {};
+    DWord dwState = 0;
+    DWord dwStateMask = 0;
+    char szInfo[256] = {};
+    UInt uTimeoutOrVersion = 0;
+    char szInfoTitle[64] = {};
+    DWord dwInfoFlags = 0;
+};
+
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+    virtual bool Shell_NotifyIconA(DWord message, NotifyIconDataA* data) = 0;
+    // LoadImageA of the program's own module (an icon resource by name);
+    // 0 when there is none.
+    virtual Handle LoadImageA(const std::string& name, UInt type, int cx, int cy, UInt flags) = 0;
+    virtual bool DestroyIcon(Handle icon) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+// ShellPort: the notification area and the program's icons, straight from
+// shell32 and user32.
+#include "Handles.h"
+#include "Win32Api.h"
+#include "Win32Platform.h"
+// clang-format off
+#include <shellapi.h>  // needs <windows.h> first
+// clang-format on
+
+namespace win32 {
+
+using namespace platform;
+
+bool Win32ShellPort::Shell_NotifyIconA(DWord message, NotifyIconDataA* data) {
+    // The core's record is laid out as NOTIFYICONDATAA's shell-5 prefix
+    // (PortChecks.cpp) and its cbSize says so.
+    return ::Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(data)) != FALSE;
+}
+
+Handle Win32ShellPort::LoadImageA(const std::string& name, UInt type, int cx, int cy, UInt flags) {
+    return FromHandle(::LoadImageA(GetModuleHandleA(nullptr), name.c_str(), type, cx, cy, flags));
+}
+
+bool Win32ShellPort::DestroyIcon(Handle icon) {
+    return ::DestroyIcon(static_cast<HICON>(ToHandle(icon))) != FALSE;
+}
+
+}  // namespace win32
