@@ -20,7 +20,7 @@ struct MenuWorld : TrayWorld {
 
 TEST(TrayMenu, ShowsSetupLanguagesAndExitOwnerDrawn) {
     MenuWorld w;
-    w.Form().ItemLanguageGer.Checked = true;
+    w.Form().SelectLanguage(11);  // German
     w.Form().ItemSetup.Default = true;
     w.RightClick();
     ASSERT_EQ(w.MenusShown(), 1u);
