@@ -173,7 +173,10 @@ public:
     void StopRingFile();
 
     // --- Web shortcuts (web/WebShortcuts.cpp) --------------------------------
-    std::string FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr, BrowserTitle, BrowserHome;
+    static constexpr const char* kSkypeHome = "http://www.skype.com/";
+    // Start values, until "defaultWeb.jov" says otherwise.
+    std::string FirstWebName = "Skype", FirstWebAddr = kSkypeHome, EmptyWebName = "N/A",
+                EmptyWebAddr, BrowserTitle = "Skype", BrowserHome = kSkypeHome;
     int WebIndex = 0;
     std::array<vcl::TURLLabel*, 5> WebLinks{};
     std::array<vcl::TRadioButton*, 5> WebRadios{};
