@@ -95,6 +95,7 @@ void TForm1::BindEvents() {
     AudioMixerUsb.OnCtrlChange = [this](vcl::TObject* s, HMixer handle, int id) {
         AudioMixerUsbCtrlChange(s, handle, id);
     };
+    BindRingToneEvents();
 }
 
 void TForm1::FormCreate(vcl::TObject*) {

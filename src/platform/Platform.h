@@ -11,6 +11,9 @@
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
 #include "platform/WindowPort.h"
+// Files, folders and media.
+#include "platform/FilePort.h"
+#include "platform/MediaPort.h"
 
 namespace platform {
 
@@ -23,6 +26,9 @@ struct Platform {
     RegistryPort& registry;
     MixerPort& mixer;
     NlsPort& nls;
+    // Files, folders and media.
+    FilePort& files;
+    MediaPort& media;
 };
 
 }  // namespace platform

@@ -24,7 +24,11 @@ namespace sim {
     X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
     X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
     X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)                                     \
-    X(WideCharToMultiByte) X(MultiByteToWideChar)
+    X(WideCharToMultiByte) X(MultiByteToWideChar)                                            \
+    /* Files, folders and media. */                                                           \
+    X(GetModuleFileNameA) X(GetLogicalDrives) X(GetFileAttributesA) X(CreateDirectoryA)       \
+    X(CreateFileA) X(ReadFile) X(WriteFile) X(MoveFileExA) X(DeleteFileA) X(FindFirstFileA)   \
+    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -29,6 +29,9 @@ public:
     SimRegistryPort registry{*this};
     SimMixerPort mixer{*this};
     SimNlsPort nls{*this};
+    // Files, folders and media.
+    SimFilePort files{*this};
+    SimMediaPort media{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }
