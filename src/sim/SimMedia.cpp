@@ -102,7 +102,7 @@ MciError SimMedia::Play(MciDeviceId id) {
     SimMediaDevice* d = Find(id);
     if (!d) return MCIERR_INVALID_DEVICE_ID;
     Settle(*d);
-    d->playing = d->position < d->lengthMs;
+    d->playing = !noOutput && d->position < d->lengthMs;
     d->startedAt = world_.Now();
     ++d->plays;
     return 0;

@@ -33,6 +33,9 @@ public:
 
     // Opening a file at this path fails with the error (without regard to case).
     std::map<std::string, platform::MciError> openErrors;
+    // No audio output: files open and accept play, but their position stays
+    // where it was (as MCI does on a machine without a sound device).
+    bool noOutput = false;
 
     platform::MciError Open(platform::DWord pid, const std::string& file, platform::MciDeviceId* id);
     platform::MciError Close(platform::MciDeviceId id);

@@ -68,6 +68,15 @@ TEST(Playback, APreviewTurnsTheSpeakerUpAndPutsItBackExactly) {
     p.ExpectSpeaker(8000, true);
     EXPECT_FALSE(f.SpeakerSaved);
 
+    // A second start without a stop boosts again but keeps the first
+    // saved values.
+    f.MediaPlayerTest.ClickButton(vcl::btPlay);
+    f.suiTrackBarVolOut.SetPosition(20000);
+    ASSERT_TRUE(f.PlayRingFile(InRing("b.wav")));
+    p.ExpectSpeaker(65535, false);
+    f.MediaPlayerTest.ClickButton(vcl::btStop);
+    p.ExpectSpeaker(8000, true);
+
     // Shutting the window down during a preview restores the speaker too.
     f.MediaPlayerTest.ClickButton(vcl::btPlay);
     p.w.Program().Shutdown();
@@ -119,6 +128,17 @@ TEST(Playback, AShortFileEndsThePreviewAtTheFirstTickAndLoopsWhileRinging) {
     // Every restart seeks to the start with its parameter block.
     for (const sim::SimCall& c : p.w.PanelCalls(Api::mciSendCommandA, MCI_SEEK))
         EXPECT_EQ(c.lParam, 0);
+}
+
+TEST(Playback, ADeviceThatDoesNotMoveEndsThePreviewAndIsRestartedWhileRinging) {
+    PlaybackWorld p;
+    p.w.world.media.noOutput = true;
+    p.f->MediaPlayerTest.ClickButton(vcl::btPlay);
+    p.w.Advance(1000);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    p.Ring(5);
+    p.w.Advance(1000);
+    EXPECT_EQ(p.Plays(), 3u);
 }
 
 TEST(Playback, ALongFileGoesOnPlayingAcrossTicks) {
