@@ -13,11 +13,15 @@ enum class Op {
   FindPanel, Discover, SendHandsetRaw, SendAttach, SendRequest, SendCopyData,
   Start, Keep, Kill, Wait, Clear, RoundTrip, RoundTripBare, Print, Expect, Quit,
   Move, Click, SelectTab, ListControls,
+  // Buttons and lists.
+  ClickButton, SelectList, DblClickList,
 };
 
 enum class Expectation {
   Greeting, AttachAck, Leaving, Attach, Command, CommandPrefix, BadFrame,
   Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel, Control,
+  // Buttons and lists.
+  Button, List,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
@@ -56,6 +60,10 @@ struct Step {
   bool hasCode = false;
   unsigned long code = 0;         // exit code or answer
   bool expectTimeout = false;     // answer timeout
+
+  // Buttons and lists: list number in number, button text or items in text.
+  unsigned item = 0;       // SelectList
+  int listSelected = -2;   // expect list: the selected item (-1 none; -2 not checked)
 };
 
 // Parses a whole script; on failure *error names the line and the problem.

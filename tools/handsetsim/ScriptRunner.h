@@ -21,6 +21,8 @@ class ScriptRunner {
   bool expect(const Step& step);
   bool sendCopyData(const Step& step);
   bool roundTrip(const Step& step);
+  // click-button, select-list, dblclick-list.
+  bool listOrButtonStep(const Step& step);
   bool needPanel(const Step& step);
   bool fail(const Step& step, const char* why);
   bool recordSend(const SendResult& result);
