@@ -25,6 +25,8 @@ wait 300
 click-button "Stop"
 expect button "Play" enabled=1 within 2000
 expect button "Stop" enabled=0
+# Long enough for the rest of the tone to be played had Stop not ended it.
+wait 3000
 SCRIPT
 ring_audio_captured_tone ||
   { echo "the ALSA capture does not hold the tone's samples"; ls -l "$TEST_DIR"/*.raw; exit 1; }
