@@ -126,7 +126,7 @@ bool SimFilePort::ReadFile(Handle file, void* buffer, DWord size, DWord* read) {
     if (!entry) return Done(std::move(call), false, ERROR_INVALID_HANDLE);
     const std::size_t n =
         std::min<std::size_t>(size, entry->bytes.size() - std::min(open->position, entry->bytes.size()));
-    std::memcpy(buffer, entry->bytes.data() + open->position, n);
+    if (n > 0) std::memcpy(buffer, entry->bytes.data() + open->position, n);
     open->position += n;
     if (read) *read = static_cast<DWord>(n);
     return Done(std::move(call), true, 0);
