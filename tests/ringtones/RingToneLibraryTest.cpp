@@ -156,6 +156,22 @@ TEST(RingToneLibrary, TheSilentFileIsMadeByteForByteAndNamedOnceWhenSkypeIsReady
     EXPECT_EQ(RingCommands(other).size(), 1u);
 }
 
+TEST(RingToneLibrary, ASilentFileThatCouldNotBeWrittenWholeIsNotLeftBehind) {
+    PanelWorld w;
+    w.world.files.AddFolder(kRingFolder);
+    w.world.files.AddFile(kChoiceFile, "");
+    w.world.files.freeSpace = 1000;  // the disk fills up within the silent file
+    StartLinked(w);
+    EXPECT_FALSE(w.world.files.FileExists(kSilentFile));
+    EXPECT_TRUE(w.world.files.Children(kRingFolder).empty());
+    // With room again, the command's call makes it whole.
+    w.world.files.freeSpace.reset();
+    SendCall(w, kSkype, kIdle);
+    const sim::SimFileEntry* silent = w.world.files.Find(kSilentFile);
+    ASSERT_NE(silent, nullptr);
+    EXPECT_EQ(silent->bytes, ringtones::MuteWaveBytes());
+}
+
 TEST(RingToneLibrary, TheCommandCarriesThePathInUtf8) {
     PanelWorld w;
     w.world.files.modulePath = "C:\\T\xE9l\xE9phone\\UsbPhonePanel.exe";  // cp1252
