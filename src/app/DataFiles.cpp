@@ -85,9 +85,9 @@ bool WriteFileReplacing(FilePort& files, const std::string& path, const std::str
         files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
     if (file == kInvalidHandle) return false;
     DWord written = 0;
-    const bool complete = files.WriteFile(file, bytes.data(), static_cast<DWord>(bytes.size()),
-                                          &written) &&
-                          written == bytes.size();
+    const bool complete =
+        files.WriteFile(file, bytes.data(), static_cast<DWord>(bytes.size()), &written) &&
+        written == bytes.size();
     // A close can fail too (the data was only buffered): it counts.
     const bool closed = files.CloseHandle(file);
     if (!complete || !closed ||

@@ -91,7 +91,9 @@ void TForm1::MediaPlayerTestClick(vcl::TObject*, vcl::TMPBtnType button, bool& d
     if (!RingPlaying && (button == vcl::btPlay || button == vcl::btStop)) ToggleRingPreview();
 }
 
-void TForm1::FileListBoxTestDblClick(vcl::TObject*) { ToggleRingPreview(); }
+void TForm1::FileListBoxTestDblClick(vcl::TObject*) {
+    ToggleRingPreview();
+}
 
 void TForm1::TimerMediaPlayerNotifyTimer(vcl::TObject*) {
     const platform::DWord length = MediaPlayerTest.Length();

@@ -54,14 +54,15 @@ void TForm1::LoadRingTone() {
 
 void TForm1::SaveRingTone() {
     if (!RingToneFile.empty())
-        WriteFileReplacing(Os().files, ChoiceFile(ProgramFolder(Os().files)), RingToneFile + "\r\n");
+        WriteFileReplacing(Os().files, ChoiceFile(ProgramFolder(Os().files)),
+                           RingToneFile + "\r\n");
     LabelRingPath.SetCaption(FolderPart(RingToneFile));
     LabelRingTone.SetCaption(NamePart(RingToneFile));
 }
 
 std::string TForm1::MakeMuteWave() {
     platform::FilePort& files = Os().files;
-    const std::string path = SilentFile(ProgramFolder(files));
+    std::string path = SilentFile(ProgramFolder(files));
     if (!FileExists(files, path)) {
         // Written aside and then moved in place: a half-written file here
         // would count as the silent file for good.
@@ -75,8 +76,8 @@ void TForm1::SendRingToneCommand() {
     if (!(StatusW & driverlink::kSkypeReady) || !RingCommandPending) return;
     RingCommandPending = false;
     const std::string path = MakeMuteWave();
-    SendDrvCommand(ui::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8,
-                              kRingToneCommandPrefix + path));
+    SendDrvCommand(
+        ui::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8, kRingToneCommandPrefix + path));
 }
 
 void TForm1::suiButtonDefaultClick(vcl::TObject*) {
@@ -84,7 +85,8 @@ void TForm1::suiButtonDefaultClick(vcl::TObject*) {
     Os().files.CreateDirectoryA(ring);
     FileListBoxTest.SetMask(kToneMask);
     if (ring.size() >= 2 && ring[1] == ':' && std::isalpha(static_cast<unsigned char>(ring[0])))
-        suiDriveComboBoxTest.SetDrive(static_cast<char>(std::toupper(static_cast<unsigned char>(ring[0]))));
+        suiDriveComboBoxTest.SetDrive(
+            static_cast<char>(std::toupper(static_cast<unsigned char>(ring[0]))));
     DirectoryListBoxTest.SetDirectory(ring);
     FileListBoxTest.SetDirectory(ring);
     DirectoryListBoxTest.Update();
@@ -113,9 +115,9 @@ void TForm1::SelectRingFile(int index) {
     StopRingFile();
     FileListBoxTest.SetItemIndex(index < FileListBoxTest.Count() ? index : -1);
     const int selected = FileListBoxTest.ItemIndex();
-    SelectedRingFile = selected >= 0 ? JoinPath(FileListBoxTest.Directory(),
-                                                FileListBoxTest.Items()[selected])
-                                     : std::string();
+    SelectedRingFile =
+        selected >= 0 ? JoinPath(FileListBoxTest.Directory(), FileListBoxTest.Items()[selected])
+                      : std::string();
 }
 
 void TForm1::FileListBoxTestChange(vcl::TObject*) {
@@ -127,7 +129,8 @@ void TForm1::AdoptSelectedRingFile() {
     if (RingPlaying) return;
     const int selected = FileListBoxTest.ItemIndex();
     if (selected < 0) return;
-    const std::string path = JoinPath(FileListBoxTest.Directory(), FileListBoxTest.Items()[selected]);
+    const std::string path =
+        JoinPath(FileListBoxTest.Directory(), FileListBoxTest.Items()[selected]);
     if (!FileExists(Os().files, path)) return;
     if (path == RingToneFile) return;
     RingToneFile = path;

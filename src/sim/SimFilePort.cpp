@@ -13,9 +13,9 @@ namespace {
 
 void Fill(const SimFileEntry& entry, Win32FindDataA* data) {
     *data = Win32FindDataA{};
-    data->dwFileAttributes =
-        entry.folder ? FILE_ATTRIBUTE_DIRECTORY | entry.attributes
-                     : (entry.attributes ? entry.attributes : FILE_ATTRIBUTE_NORMAL);
+    data->dwFileAttributes = entry.folder
+                                 ? FILE_ATTRIBUTE_DIRECTORY | entry.attributes
+                                 : (entry.attributes ? entry.attributes : FILE_ATTRIBUTE_NORMAL);
     data->nFileSizeLow = static_cast<DWord>(entry.bytes.size());
     const std::size_t slash = entry.path.find_last_of('\\');
     const std::string name = slash == std::string::npos ? entry.path : entry.path.substr(slash + 1);
@@ -76,9 +76,9 @@ DWord SimFilePort::GetFileAttributesA(const std::string& path) {
     call.text = path;
     const SimFileEntry* entry = World().files.Find(path);
     if (!entry) return Done(std::move(call), INVALID_FILE_ATTRIBUTES, ERROR_FILE_NOT_FOUND);
-    const DWord attributes = entry->folder ? FILE_ATTRIBUTE_DIRECTORY | entry->attributes
-                                           : (entry->attributes ? entry->attributes
-                                                                : FILE_ATTRIBUTE_NORMAL);
+    const DWord attributes = entry->folder
+                                 ? FILE_ATTRIBUTE_DIRECTORY | entry->attributes
+                                 : (entry->attributes ? entry->attributes : FILE_ATTRIBUTE_NORMAL);
     return Done(std::move(call), attributes, 0);
 }
 
@@ -124,8 +124,8 @@ bool SimFilePort::ReadFile(Handle file, void* buffer, DWord size, DWord* read) {
     SimFileEntry* entry = open ? files.Find(open->key) : nullptr;
     if (read) *read = 0;
     if (!entry) return Done(std::move(call), false, ERROR_INVALID_HANDLE);
-    const std::size_t n =
-        std::min<std::size_t>(size, entry->bytes.size() - std::min(open->position, entry->bytes.size()));
+    const std::size_t n = std::min<std::size_t>(
+        size, entry->bytes.size() - std::min(open->position, entry->bytes.size()));
     if (n > 0) std::memcpy(buffer, entry->bytes.data() + open->position, n);
     open->position += n;
     if (read) *read = static_cast<DWord>(n);
@@ -192,7 +192,8 @@ Handle SimFilePort::FindFirstFileA(const std::string& pattern, Win32FindDataA* d
     const std::size_t slash = pattern.find_last_of('\\');
     const std::string folder = slash == std::string::npos ? "" : pattern.substr(0, slash + 1);
     const std::string mask = pattern.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (!files.FolderExists(folder)) return Done(std::move(call), kInvalidHandle, ERROR_PATH_NOT_FOUND);
+    if (!files.FolderExists(folder))
+        return Done(std::move(call), kInvalidHandle, ERROR_PATH_NOT_FOUND);
     SimFiles::Listing listing;
     // Every folder but a root lists itself and its parent first.
     if (SimFiles::Key(folder).size() > 3) {

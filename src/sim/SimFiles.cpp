@@ -11,9 +11,13 @@ using namespace platform;
 
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
-bool IsRoot(const std::string& key) { return key.size() == 3 && key[1] == ':' && key[2] == '\\'; }
+bool IsRoot(const std::string& key) {
+    return key.size() == 3 && key[1] == ':' && key[2] == '\\';
+}
 
 }  // namespace
 
@@ -38,7 +42,9 @@ bool MaskMatches(const std::string& mask, const std::string& name) {
     return m == mask.size();
 }
 
-SimFiles::SimFiles() { AddDrive('C'); }
+SimFiles::SimFiles() {
+    AddDrive('C');
+}
 
 std::string SimFiles::Key(const std::string& path) {
     std::string key;
@@ -78,7 +84,8 @@ void SimFiles::AddFolder(const std::string& path) {
 
 void SimFiles::AddFile(const std::string& path, std::vector<std::uint8_t> bytes, DWord attributes) {
     const std::size_t slash = path.find_last_of('\\');
-    if (slash != std::string::npos) AddFolder(slash == 2 ? path.substr(0, 3) : path.substr(0, slash));
+    if (slash != std::string::npos)
+        AddFolder(slash == 2 ? path.substr(0, 3) : path.substr(0, slash));
     entries_[Key(path)] = SimFileEntry{path, false, attributes, std::move(bytes)};
 }
 
@@ -86,7 +93,9 @@ void SimFiles::AddFile(const std::string& path, const std::string& text, DWord a
     AddFile(path, std::vector<std::uint8_t>(text.begin(), text.end()), attributes);
 }
 
-void SimFiles::Remove(const std::string& path) { entries_.erase(Key(path)); }
+void SimFiles::Remove(const std::string& path) {
+    entries_.erase(Key(path));
+}
 
 const SimFileEntry* SimFiles::Find(const std::string& path) const {
     auto it = entries_.find(Key(path));
@@ -150,6 +159,8 @@ SimFiles::Listing* SimFiles::FindListing(Handle handle) {
     return it == listings_.end() ? nullptr : &it->second;
 }
 
-bool SimFiles::Close(Handle handle) { return files_.erase(handle) + listings_.erase(handle) > 0; }
+bool SimFiles::Close(Handle handle) {
+    return files_.erase(handle) + listings_.erase(handle) > 0;
+}
 
 }  // namespace sim

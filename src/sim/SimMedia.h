@@ -37,7 +37,8 @@ public:
     // where it was (as MCI does on a machine without a sound device).
     bool noOutput = false;
 
-    platform::MciError Open(platform::DWord pid, const std::string& file, platform::MciDeviceId* id);
+    platform::MciError Open(platform::DWord pid, const std::string& file,
+                            platform::MciDeviceId* id);
     platform::MciError Close(platform::MciDeviceId id);
     platform::MciError Play(platform::MciDeviceId id);
     platform::MciError Stop(platform::MciDeviceId id);

@@ -22,8 +22,9 @@ MciError SimMediaPort::mciSendCommandA(MciDeviceId device, UInt message, std::ui
         switch (message) {
             case MCI_OPEN: {
                 auto* open = reinterpret_cast<MciOpenParmsA*>(params);
-                const std::string file =
-                    (flags & MCI_OPEN_ELEMENT) && open->lpstrElementName ? open->lpstrElementName : "";
+                const std::string file = (flags & MCI_OPEN_ELEMENT) && open->lpstrElementName
+                                             ? open->lpstrElementName
+                                             : "";
                 call.text = file;
                 MciDeviceId id = 0;  // the block is packed: no pointer into it
                 result = media.Open(Pid(), file, &id);
@@ -46,13 +47,12 @@ MciError SimMediaPort::mciSendCommandA(MciDeviceId device, UInt message, std::ui
             case MCI_STATUS: {
                 auto* status = reinterpret_cast<MciStatusParms*>(params);
                 const SimMediaDevice* d = media.Device(device);
+                const bool item = (flags & MCI_STATUS_ITEM) != 0;
                 if (!d) {
                     result = MCIERR_INVALID_DEVICE_ID;
-                } else if (!(flags & MCI_STATUS_ITEM)) {
-                    result = MCIERR_UNRECOGNIZED_COMMAND;
-                } else if (status->dwItem == MCI_STATUS_LENGTH) {
+                } else if (item && status->dwItem == MCI_STATUS_LENGTH) {
                     status->dwReturn = d->lengthMs;
-                } else if (status->dwItem == MCI_STATUS_POSITION) {
+                } else if (item && status->dwItem == MCI_STATUS_POSITION) {
                     status->dwReturn = media.Position(device);
                 } else {
                     result = MCIERR_UNRECOGNIZED_COMMAND;

@@ -42,9 +42,11 @@ void TDriveComboBox::StoreDrive() {
         std::sort(drives.begin(), drives.end());
     }
     std::vector<std::string> entries;
+    entries.reserve(drives.size());
     for (char d : drives) entries.push_back(DriveEntry(d));
     StoreItems(std::move(entries));
-    StoreItemIndex(static_cast<int>(std::find(drives.begin(), drives.end(), drive_) - drives.begin()));
+    StoreItemIndex(
+        static_cast<int>(std::find(drives.begin(), drives.end(), drive_) - drives.begin()));
 }
 
 void TDriveComboBox::Update() {

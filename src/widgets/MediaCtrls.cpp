@@ -7,7 +7,9 @@ namespace vcl {
 
 using namespace platform;
 
-MediaPort& TMediaPlayer::Media() const { return Form()->Application().Platform().media; }
+MediaPort& TMediaPlayer::Media() const {
+    return Form()->Application().Platform().media;
+}
 
 void TMediaPlayer::Open() {
     Close();
@@ -60,9 +62,13 @@ DWord TMediaPlayer::Status(DWord item) {
     return static_cast<DWord>(status.dwReturn);
 }
 
-DWord TMediaPlayer::Length() { return Status(MCI_STATUS_LENGTH); }
+DWord TMediaPlayer::Length() {
+    return Status(MCI_STATUS_LENGTH);
+}
 
-DWord TMediaPlayer::Position() { return Status(MCI_STATUS_POSITION); }
+DWord TMediaPlayer::Position() {
+    return Status(MCI_STATUS_POSITION);
+}
 
 void TMediaPlayer::SetEnabledButtons(TButtonSet buttons) {
     if (enabled_ == buttons) return;

@@ -9,8 +9,12 @@ using namespace platform;
 
 namespace {
 
-HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(h); }
-Handle FromHandle(HANDLE h) { return reinterpret_cast<Handle>(h); }
+HANDLE ToHandle(Handle h) {
+    return reinterpret_cast<HANDLE>(h);
+}
+Handle FromHandle(HANDLE h) {
+    return reinterpret_cast<Handle>(h);
+}
 
 }  // namespace
 
@@ -18,7 +22,9 @@ DWord Win32FilePort::GetModuleFileNameA(char* buffer, DWord size) {
     return ::GetModuleFileNameA(nullptr, buffer, size);
 }
 
-DWord Win32FilePort::GetLogicalDrives() { return ::GetLogicalDrives(); }
+DWord Win32FilePort::GetLogicalDrives() {
+    return ::GetLogicalDrives();
+}
 
 DWord Win32FilePort::GetFileAttributesA(const std::string& path) {
     return ::GetFileAttributesA(path.c_str());
@@ -48,7 +54,9 @@ bool Win32FilePort::WriteFile(Handle file, const void* buffer, DWord size, DWord
     return ok != FALSE;
 }
 
-bool Win32FilePort::CloseHandle(Handle file) { return ::CloseHandle(ToHandle(file)) != FALSE; }
+bool Win32FilePort::CloseHandle(Handle file) {
+    return ::CloseHandle(ToHandle(file)) != FALSE;
+}
 
 bool Win32FilePort::MoveFileExA(const std::string& from, const std::string& to, DWord flags) {
     return ::MoveFileExA(from.c_str(), to.c_str(), flags) != FALSE;
@@ -59,14 +67,15 @@ bool Win32FilePort::DeleteFileA(const std::string& path) {
 }
 
 Handle Win32FilePort::FindFirstFileA(const std::string& pattern, Win32FindDataA* data) {
-    return FromHandle(
-        ::FindFirstFileA(pattern.c_str(), reinterpret_cast<WIN32_FIND_DATAA*>(data)));
+    return FromHandle(::FindFirstFileA(pattern.c_str(), reinterpret_cast<WIN32_FIND_DATAA*>(data)));
 }
 
 bool Win32FilePort::FindNextFileA(Handle find, Win32FindDataA* data) {
     return ::FindNextFileA(ToHandle(find), reinterpret_cast<WIN32_FIND_DATAA*>(data)) != FALSE;
 }
 
-bool Win32FilePort::FindClose(Handle find) { return ::FindClose(ToHandle(find)) != FALSE; }
+bool Win32FilePort::FindClose(Handle find) {
+    return ::FindClose(ToHandle(find)) != FALSE;
+}
 
 }  // namespace win32

@@ -23,6 +23,7 @@ struct FilesWorld {
         TextFileReader reader(files(), "C:\\t.txt");
         EXPECT_TRUE(reader.IsOpen());
         std::vector<std::string> lines;
+        lines.reserve(static_cast<std::size_t>(calls));
         for (int i = 0; i < calls; ++i) lines.push_back(ReadTextLine(reader));
         return lines;
     }

@@ -202,7 +202,7 @@ TEST(Playback, AFileThatFailsToOpenShowsOneErrorBoxWhileTheHandsetGoesOnRinging)
     p.w.world.desktop.messageBoxLifetimeMs = 20000;
     const std::uint64_t start = p.w.world.Now();
     // The driver reports ringing every second, also while the box is up.
-    for (int i = 1; i <= 30; ++i)
+    for (std::uint64_t i = 1; i <= 30; ++i)
         p.w.world.At(start + 1000 * i, [&p] {
             p.w.driver.Status(p.w.Panel(), kPresent, sim::SimDriver::StatusLParam(0, kRinging));
         });

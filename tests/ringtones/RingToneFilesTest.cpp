@@ -14,12 +14,13 @@ TEST(RingToneFiles, TheSilentFileIsThreeSecondsOf16BitMonoAt16000PerSecond) {
     const std::vector<std::uint8_t> bytes = MuteWaveBytes();
     ASSERT_EQ(bytes.size(), 96044u);
     const std::uint8_t header[44] = {
-        'R', 'I', 'F', 'F', 0x24, 0x77, 0x01, 0x00, 'W', 'A', 'V', 'E',  // 96036
-        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,                     // PCM, mono
-        0x80, 0x3E, 0, 0, 0x00, 0x7D, 0, 0,                              // 16000, 32000
-        2, 0, 16, 0, 'd', 'a', 't', 'a', 0x00, 0x77, 0x01, 0x00};        // 96000
+        'R',  'I',  'F', 'F', 0x24, 0x77, 0x01, 0x00, 'W',  'A',  'V',  'E',    // 96036
+        'f',  'm',  't', ' ', 16,   0,    0,    0,    1,    0,    1,    0,      // PCM, mono
+        0x80, 0x3E, 0,   0,   0x00, 0x7D, 0,    0,                              // 16000, 32000
+        2,    0,    16,  0,   'd',  'a',  't',  'a',  0x00, 0x77, 0x01, 0x00};  // 96000
     EXPECT_TRUE(std::equal(header, header + 44, bytes.begin()));
-    EXPECT_TRUE(std::all_of(bytes.begin() + 44, bytes.end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(bytes.begin() + 44, bytes.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(RingToneFiles, APathSplitsAfterItsLastBackslashOrColon) {

@@ -40,10 +40,10 @@ TEST(SimMedia, APlayingDeviceAdvancesWithTheClockAndStopsAtItsEnd) {
     sim::SimProcess process{world, "p"};
     MediaPort& media = process.media;
     // 8000 bytes per second, 1000 bytes of data: 125 ms.
-    std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
-                                      'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-                                      0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0,
-                                      'd', 'a', 't', 'a', 0xE8, 0x03, 0, 0};
+    std::vector<std::uint8_t> wave = {'R', 'I', 'F',  'F',  0,   0,   0,    0,    'W',  'A', 'V',
+                                      'E', 'f', 'm',  't',  ' ', 16,  0,    0,    0,    1,   0,
+                                      1,   0,   0x40, 0x1F, 0,   0,   0x40, 0x1F, 0,    0,   1,
+                                      0,   8,   0,    'd',  'a', 't', 'a',  0xE8, 0x03, 0,   0};
     wave.resize(wave.size() + 1000, 0x80);
     world.files.AddFile("C:\\t.wav", wave);
     world.files.AddFile("C:\\bad.wav", "not a wave");
@@ -74,7 +74,8 @@ TEST(SimMedia, APlayingDeviceAdvancesWithTheClockAndStopsAtItsEnd) {
     EXPECT_EQ(status(MCI_STATUS_POSITION), 125u);
     EXPECT_TRUE(world.media.Playing().empty());
     // A seek needs its parameter block, as under Wine.
-    EXPECT_EQ(media.mciSendCommandA(id, MCI_SEEK, MCI_SEEK_TO_START, 0), MCIERR_NULL_PARAMETER_BLOCK);
+    EXPECT_EQ(media.mciSendCommandA(id, MCI_SEEK, MCI_SEEK_TO_START, 0),
+              MCIERR_NULL_PARAMETER_BLOCK);
     MciSeekParms seek;
     EXPECT_EQ(media.mciSendCommandA(id, MCI_SEEK, MCI_SEEK_TO_START, ToParams(&seek)), 0u);
     EXPECT_EQ(status(MCI_STATUS_POSITION), 0u);

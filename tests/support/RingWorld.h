@@ -47,7 +47,9 @@ inline std::vector<std::uint8_t> Wave(std::uint32_t ms) {
     return b;
 }
 
-inline std::string InRing(const std::string& name) { return std::string(kRingFolder) + "\\" + name; }
+inline std::string InRing(const std::string& name) {
+    return std::string(kRingFolder) + "\\" + name;
+}
 
 // A status message with a call state, and the panel's loop run after it.
 inline void SendCall(PanelWorld& w, std::uint32_t statusW, std::uint8_t call) {
