@@ -172,6 +172,20 @@ TEST(Playback, TheFifthRingingMessageStartsTheRingAndTheNextStatusStopsIt) {
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
 }
 
+TEST(Playback, TheWatchdogEndsTheRingWhenTheDriverFallsSilent) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.Ring(5);
+    ASSERT_TRUE(f.RingPlaying);
+    f.RingDelay = 2;  // the reset puts the count back
+    p.w.Advance(3000);
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
+    EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
+}
+
 TEST(Playback, InterruptedRingingKeepsItsCount) {
     PlaybackWorld p;
     app::TForm1& f = *p.f;
