@@ -102,6 +102,7 @@ void TForm1::BindEvents() {
     suiComboBoxSkypeOut.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeOutChange(s); };
     suiComboBoxSkypeIn.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeInChange(s); };
     BindLanguageItems();
+    BindRingToneEvents();
 }
 
 void TForm1::FormCreate(vcl::TObject*) {

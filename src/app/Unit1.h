@@ -159,18 +159,38 @@ public:
     std::string RingToneFile, SelectedRingFile;
 
     void LoadRingTone();
+    void SaveRingTone();
     // Points Skype's ring tone at the silent file, once Skype is ready.
     void SendRingToneCommand();
     std::string MakeMuteWave();
     void suiButtonDefaultClick(vcl::TObject* sender);
     void SelectRingFile(int index);
+    void FileListBoxTestChange(vcl::TObject* sender);
+    // Makes the selected file the chosen tone (after its playback started).
+    void AdoptSelectedRingFile();
+    // The tone browser: a drive or folder the user chose.
+    void suiDriveComboBoxTestChange(vcl::TObject* sender);
+    void DirectoryListBoxTestChange(vcl::TObject* sender);
+    void BindRingToneEvents();
 
     // --- Ring-tone playback (ringtones/Playback.cpp) -------------------------
     bool SpeakerSaved = false;
     int SavedSpeakerPosition = 0;
     bool SavedSpeakerMute = false;
+    // A media error box is up: a further failure while it runs its loop
+    // (ringing goes on meanwhile) shows none of its own.
+    bool MediaErrorShowing = false;
 
+    // False when the media layer could not open the file (its error was
+    // shown): the caller skips the rest of its operation.
+    bool PlayRingFile(const std::string& path);
     void StopRingFile();
+    void ToggleRingPreview();
+    void BoostSpeaker();
+    void RestoreSpeaker();
+    void MediaPlayerTestClick(vcl::TObject* sender, vcl::TMPBtnType button, bool& doDefault);
+    void FileListBoxTestDblClick(vcl::TObject* sender);
+    void TimerMediaPlayerNotifyTimer(vcl::TObject* sender);
 
     // --- Web shortcuts (web/WebShortcuts.cpp) --------------------------------
     static constexpr const char* kSkypeHome = "http://www.skype.com/";

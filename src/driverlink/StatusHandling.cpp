@@ -74,6 +74,24 @@ void TForm1::SetTrayIcon(int index) {
     if (TrayIconSts.IconIndex() != index) TrayIconSts.SetIconIndex(index);
 }
 void TForm1::ShowIndicator(bool) {}
-void TForm1::RingStep() {}
+void TForm1::RingStep() {
+    if (CallState(StatusL) == kCallRinging) {
+        if (RingPlaying || RingToneFile.empty()) return;
+        // The panel's ring starts with the fifth ringing message counted.
+        if (RingDelay > 0) {
+            --RingDelay;
+            return;
+        }
+        RingDelay = 4;
+        StopRingFile();
+        if (!PlayRingFile(RingToneFile)) return;
+        RingPlaying = true;
+        return;
+    }
+    if (!RingPlaying) return;
+    RingDelay = 4;
+    RingPlaying = false;
+    SelectRingFile(FileListBoxTest.ItemIndex());
+}
 
 }  // namespace app

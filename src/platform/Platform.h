@@ -14,6 +14,9 @@
 // Tray icon and tray menu.
 #include "platform/MenuPort.h"
 #include "platform/ShellPort.h"
+// Files, folders and media.
+#include "platform/FilePort.h"
+#include "platform/MediaPort.h"
 
 namespace platform {
 
@@ -29,6 +32,9 @@ struct Platform {
     // Tray icon and tray menu.
     ShellPort& shell;
     MenuPort& menus;
+    // Files, folders and media.
+    FilePort& files;
+    MediaPort& media;
 };
 
 }  // namespace platform

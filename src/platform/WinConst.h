@@ -198,3 +198,45 @@ constexpr UInt WM_ENDSESSION = 0x0016;
 constexpr UInt WM_RBUTTONDBLCLK = 0x0206;
 constexpr UInt WM_MBUTTONDBLCLK = 0x0209;
 }  // namespace platform
+
+// --- Files and folders, and the Media Control Interface -----------------------
+namespace platform {
+
+constexpr DWord GENERIC_READ = 0x80000000u;
+constexpr DWord GENERIC_WRITE = 0x40000000u;
+constexpr DWord FILE_SHARE_READ = 0x00000001u;
+constexpr DWord CREATE_ALWAYS = 2;
+constexpr DWord OPEN_EXISTING = 3;
+constexpr DWord FILE_ATTRIBUTE_HIDDEN = 0x00000002u;
+constexpr DWord FILE_ATTRIBUTE_SYSTEM = 0x00000004u;
+constexpr DWord FILE_ATTRIBUTE_DIRECTORY = 0x00000010u;
+constexpr DWord FILE_ATTRIBUTE_NORMAL = 0x00000080u;
+constexpr DWord INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
+constexpr DWord MOVEFILE_REPLACE_EXISTING = 0x00000001u;
+constexpr DWord MOVEFILE_WRITE_THROUGH = 0x00000008u;
+constexpr DWord ERROR_PATH_NOT_FOUND = 3;
+constexpr DWord ERROR_NO_MORE_FILES = 18;
+constexpr DWord ERROR_DISK_FULL = 112;
+constexpr DWord ERROR_INSUFFICIENT_BUFFER = 122;
+
+constexpr UInt MCI_OPEN = 0x0803;
+constexpr UInt MCI_CLOSE = 0x0804;
+constexpr UInt MCI_PLAY = 0x0806;
+constexpr UInt MCI_SEEK = 0x0807;
+constexpr UInt MCI_STOP = 0x0808;
+constexpr UInt MCI_STATUS = 0x0814;
+constexpr DWord MCI_NOTIFY = 0x00000001u;
+constexpr DWord MCI_WAIT = 0x00000002u;
+constexpr DWord MCI_OPEN_ELEMENT = 0x00000200u;
+constexpr DWord MCI_SEEK_TO_START = 0x00000100u;
+constexpr DWord MCI_STATUS_ITEM = 0x00000100u;
+constexpr DWord MCI_STATUS_LENGTH = 0x00000001u;
+constexpr DWord MCI_STATUS_POSITION = 0x00000002u;
+constexpr DWord MCIERR_BASE = 256;
+constexpr DWord MCIERR_INVALID_DEVICE_ID = MCIERR_BASE + 1;
+constexpr DWord MCIERR_UNRECOGNIZED_COMMAND = MCIERR_BASE + 5;
+constexpr DWord MCIERR_FILE_NOT_FOUND = MCIERR_BASE + 19;
+constexpr DWord MCIERR_INVALID_FILE = MCIERR_BASE + 40;
+constexpr DWord MCIERR_NULL_PARAMETER_BLOCK = MCIERR_BASE + 41;
+
+}  // namespace platform

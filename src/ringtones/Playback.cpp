@@ -1,9 +1,110 @@
-// Playing ring tones for preview and while the handset rings.
-// Not built yet: does nothing until playback lands.
+// Playing ring tones for preview and while the handset rings, with the
+// handset's speaker turned up for as long as a file plays.
+#include "app/DataFiles.h"
 #include "app/Unit1.h"
 
 namespace app {
 
-void TForm1::StopRingFile() {}
+namespace {
+
+constexpr vcl::TButtonSet kPlayOnly = vcl::ButtonBit(vcl::btPlay);
+constexpr vcl::TButtonSet kStopOnly = vcl::ButtonBit(vcl::btStop);
+
+}  // namespace
+
+bool TForm1::PlayRingFile(const std::string& path) {
+    if (!path.empty() && FileExists(Os().files, path)) {
+        MediaPlayerTest.SetFileName(path);
+        try {
+            MediaPlayerTest.Open();
+        } catch (const vcl::EMCIDeviceError& e) {
+            // The box runs a message loop in which a ringing handset keeps
+            // reporting; its failures then add no box of their own.
+            if (!MediaErrorShowing) {
+                MediaErrorShowing = true;
+                try {
+                    Application().ShowException(e.what());
+                } catch (...) {
+                    MediaErrorShowing = false;
+                    throw;
+                }
+                MediaErrorShowing = false;
+            }
+            return false;
+        }
+        if (MediaPlayerTest.DeviceID() != 0) {
+            MediaPlayerTest.SetEnabledButtons(kStopOnly);
+            BoostSpeaker();
+            MediaPlayerTest.Rewind();
+            MediaPlayerTest.Play();
+            TimerMediaPlayerNotify.SetEnabled(true);
+        }
+    }
+    if (MediaPlayerTest.DeviceID() == 0) {
+        MediaPlayerTest.SetEnabledButtons(0);
+        StopRingFile();
+    }
+    return true;
+}
+
+void TForm1::StopRingFile() {
+    TimerMediaPlayerNotify.SetEnabled(false);
+    if (MediaPlayerTest.ButtonEnabled(vcl::btStop)) {
+        MediaPlayerTest.Stop();
+        RestoreSpeaker();
+    }
+    MediaPlayerTest.Close();
+    MediaPlayerTest.SetFileName("");
+    MediaPlayerTest.SetEnabledButtons(AudioMixerUsb.FDevCount != 0 ? kPlayOnly : 0);
+}
+
+void TForm1::ToggleRingPreview() {
+    if (RingPlaying) return;
+    if (MediaPlayerTest.ButtonEnabled(vcl::btPlay)) {
+        if (!PlayRingFile(SelectedRingFile)) return;
+        AdoptSelectedRingFile();
+    } else if (MediaPlayerTest.ButtonEnabled(vcl::btStop)) {
+        StopRingFile();
+    }
+}
+
+void TForm1::BoostSpeaker() {
+    if (!SpeakerSaved) {
+        SpeakerSaved = true;
+        SavedSpeakerPosition = suiTrackBarVolOut.Position();
+        SavedSpeakerMute = suiCheckBoxVolOut.Checked();
+    }
+    // Through the controls: their handlers write the mixer as for a user.
+    suiTrackBarVolOut.SetPosition(suiTrackBarVolOut.Max());
+    suiCheckBoxVolOut.SetChecked(false);
+}
+
+void TForm1::RestoreSpeaker() {
+    if (!SpeakerSaved) return;
+    SpeakerSaved = false;
+    suiTrackBarVolOut.SetPosition(SavedSpeakerPosition);
+    suiCheckBoxVolOut.SetChecked(SavedSpeakerMute);
+}
+
+void TForm1::MediaPlayerTestClick(vcl::TObject*, vcl::TMPBtnType button, bool& doDefault) {
+    doDefault = false;
+    if (!RingPlaying && (button == vcl::btPlay || button == vcl::btStop)) ToggleRingPreview();
+}
+
+void TForm1::FileListBoxTestDblClick(vcl::TObject*) {
+    ToggleRingPreview();
+}
+
+void TForm1::TimerMediaPlayerNotifyTimer(vcl::TObject*) {
+    const platform::DWord length = MediaPlayerTest.Length();
+    const platform::DWord position = MediaPlayerTest.Position();
+    if (length > 0 && position > 0 && position < length) return;
+    if (RingPlaying) {
+        MediaPlayerTest.Rewind();
+        MediaPlayerTest.Play();
+    } else {
+        StopRingFile();
+    }
+}
 
 }  // namespace app

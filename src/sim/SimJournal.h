@@ -27,7 +27,11 @@ namespace sim {
     X(WideCharToMultiByte) X(MultiByteToWideChar)                                             \
     X(SetWindowTextW) X(GetDeviceCaps)                                                        \
     X(Shell_NotifyIconA) X(LoadImageA) X(DestroyIcon)                                         \
-    X(CreatePopupMenu) X(AppendMenuA) X(SetMenuDefaultItem) X(TrackPopupMenu) X(DestroyMenu)
+    X(CreatePopupMenu) X(AppendMenuA) X(SetMenuDefaultItem) X(TrackPopupMenu) X(DestroyMenu) \
+    /* Files, folders and media. */                                                           \
+    X(GetModuleFileNameA) X(GetLogicalDrives) X(GetFileAttributesA) X(CreateDirectoryA)       \
+    X(CreateFileA) X(ReadFile) X(WriteFile) X(MoveFileExA) X(DeleteFileA) X(FindFirstFileA)   \
+    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -15,6 +15,9 @@
 #include "platform/WindowPort.h"
 #include "platform/MenuPort.h"
 #include "platform/ShellPort.h"
+// Files, folders and media.
+#include "platform/FilePort.h"
+#include "platform/MediaPort.h"
 #include "sim/SimJournal.h"
 
 namespace sim {
@@ -220,6 +223,47 @@ public:
 
 private:
     void RunMenuLoop(std::size_t index);
+// --- Files, folders and media ---------------------------------------------------
+
+// File calls are logged with the path (or a find pattern) in text, the handle
+// in wParam, the result in lParam and the bytes written in data.
+class SimFilePort final : public platform::FilePort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::DWord GetModuleFileNameA(char* buffer, platform::DWord size) override;
+    platform::DWord GetLogicalDrives() override;
+    platform::DWord GetFileAttributesA(const std::string& path) override;
+    bool CreateDirectoryA(const std::string& path) override;
+    platform::Handle CreateFileA(const std::string& path, platform::DWord access,
+                                 platform::DWord shareMode, platform::DWord creationDisposition,
+                                 platform::DWord flagsAndAttributes) override;
+    bool ReadFile(platform::Handle file, void* buffer, platform::DWord size,
+                  platform::DWord* read) override;
+    bool WriteFile(platform::Handle file, const void* buffer, platform::DWord size,
+                   platform::DWord* written) override;
+    bool CloseHandle(platform::Handle file) override;
+    bool MoveFileExA(const std::string& from, const std::string& to,
+                     platform::DWord flags) override;
+    bool DeleteFileA(const std::string& path) override;
+    platform::Handle FindFirstFileA(const std::string& pattern,
+                                    platform::Win32FindDataA* data) override;
+    bool FindNextFileA(platform::Handle find, platform::Win32FindDataA* data) override;
+    bool FindClose(platform::Handle find) override;
+
+private:
+    // Logs the call and sets the thread's last error when it failed.
+    template <class R>
+    R Done(SimCall call, R result, platform::DWord error);
+};
+
+// MCI commands are logged with the device in wParam, the command in msg, the
+// flags in flags, the result in lParam and an opened file's name in text.
+class SimMediaPort final : public platform::MediaPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::MciError mciSendCommandA(platform::MciDeviceId device, platform::UInt message,
+                                       std::uintptr_t flags, std::uintptr_t params) override;
+    bool mciGetErrorStringA(platform::MciError error, char* buffer, platform::UInt size) override;
 };
 
 }  // namespace sim

@@ -23,7 +23,8 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       pid_(world.NewProcessId()),
       tid_(world.NewThread(pid_)),
       platform_{messages, windows, timers, sync, threads, registry, mixer, nls,
-                /* tray icon and tray menu */ shell, menus} {}
+                /* tray icon and tray menu */ shell, menus,
+                /* files, folders and media */ files, media} {}
 
 SimProcess::~SimProcess() { Exit(); }
 
@@ -38,6 +39,7 @@ void SimProcess::Exit() {
     for (DWord tid : world_.ThreadsOf(pid_)) world_.EndThread(tid);
     world_.kernel.CloseAllOf(pid_);
     world_.mixer.CloseAllOf(pid_);
+    world_.media.CloseAllOf(pid_);
 }
 
 Hwnd SimProcess::CreatePeerWindow(const std::string& className, const std::string& title,

@@ -32,6 +32,9 @@ public:
     // Tray icon and tray menu.
     SimShellPort shell{*this};
     SimMenuPort menus{*this};
+    // Files, folders and media.
+    SimFilePort files{*this};
+    SimMediaPort media{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

@@ -30,6 +30,9 @@
 #include "sim/SimMixer.h"
 #include "sim/SimTimers.h"
 #include "sim/SimWindows.h"
+// Files, folders and media.
+#include "sim/SimFiles.h"
+#include "sim/SimMedia.h"
 
 namespace sim {
 
@@ -80,6 +83,9 @@ public:
     SimDesktop desktop;
     SimRegistry registry;
     SimMixer mixer{*this};
+    // Files, folders and media.
+    SimFiles files;
+    SimMedia media{*this};
     // The system's language and ANSI code page.
     struct Locale {
         platform::Word langId = 0x0409;

@@ -1,5 +1,8 @@
 #include "widgets/FileCtrl.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace vcl {
 
 std::string DriveEntry(char drive) {
@@ -33,8 +36,28 @@ void TDriveComboBox::SetDrive(char drive) {
 }
 
 void TDriveComboBox::StoreDrive() {
-    StoreItems({DriveEntry(drive_)});
-    StoreItemIndex(0);
+    std::vector<char> drives = DriveLister ? DriveLister() : std::vector<char>{};
+    if (std::find(drives.begin(), drives.end(), drive_) == drives.end()) {
+        drives.push_back(drive_);
+        std::sort(drives.begin(), drives.end());
+    }
+    std::vector<std::string> entries;
+    entries.reserve(drives.size());
+    for (char d : drives) entries.push_back(DriveEntry(d));
+    StoreItems(std::move(entries));
+    StoreItemIndex(
+        static_cast<int>(std::find(drives.begin(), drives.end(), drive_) - drives.begin()));
+}
+
+void TDriveComboBox::Update() {
+    StoreDrive();
+    NotifyView(Property::Items);
+    NotifyView(Property::ItemIndex);
+}
+
+char TDriveComboBox::DriveAt(int index) const {
+    if (index < 0 || index >= Count() || Items()[index].empty()) return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(Items()[index][0])));
 }
 
 void TDirectoryListBox::SetDirectory(const std::string& directory) {
@@ -45,11 +68,29 @@ void TDirectoryListBox::SetDirectory(const std::string& directory) {
 
 void TDirectoryListBox::Update() {
     std::vector<std::string> levels = FolderLevels(directory_);
-    const int folder = static_cast<int>(levels.size()) - 1;
+    levels_ = static_cast<int>(levels.size());
+    const int folder = levels_ - 1;
+    if (SubfolderLister && !directory_.empty())
+        for (std::string& sub : SubfolderLister(directory_)) levels.push_back(std::move(sub));
     StoreItems(std::move(levels));
     StoreItemIndex(folder);
     NotifyView(Property::Items);
     NotifyView(Property::ItemIndex);
+}
+
+std::string TDirectoryListBox::PathAt(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    std::string path;
+    const int upTo = index < levels_ ? index : levels_ - 1;
+    for (int i = 0; i <= upTo; ++i) {
+        if (!path.empty() && path.back() != '\\') path += '\\';
+        path += Items()[i];
+    }
+    if (index >= levels_) {
+        if (!path.empty() && path.back() != '\\') path += '\\';
+        path += Items()[index];
+    }
+    return path;
 }
 
 void TFileListBox::SetDirectory(const std::string& directory) {

@@ -21,20 +21,28 @@ std::string DriveEntry(char drive);
 // plain names; empty parts (doubled or trailing backslashes) are left out.
 std::vector<std::string> FolderLevels(const std::string& path);
 
-// Lists the chosen drive, selected; it starts on drive C.
+// Lists the drives with the chosen one selected (only the chosen one while
+// no DriveLister is set); it starts on drive C.
 class TDriveComboBox : public TComboBox {
 public:
     explicit TDriveComboBox(std::string name);
     const char* ClassName() const override { return "TDriveComboBox"; }
     char Drive() const { return drive_; }
     void SetDrive(char drive);
+    // The drive of an entry (its letter in upper case); 0 for none.
+    char DriveAt(int index) const;
+    // Lists the drives again.
+    void Update();
+
+    std::function<std::vector<char>()> DriveLister;
 
 private:
     void StoreDrive();
     char drive_ = 'C';
 };
 
-// Lists the levels of its folder's path with the folder itself selected.
+// Lists the levels of its folder's path with the folder itself selected,
+// then the folders inside it when a SubfolderLister is set.
 class TDirectoryListBox : public TListBox {
 public:
     using TListBox::TListBox;
@@ -43,9 +51,14 @@ public:
     void SetDirectory(const std::string& directory);
     // Lists the folder again.
     void Update();
+    // The folder an entry stands for; "" for none.
+    std::string PathAt(int index) const;
+
+    std::function<std::vector<std::string>(const std::string& folder)> SubfolderLister;
 
 private:
     std::string directory_;
+    int levels_ = 0;
 };
 
 // Every refill ends by raising OnChange, as does a user's change of the

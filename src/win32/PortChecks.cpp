@@ -13,6 +13,9 @@
 #include "platform/WinTypes.h"
 #include "platform/MixerTypes.h"
 #include "platform/ShellPort.h"
+// Files, folders and media.
+#include "platform/FilePort.h"
+#include "platform/MediaPort.h"
 
 #define PANEL_NUMERIC_CONSTANTS(X)                                                               \
     X(WM_NULL) X(WM_CREATE) X(WM_DESTROY) X(WM_ACTIVATE) X(WM_SETFOCUS) X(WM_KILLFOCUS)           \
@@ -57,6 +60,17 @@
     X(LR_DEFAULTCOLOR) X(MF_STRING) X(MF_GRAYED) X(MF_CHECKED) X(MF_POPUP) X(MF_OWNERDRAW)       \
     X(MF_SEPARATOR) X(MFT_RADIOCHECK) X(TPM_LEFTALIGN) X(TPM_RIGHTBUTTON) X(TPM_RETURNCMD)       \
     X(WM_QUERYENDSESSION) X(WM_ENDSESSION) X(WM_RBUTTONDBLCLK) X(WM_MBUTTONDBLCLK)
+// Files, folders and media.
+#define PANEL_FILE_MEDIA_CONSTANTS(X)                                                            \
+    X(GENERIC_READ) X(GENERIC_WRITE) X(FILE_SHARE_READ) X(CREATE_ALWAYS) X(OPEN_EXISTING)        \
+    X(FILE_ATTRIBUTE_HIDDEN) X(FILE_ATTRIBUTE_SYSTEM) X(FILE_ATTRIBUTE_DIRECTORY)                \
+    X(FILE_ATTRIBUTE_NORMAL) X(INVALID_FILE_ATTRIBUTES) X(MOVEFILE_REPLACE_EXISTING)             \
+    X(MOVEFILE_WRITE_THROUGH) X(ERROR_PATH_NOT_FOUND) X(ERROR_NO_MORE_FILES) X(ERROR_DISK_FULL)  \
+    X(ERROR_INSUFFICIENT_BUFFER) X(MCI_OPEN) X(MCI_CLOSE) X(MCI_PLAY) X(MCI_SEEK) X(MCI_STOP)     \
+    X(MCI_STATUS) X(MCI_NOTIFY) X(MCI_WAIT) X(MCI_OPEN_ELEMENT) X(MCI_SEEK_TO_START)            \
+    X(MCI_STATUS_ITEM) X(MCI_STATUS_LENGTH) X(MCI_STATUS_POSITION) X(MCIERR_BASE)                \
+    X(MCIERR_INVALID_DEVICE_ID) X(MCIERR_UNRECOGNIZED_COMMAND) X(MCIERR_FILE_NOT_FOUND)          \
+    X(MCIERR_INVALID_FILE) X(MCIERR_NULL_PARAMETER_BLOCK)
 
 namespace core_value {
 #define PANEL_COPY(name) constexpr auto name##_ = platform::name;
@@ -64,6 +78,7 @@ PANEL_NUMERIC_CONSTANTS(PANEL_COPY)
 PANEL_MIXER_CONSTANTS(PANEL_COPY)
 PANEL_LANGUAGE_CONSTANTS(PANEL_COPY)
 PANEL_TRAY_CONSTANTS(PANEL_COPY)
+PANEL_FILE_MEDIA_CONSTANTS(PANEL_COPY)
 #undef PANEL_COPY
 constexpr platform::Hwnd HWND_BROADCAST_ = platform::HWND_BROADCAST;
 constexpr platform::Hwnd HWND_TOPMOST_ = platform::HWND_TOPMOST;
@@ -91,6 +106,7 @@ PANEL_NUMERIC_CONSTANTS(PANEL_CHECK)
 PANEL_MIXER_CONSTANTS(PANEL_CHECK)
 PANEL_LANGUAGE_CONSTANTS(PANEL_CHECK)
 PANEL_TRAY_CONSTANTS(PANEL_CHECK)
+PANEL_FILE_MEDIA_CONSTANTS(PANEL_CHECK)
 #undef PANEL_CHECK
 
 // The SDK spells the special windows as pointer casts, which no constant
@@ -244,6 +260,30 @@ static_assert(offsetof(platform::NotifyIconDataA, uTimeoutOrVersion) ==
               "NOTIFYICONDATAA.uTimeout");
 PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, szInfoTitle);
 PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, dwInfoFlags);
+// Files, folders and media.
+static_assert(sizeof(platform::Win32FindDataA) == sizeof(WIN32_FIND_DATAA), "WIN32_FIND_DATAA");
+PANEL_SAME_FIELD(Win32FindDataA, WIN32_FIND_DATAA, dwFileAttributes);
+PANEL_SAME_FIELD(Win32FindDataA, WIN32_FIND_DATAA, ftLastWriteTime);
+PANEL_SAME_FIELD(Win32FindDataA, WIN32_FIND_DATAA, nFileSizeLow);
+PANEL_SAME_FIELD(Win32FindDataA, WIN32_FIND_DATAA, cFileName);
+PANEL_SAME_FIELD(Win32FindDataA, WIN32_FIND_DATAA, cAlternateFileName);
+static_assert(sizeof(platform::MciGenericParms) == sizeof(MCI_GENERIC_PARMS), "MCI_GENERIC_PARMS");
+static_assert(sizeof(platform::MciOpenParmsA) == sizeof(MCI_OPEN_PARMSA), "MCI_OPEN_PARMSA");
+PANEL_SAME_FIELD(MciOpenParmsA, MCI_OPEN_PARMSA, wDeviceID);
+PANEL_SAME_FIELD(MciOpenParmsA, MCI_OPEN_PARMSA, lpstrDeviceType);
+PANEL_SAME_FIELD(MciOpenParmsA, MCI_OPEN_PARMSA, lpstrElementName);
+PANEL_SAME_FIELD(MciOpenParmsA, MCI_OPEN_PARMSA, lpstrAlias);
+static_assert(sizeof(platform::MciPlayParms) == sizeof(MCI_PLAY_PARMS), "MCI_PLAY_PARMS");
+PANEL_SAME_FIELD(MciPlayParms, MCI_PLAY_PARMS, dwFrom);
+PANEL_SAME_FIELD(MciPlayParms, MCI_PLAY_PARMS, dwTo);
+static_assert(sizeof(platform::MciSeekParms) == sizeof(MCI_SEEK_PARMS), "MCI_SEEK_PARMS");
+PANEL_SAME_FIELD(MciSeekParms, MCI_SEEK_PARMS, dwTo);
+static_assert(sizeof(platform::MciStatusParms) == sizeof(MCI_STATUS_PARMS), "MCI_STATUS_PARMS");
+PANEL_SAME_FIELD(MciStatusParms, MCI_STATUS_PARMS, dwReturn);
+PANEL_SAME_FIELD(MciStatusParms, MCI_STATUS_PARMS, dwItem);
+PANEL_SAME_FIELD(MciStatusParms, MCI_STATUS_PARMS, dwTrack);
+static_assert(sizeof(platform::MciDeviceId) == sizeof(MCIDEVICEID), "MCIDEVICEID");
+static_assert(sizeof(platform::MciError) == sizeof(MCIERROR), "MCIERROR");
 #undef PANEL_SAME_FIELD
 
 }  // namespace

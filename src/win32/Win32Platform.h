@@ -159,6 +159,36 @@ public:
     int TrackPopupMenu(platform::HMenu menu, platform::UInt flags, int x, int y,
                        platform::Hwnd owner) override;
     bool DestroyMenu(platform::HMenu menu) override;
+// --- Files, folders and media -------------------------------------------------
+
+class Win32FilePort final : public platform::FilePort {
+public:
+    platform::DWord GetModuleFileNameA(char* buffer, platform::DWord size) override;
+    platform::DWord GetLogicalDrives() override;
+    platform::DWord GetFileAttributesA(const std::string& path) override;
+    bool CreateDirectoryA(const std::string& path) override;
+    platform::Handle CreateFileA(const std::string& path, platform::DWord access,
+                                 platform::DWord shareMode, platform::DWord creationDisposition,
+                                 platform::DWord flagsAndAttributes) override;
+    bool ReadFile(platform::Handle file, void* buffer, platform::DWord size,
+                  platform::DWord* read) override;
+    bool WriteFile(platform::Handle file, const void* buffer, platform::DWord size,
+                   platform::DWord* written) override;
+    bool CloseHandle(platform::Handle file) override;
+    bool MoveFileExA(const std::string& from, const std::string& to,
+                     platform::DWord flags) override;
+    bool DeleteFileA(const std::string& path) override;
+    platform::Handle FindFirstFileA(const std::string& pattern,
+                                    platform::Win32FindDataA* data) override;
+    bool FindNextFileA(platform::Handle find, platform::Win32FindDataA* data) override;
+    bool FindClose(platform::Handle find) override;
+};
+
+class Win32MediaPort final : public platform::MediaPort {
+public:
+    platform::MciError mciSendCommandA(platform::MciDeviceId device, platform::UInt message,
+                                       std::uintptr_t flags, std::uintptr_t params) override;
+    bool mciGetErrorStringA(platform::MciError error, char* buffer, platform::UInt size) override;
 };
 
 // The ports of the running program, bundled for the core.
@@ -182,8 +212,12 @@ private:
     // Tray icon and tray menu.
     Win32ShellPort shell_;
     Win32MenuPort menus_;
+    // Files, folders and media.
+    Win32FilePort files_;
+    Win32MediaPort media_;
     platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_,
-                              /* tray icon and tray menu */ shell_, menus_};
+                              /* tray icon and tray menu */ shell_, menus_,
+                              /* files, folders and media */ files_, media_};
 };
 
 }  // namespace win32

@@ -41,6 +41,8 @@ class LineParser {
   bool onOff(bool* on);
   bool stateFields(HandsetState* state);
   bool within();
+  bool listOrButtonStep(const std::string& op);
+  bool listOrButtonExpectation();
   bool copyData();
   bool controlRef(ControlKind only, bool anyKind);
   bool controlChecks();
@@ -249,6 +251,34 @@ bool LineParser::controlChecks() {
 // select combo N [in "GROUP"] ITEM: a user's choice of ITEM (from 0).
 bool LineParser::selectCombo() {
   return controlRef(ControlKind::Combo, false) && number(&step_.number, "item") && end();
+// click-button "TEXT" | select-list N ITEM | dblclick-list N (items from 0).
+bool LineParser::listOrButtonStep(const std::string& op) {
+  if (op == "click-button") return (step_.op = Op::ClickButton, word(&step_.text, "button text") && end());
+  const bool select = op == "select-list";
+  step_.op = select ? Op::SelectList : Op::DblClickList;
+  if (!number(&step_.number, "list number")) return false;
+  if (step_.number == 0) return fail("lists count from 1");
+  return (!select || number(&step_.item, "item number")) && end();
+}
+
+// button "TEXT" enabled=0|1 | list N "A|B|C" [selected=K|none].
+bool LineParser::listOrButtonExpectation() {
+  if (step_.expectation == Expectation::Button) {
+    if (!word(&step_.text, "button text")) return false;
+    if (!take("enabled=0") && !take("enabled=1")) return fail("expected enabled=0 or enabled=1");
+    step_.check.enabled = words_[next_ - 1] == "enabled=1" ? 1 : 0;
+    return true;
+  }
+  if (!number(&step_.number, "list number") || !word(&step_.text, "items")) return false;
+  if (!atEnd() && peek().compare(0, 9, "selected=") == 0) {
+    const std::string value = peek().substr(9);
+    unsigned long long n = 0;
+    if (value == "none") step_.listSelected = -1;
+    else if (parseNumber(value, &n) && n < 0x10000) step_.listSelected = static_cast<int>(n);
+    else return fail("bad selected item");
+    ++next_;
+  }
+  return true;
 }
 
 bool LineParser::expect() {
@@ -271,6 +301,7 @@ bool LineParser::expect() {
       {"tray-window", Expectation::TrayWindow},  {"tray-icon", Expectation::TrayIcon},
       {"tray-colour", Expectation::TrayColour},  {"menu-open", Expectation::MenuOpen},
       {"panel-hidden", Expectation::PanelHidden},
+      {"button", Expectation::Button},          {"list", Expectation::List},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -316,6 +347,10 @@ bool LineParser::expect() {
       break;
     case Expectation::TrayColour:
       if (!word(&step_.text, "colour (grey, green, white)")) return false;
+      break;
+    case Expectation::Button:
+    case Expectation::List:
+      if (!listOrButtonExpectation()) return false;
       break;
     default:
       break;
@@ -429,6 +464,8 @@ bool LineParser::parse() {
     s.second.number = y;
     return end();
   }
+  if (op == "click-button" || op == "select-list" || op == "dblclick-list")
+    return listOrButtonStep(op);
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

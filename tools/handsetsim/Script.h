@@ -15,6 +15,8 @@ enum class Op {
   Move, Click, SelectTab, ListControls,
   SelectCombo,
   TrayClick, MenuKey, ListWindows, ClosePanel, Cursor,
+  // Buttons and lists.
+  ClickButton, SelectList, DblClickList,
 };
 
 enum class Expectation {
@@ -22,6 +24,8 @@ enum class Expectation {
   Panel, PanelGone, PanelVisible, Exit, Answer, GreetingIsPanel, Control,
   PanelTitle,
   TrayWindow, TrayIcon, TrayColour, MenuOpen, PanelHidden,
+  // Buttons and lists.
+  Button, List,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
@@ -60,6 +64,10 @@ struct Step {
   bool hasCode = false;
   unsigned long code = 0;         // exit code or answer
   bool expectTimeout = false;     // answer timeout
+
+  // Buttons and lists: list number in number, button text or items in text.
+  unsigned item = 0;       // SelectList
+  int listSelected = -2;   // expect list: the selected item (-1 none; -2 not checked)
 };
 
 // Parses a whole script; on failure *error names the line and the problem.

@@ -1,8 +1,7 @@
 #include "ScriptRunner.h"
 
-#include "PanelTray.h"
-
 #include "LinkProtocol.h"
+#include "ListAndButtonSteps.h"
 #include "PanelControls.h"
 #include "PanelTray.h"
 #include "RoundTrip.h"
@@ -221,6 +220,10 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::ListWindows:
       for (const std::string& line : describeWindows()) log_.line("%s", line.c_str());
       return true;
+    case Op::ClickButton:
+    case Op::SelectList:
+    case Op::DblClickList:
+      return listOrButtonStep(step);
     case Op::Expect:
       return expect(step);
     case Op::Quit:
@@ -238,6 +241,19 @@ bool ScriptRunner::sendCopyData(const Step& step) {
   const WPARAM wParam = step.hasWParam ? static_cast<WPARAM>(step.first.number)
                                        : reinterpret_cast<WPARAM>(link_.window());
   return recordSend(link_.sendCopyData(wParam, data));
+}
+
+bool ScriptRunner::listOrButtonStep(const Step& step) {
+  if (!needPanel(step)) return false;
+  bool done = false;
+  switch (step.op) {
+    case Op::ClickButton: done = clickButton(link_.panel(), step.text); break;
+    case Op::SelectList: done = selectListItem(link_.panel(), step.number, step.item); break;
+    default: done = doubleClickList(link_.panel(), step.number); break;
+  }
+  if (!done) return fail(step, "no such enabled control or item, or the panel did not answer");
+  log_.line("done: %s", step.source.c_str());
+  return true;
 }
 
 bool ScriptRunner::roundTrip(const Step& step) {
@@ -358,6 +374,10 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       HWND panel = DriverLink::findPanel();
       return panel != nullptr && !IsWindowVisible(panel);
     }
+    case Expectation::Button:
+      return buttonMeets(link_.panel(), step.text, step.check.enabled, detail);
+    case Expectation::List:
+      return listMeets(link_.panel(), step.number, step.text, step.listSelected, detail);
     default:
       return false;
   }
@@ -372,7 +392,10 @@ bool ScriptRunner::selectCombo(const Step& step) {
 }
 
 bool ScriptRunner::expect(const Step& step) {
-  if (step.expectation == Expectation::Control && !needPanel(step)) return false;
+  if ((step.expectation == Expectation::Control || step.expectation == Expectation::Button ||
+       step.expectation == Expectation::List) &&
+      !needPanel(step))
+    return false;
   if (step.expectation == Expectation::Exit && children_.find(step.text) == nullptr) {
     return fail(step, "no process of that name");
   }

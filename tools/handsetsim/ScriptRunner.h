@@ -21,6 +21,8 @@ class ScriptRunner {
   bool expect(const Step& step);
   bool sendCopyData(const Step& step);
   bool roundTrip(const Step& step);
+  // click-button, select-list, dblclick-list.
+  bool listOrButtonStep(const Step& step);
   bool needPanel(const Step& step);
   // A user's choice in one of the panel's drop-down lists.
   bool selectCombo(const Step& step);

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Makes docs/screenshots/ring-page-tones.png: the panel's window on its
+# ring-tone page with a few tones in its ring folder and one of them chosen,
+# on a Wine virtual desktop (window frames and a taskbar drawn as Windows
+# draws them).
+#
+# The simulator plays the driver: it starts the panel, reports the handset
+# present, calls the window up and selects the tab, checks that the tone
+# list shows the folder's tones with the first one selected, and then holds
+# still while the picture is taken.
+# Usage: scripts/screenshot-ring-page.sh [OUTPUT.png]
+set -uo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$repo/docs/screenshots/ring-page-tones.png}
+export WINE_TEST_ROOT="$repo/build/screenshot-ring"
+export WINE_TEST_BIN="${WINE_TEST_BIN:-$repo/build/win64/bin}"
+# shellcheck source=../tests/wine/scripts/wine-env.sh
+source "$repo/tests/wine/scripts/wine-env.sh"
+
+desktop_size=800x600
+die() {
+  echo "screenshot: $*" >&2
+  exit 1
+}
+
+for exe in "$PANEL_EXE" "$SIM_EXE"; do
+  [ -f "$WINE_TEST_BIN/$exe" ] || die "missing $WINE_TEST_BIN/$exe (make win64 first)"
+done
+wine_env_start || die "no X display or Wine prefix"
+wine reg add 'HKCU\Software\Wine\Explorer' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1 ||
+  die "could not turn the virtual desktop's shell on"
+
+work="$WINE_TEST_ROOT/work"
+rm -rf "$work" && mkdir -p "$work"
+cp "$WINE_TEST_BIN/$PANEL_EXE" "$WINE_TEST_BIN/$SIM_EXE" "$work/"
+# A few one-second tones and the chosen one.
+# shellcheck source=../tests/wine/scripts/ring-audio.sh
+source "$repo/tests/wine/scripts/ring-audio.sh"
+mkdir -p "$work/ring"
+for tone in "Bell.wav" "classic ring.wav" "ring_in.wav" "soft chime.wav" "trill.wav"; do
+  ring_audio_tone "$work/ring/$tone" 1
+done
+printf '%s\\ring\\classic ring.wav\r\n' "$(winepath -w "$work" | tr -d '\r')" >"$work/ring.jov"
+# Tab 2 is the ring-tone page. The request to show the window carries the
+# signature a second start uses.
+cat >"$work/shot.script" <<'SCRIPT'
+start panel UsbPhonePanel.exe
+expect attach-ack within 10000
+status present
+send-request show 51772 0x5A1C7E93
+expect panel-visible within 3000
+select-tab 2
+expect list 2 "Bell.wav|classic ring.wav|mute.wav|ring_in.wav|soft chime.wav|trill.wav" selected=0 within 3000
+expect button "Play" enabled=1
+wait 1500
+print take-the-screenshot
+wait 5000
+SCRIPT
+
+log="$work/shot.log"
+(cd "$work" && wine explorer "/desktop=UsbPhone,$desktop_size" "$SIM_EXE" --script shot.script \
+  --log shot.log >/dev/null 2>&1) &
+runner=$!
+for _ in $(seq 1 300); do
+  grep -q 'take-the-screenshot' "$log" 2>/dev/null && break
+  kill -0 "$runner" 2>/dev/null || break
+  sleep 0.1
+done
+grep -q 'take-the-screenshot' "$log" 2>/dev/null || {
+  sed 's/^/  /' "$log" 2>/dev/null
+  die "the simulator's script did not reach the screenshot"
+}
+mkdir -p "$(dirname "$out")"
+# The virtual desktop is one X window at the top left of the display.
+import -window root -display "$DISPLAY" -crop "$desktop_size+0+0" +repage "$out" ||
+  die "import failed"
+# The desktop's explorer may outlive the script: wait for its verdict only.
+for _ in $(seq 1 200); do
+  grep -qE ' script (passed|failed)' "$log" && break
+  sleep 0.1
+done
+tr -d '\r' <"$log" | grep -q ' script passed$' || {
+  sed 's/^/  /' "$log"
+  die "the simulator's script failed"
+}

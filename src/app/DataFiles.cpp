@@ -1,0 +1,101 @@
+#include "app/DataFiles.h"
+
+#include "platform/WinConst.h"
+
+namespace app {
+
+using namespace platform;
+
+namespace {
+
+constexpr DWord kPathRoom = 1024;
+constexpr std::size_t kReadChunk = 4096;
+constexpr int kCtrlZ = 0x1A;
+
+}  // namespace
+
+std::string ProgramFolder(FilePort& files) {
+    std::string path(kPathRoom, '\0');
+    const DWord n = files.GetModuleFileNameA(path.data(), kPathRoom);
+    path.resize(n < kPathRoom ? n : 0);
+    const std::size_t slash = path.find_last_of("\\:");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool FileExists(FilePort& files, const std::string& path) {
+    const DWord attributes = files.GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TextFileReader::TextFileReader(FilePort& files, const std::string& path)
+    : files_(files),
+      handle_(files.CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL)) {}
+
+TextFileReader::~TextFileReader() {
+    if (IsOpen()) files_.CloseHandle(handle_);
+}
+
+int TextFileReader::Raw() {
+    if (next_ == buffer_.size()) {
+        if (ended_ || !IsOpen()) return -1;
+        buffer_.resize(kReadChunk);
+        DWord read = 0;
+        if (!files_.ReadFile(handle_, buffer_.data(), kReadChunk, &read) || read == 0) {
+            ended_ = true;
+            read = 0;
+        }
+        buffer_.resize(read);
+        next_ = 0;
+        if (read == 0) return -1;
+    }
+    return buffer_[next_++];
+}
+
+int TextFileReader::Get() {
+    int c = Raw();
+    if (c == kCtrlZ) {
+        ended_ = true;
+        next_ = buffer_.size();
+        c = -1;
+    } else if (c == '\r') {
+        const int after = Raw();
+        if (after == '\n') {
+            c = '\n';
+        } else if (after != -1) {
+            --next_;  // the byte after a lone CR is read again next time
+        }
+    }
+    return c;
+}
+
+std::string ReadTextLine(TextFileReader& file) {
+    std::string line;
+    while (line.size() < kMaxTextLine) {
+        const int c = file.Get();
+        if (c == -1 || c == '\n') return line;
+        line += static_cast<char>(c);
+    }
+    return line;
+}
+
+bool WriteFileReplacing(FilePort& files, const std::string& path, const std::string& bytes) {
+    const std::string fresh = path + ".new";
+    const Handle file =
+        files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    if (file == kInvalidHandle) return false;
+    DWord written = 0;
+    const bool complete =
+        files.WriteFile(file, bytes.data(), static_cast<DWord>(bytes.size()), &written) &&
+        written == bytes.size();
+    // A close can fail too (the data was only buffered): it counts.
+    const bool closed = files.CloseHandle(file);
+    if (!complete || !closed ||
+        !files.MoveFileExA(fresh, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        files.DeleteFileA(fresh);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace app

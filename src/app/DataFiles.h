@@ -1,0 +1,57 @@
+// The program's data files: where they lie, whether a file is there, text
+// read line by line as the C runtime's text mode reads it, and files
+// rewritten whole without ever leaving a half-written one behind.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/FilePort.h"
+
+namespace app {
+
+// The folder of the running program, ending in a backslash.
+std::string ProgramFolder(platform::FilePort& files);
+
+// True only for an existing file, never for a folder.
+bool FileExists(platform::FilePort& files, const std::string& path);
+
+// A file opened for reading; closed when the reader goes.
+class TextFileReader {
+public:
+    TextFileReader(platform::FilePort& files, const std::string& path);
+    ~TextFileReader();
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    bool IsOpen() const { return handle_ != platform::kInvalidHandle; }
+    // The next character in text mode (CR LF read as LF, Ctrl-Z ends the
+    // text); -1 at the end.
+    int Get();
+
+private:
+    int Raw();
+
+    platform::FilePort& files_;
+    platform::Handle handle_;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t next_ = 0;
+    bool ended_ = false;
+};
+
+// The longest piece of a line one call returns.
+constexpr std::size_t kMaxTextLine = 1022;
+
+// The next line without its line end, at most kMaxTextLine characters; the
+// rest of a longer line comes from the next call. "" at the end of the file
+// and for an empty line.
+std::string ReadTextLine(TextFileReader& file);
+
+// Writes the bytes to a new file beside path and only then puts it in
+// path's place, so that a failure at any step leaves the old file as it was
+// (and no new file behind). True when path holds the bytes.
+bool WriteFileReplacing(platform::FilePort& files, const std::string& path,
+                        const std::string& bytes);
+
+}  // namespace app

@@ -1,0 +1,246 @@
+// Ring-tone playback: the preview with its Play/Stop toggle, the speaker
+// turned up and put back, the loop while the panel rings, the ring step's
+// count of ringing messages, and files the media layer cannot open.
+#include <gtest/gtest.h>
+
+#include "platform/WinConst.h"
+#include "support/RingWorld.h"
+
+using namespace platform;
+using namespace testing_support;
+using sim::Api;
+using Items = std::vector<std::string>;
+
+namespace {
+
+struct PlaybackWorld {
+    PanelWorld w;
+    HandsetMixer device;
+    app::TForm1* f = nullptr;
+
+    // The handset present, its speaker at 8000 and muted; "a.wav" chosen.
+    explicit PlaybackWorld(std::uint32_t toneMs = 5000) {
+        device = AddHandsetMixer(w.world.mixer);
+        device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
+        device.speakerMute->values = device.waveMute->values = {1};
+        w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
+        w.world.files.AddFile(InRing("a.wav"), Wave(toneMs));
+        w.world.files.AddFile(InRing("b.wav"), Wave(toneMs));
+        w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+        EXPECT_TRUE(w.Start());
+        f = &w.Form();
+        w.driver.Discover(w.Panel());
+        SendCall(w, kPresent, kIdle);
+    }
+
+    void Ring(int messages) {
+        for (int i = 0; i < messages; ++i) SendCall(w, kPresent, kRinging);
+    }
+    std::size_t Plays() { return w.PanelCalls(Api::mciSendCommandA, MCI_PLAY).size(); }
+    void ExpectSpeaker(int position, bool muted) {
+        EXPECT_EQ(f->suiTrackBarVolOut.Position(), position);
+        EXPECT_EQ(f->suiCheckBoxVolOut.Checked(), muted);
+        EXPECT_EQ(device.speakerVolume->values[0], static_cast<DWord>(position));
+        EXPECT_EQ(device.speakerMute->values[0], muted ? 1u : 0u);
+    }
+};
+
+}  // namespace
+
+TEST(Playback, APreviewTurnsTheSpeakerUpAndPutsItBackExactly) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.ExpectSpeaker(8000, true);
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
+
+    f.MediaPlayerTest.ClickButton(vcl::btPlay);
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btStop));
+    EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("a.wav")});
+    p.ExpectSpeaker(65535, false);
+    // The user moves the slider during the preview.
+    f.suiTrackBarVolOut.SetPosition(30000);
+    f.suiCheckBoxVolOut.SetChecked(true);
+
+    f.MediaPlayerTest.ClickButton(vcl::btStop);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
+    EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
+    p.ExpectSpeaker(8000, true);
+    EXPECT_FALSE(f.SpeakerSaved);
+
+    // A second start without a stop boosts again but keeps the first
+    // saved values.
+    f.MediaPlayerTest.ClickButton(vcl::btPlay);
+    f.suiTrackBarVolOut.SetPosition(20000);
+    ASSERT_TRUE(f.PlayRingFile(InRing("b.wav")));
+    p.ExpectSpeaker(65535, false);
+    f.MediaPlayerTest.ClickButton(vcl::btStop);
+    p.ExpectSpeaker(8000, true);
+
+    // Shutting the window down during a preview restores the speaker too.
+    f.MediaPlayerTest.ClickButton(vcl::btPlay);
+    p.w.Program().Shutdown();
+    EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
+    EXPECT_EQ(p.device.speakerMute->values[0], 1u);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+}
+
+TEST(Playback, ARingThatInterruptsAPreviewKeepsTheFirstSavedSpeakerValues) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    f.FileListBoxTest.UserSelect(1);
+    f.FileListBoxTestDblClick(&f.FileListBoxTest);
+    ASSERT_EQ(p.w.world.media.Playing(), Items{InRing("b.wav")});
+    p.Ring(5);
+    EXPECT_TRUE(f.RingPlaying);
+    // The preview's "b.wav" was chosen by playing it; the ring plays it.
+    EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("b.wav")});
+    p.ExpectSpeaker(65535, false);
+    // The Stop button is enabled but does nothing while ringing.
+    f.MediaPlayerTest.ClickButton(vcl::btStop);
+    EXPECT_EQ(p.w.world.media.Playing().size(), 1u);
+
+    SendCall(p.w, kPresent, kIdle);
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    p.ExpectSpeaker(8000, true);
+}
+
+TEST(Playback, AShortFileEndsThePreviewAtTheFirstTickAndLoopsWhileRinging) {
+    PlaybackWorld p(400);
+    app::TForm1& f = *p.f;
+    f.MediaPlayerTest.ClickButton(vcl::btPlay);
+    p.w.Advance(999);
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btStop));
+    p.w.Advance(1);
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    p.ExpectSpeaker(8000, true);
+
+    p.Ring(5);
+    const std::size_t plays = p.Plays();
+    for (int tick = 1; tick <= 4; ++tick) {
+        p.Ring(1);  // the driver goes on reporting, or its watchdog would end the ring
+        p.w.Advance(1000);
+        EXPECT_EQ(p.Plays(), plays + tick);
+        EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("a.wav")});
+    }
+    // Every restart seeks to the start with its parameter block.
+    for (const sim::SimCall& c : p.w.PanelCalls(Api::mciSendCommandA, MCI_SEEK))
+        EXPECT_EQ(c.lParam, 0);
+}
+
+TEST(Playback, ADeviceThatDoesNotMoveEndsThePreviewAndIsRestartedWhileRinging) {
+    PlaybackWorld p;
+    p.w.world.media.noOutput = true;
+    p.f->MediaPlayerTest.ClickButton(vcl::btPlay);
+    p.w.Advance(1000);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    p.Ring(5);
+    p.w.Advance(1000);
+    EXPECT_EQ(p.Plays(), 3u);
+}
+
+TEST(Playback, ALongFileGoesOnPlayingAcrossTicks) {
+    PlaybackWorld p(2500);
+    p.f->MediaPlayerTest.ClickButton(vcl::btPlay);
+    p.w.Advance(2000);
+    EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("a.wav")});
+    EXPECT_EQ(p.Plays(), 1u);
+    p.w.Advance(1000);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+}
+
+TEST(Playback, TheFifthRingingMessageStartsTheRingAndTheNextStatusStopsIt) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.Ring(4);
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_EQ(f.RingDelay, 0);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    p.Ring(1);
+    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("a.wav")});
+    p.Ring(3);  // further ringing changes nothing
+    EXPECT_EQ(p.Plays(), 1u);
+    EXPECT_EQ(f.RingDelay, 4);
+
+    SendCall(p.w, kPresent, 6);  // in call
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+}
+
+TEST(Playback, TheWatchdogEndsTheRingWhenTheDriverFallsSilent) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.Ring(5);
+    ASSERT_TRUE(f.RingPlaying);
+    f.RingDelay = 2;  // the reset puts the count back
+    p.w.Advance(3000);
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
+    EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
+}
+
+TEST(Playback, InterruptedRingingKeepsItsCount) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.Ring(3);
+    SendCall(p.w, kPresent, kIdle);
+    EXPECT_EQ(f.RingDelay, 1);
+    p.Ring(1);
+    EXPECT_FALSE(f.RingPlaying);
+    p.Ring(1);
+    EXPECT_TRUE(f.RingPlaying);
+}
+
+TEST(Playback, AMissingToneStillFreezesTheListButPlaysNothing) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.w.world.files.Remove(InRing("a.wav"));
+    p.Ring(5);
+    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+    EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
+    EXPECT_TRUE(p.w.world.desktop.messageBoxes.empty());
+}
+
+TEST(Playback, AFileThatFailsToOpenShowsOneErrorBoxWhileTheHandsetGoesOnRinging) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    p.w.world.media.openErrors[InRing("a.wav")] = MCIERR_INVALID_FILE;
+    p.w.world.desktop.messageBoxLifetimeMs = 20000;
+    const std::uint64_t start = p.w.world.Now();
+    // The driver reports ringing every second, also while the box is up.
+    for (std::uint64_t i = 1; i <= 30; ++i)
+        p.w.world.At(start + 1000 * i, [&p] {
+            p.w.driver.Status(p.w.Panel(), kPresent, sim::SimDriver::StatusLParam(0, kRinging));
+        });
+    p.w.Advance(16000);
+    ASSERT_EQ(p.w.world.desktop.messageBoxes.size(), 1u);
+    EXPECT_EQ(p.w.world.desktop.messageBoxes[0].text,
+              sim::SimMedia::ErrorText(MCIERR_INVALID_FILE));
+    EXPECT_EQ(p.w.world.desktop.messageBoxes[0].type, MB_OK | MB_ICONERROR);
+    EXPECT_FALSE(f.RingPlaying);
+    // Several more attempts failed inside the box without a box of their own.
+    EXPECT_GE(p.w.PanelCalls(Api::mciSendCommandA, MCI_OPEN).size(), 3u);
+    EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
+
+    // Once the box is closed, the next failure shows its own.
+    p.w.Advance(15000);
+    EXPECT_FALSE(p.w.world.desktop.messageBoxes[0].open);
+    EXPECT_GE(p.w.world.desktop.messageBoxes.size(), 2u);
+    EXPECT_FALSE(f.RingPlaying);
+    // A preview of that file fails the same way and chooses nothing.
+    p.w.world.desktop.messageBoxLifetimeMs = 0;
+    SendCall(p.w, kPresent, kIdle);
+    const std::size_t boxes = p.w.world.desktop.messageBoxes.size();
+    f.FileListBoxTestDblClick(&f.FileListBoxTest);
+    p.w.Advance(0);
+    EXPECT_EQ(p.w.world.desktop.messageBoxes.size(), boxes + 1);
+    EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
+}

@@ -1,0 +1,144 @@
+#include "ListAndButtonSteps.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "LinkProtocol.h"
+
+namespace {
+
+struct Child {
+    HWND hwnd;
+    int id;
+};
+
+BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
+    reinterpret_cast<std::vector<Child>*>(list)->push_back({hwnd, GetDlgCtrlID(hwnd)});
+    return TRUE;
+}
+
+// The form's own controls in the order the panel created them.
+std::vector<Child> controlsOf(HWND form) {
+    std::vector<Child> children;
+    EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
+    children.erase(std::remove_if(children.begin(), children.end(),
+                                  [form](const Child& c) { return GetParent(c.hwnd) != form; }),
+                   children.end());
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Child& a, const Child& b) { return a.id < b.id; });
+    return children;
+}
+
+bool isClass(HWND hwnd, const char* name) {
+    char found[64] = {};
+    GetClassNameA(hwnd, found, sizeof found);
+    return lstrcmpiA(found, name) == 0;
+}
+
+LRESULT sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
+    DWORD_PTR answer = 0;
+    *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                                     link::kSendTimeoutMs, &answer) != 0;
+    return static_cast<LRESULT>(answer);
+}
+
+std::string textOf(HWND hwnd) {
+    char text[256] = {};
+    bool delivered = false;
+    sendTo(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &delivered);
+    text[sizeof text - 1] = 0;
+    return text;
+}
+
+// An item's text; Wine answers another process's LB_GETTEXTA in UTF-16,
+// so the wide form is read and turned into UTF-8.
+std::string itemText(HWND list, int item) {
+    bool delivered = false;
+    const LRESULT length = sendTo(list, LB_GETTEXTLEN, item, 0, &delivered);
+    if (!delivered || length <= 0) return "";
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1);
+    sendTo(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(wide.data()), &delivered);
+    char out[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, out, sizeof out, nullptr, nullptr);
+    return out;
+}
+
+bool tellForm(HWND form, HWND list, WORD code) {
+    bool delivered = false;
+    sendTo(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code), reinterpret_cast<LPARAM>(list),
+           &delivered);
+    return delivered;
+}
+
+}  // namespace
+
+HWND findButton(HWND form, const std::string& text) {
+    if (form == nullptr) return nullptr;
+    for (const Child& c : controlsOf(form)) {
+        const LONG type = GetWindowLongA(c.hwnd, GWL_STYLE) & BS_TYPEMASK;
+        if (isClass(c.hwnd, "Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) &&
+            textOf(c.hwnd) == text)
+            return c.hwnd;
+    }
+    return nullptr;
+}
+
+bool clickButton(HWND form, const std::string& text) {
+    const HWND button = findButton(form, text);
+    if (button == nullptr || !IsWindowEnabled(button)) return false;
+    bool delivered = false;
+    sendTo(button, BM_CLICK, 0, 0, &delivered);
+    return delivered;
+}
+
+bool buttonMeets(HWND form, const std::string& text, int enabled, std::string* detail) {
+    const HWND button = findButton(form, text);
+    if (button == nullptr) {
+        *detail = "no such button";
+        return false;
+    }
+    const bool isEnabled = IsWindowEnabled(button) != FALSE;
+    *detail = isEnabled ? "enabled=1" : "enabled=0";
+    return enabled < 0 || (enabled != 0) == isEnabled;
+}
+
+HWND findList(HWND form, unsigned index) {
+    if (form == nullptr) return nullptr;
+    unsigned seen = 0;
+    for (const Child& c : controlsOf(form))
+        if (isClass(c.hwnd, "ListBox") && ++seen == index) return c.hwnd;
+    return nullptr;
+}
+
+bool selectListItem(HWND form, unsigned list, unsigned item) {
+    const HWND box = findList(form, list);
+    if (box == nullptr || !IsWindowEnabled(box)) return false;
+    bool delivered = false;
+    const LRESULT count = sendTo(box, LB_GETCOUNT, 0, 0, &delivered);
+    if (!delivered || item >= static_cast<unsigned>(count)) return false;
+    sendTo(box, LB_SETCURSEL, item, 0, &delivered);
+    return delivered && tellForm(form, box, LBN_SELCHANGE);
+}
+
+bool doubleClickList(HWND form, unsigned list) {
+    const HWND box = findList(form, list);
+    return box != nullptr && IsWindowEnabled(box) && tellForm(form, box, LBN_DBLCLK);
+}
+
+bool listMeets(HWND form, unsigned list, const std::string& items, int selected,
+               std::string* detail) {
+    const HWND box = findList(form, list);
+    if (box == nullptr) {
+        *detail = "no such list";
+        return false;
+    }
+    bool delivered = false;
+    const int count = static_cast<int>(sendTo(box, LB_GETCOUNT, 0, 0, &delivered));
+    const int current = static_cast<int>(sendTo(box, LB_GETCURSEL, 0, 0, &delivered));
+    std::string seen;
+    for (int i = 0; i < count; ++i) seen += (i ? "|" : "") + itemText(box, i);
+    char text[64];
+    std::snprintf(text, sizeof text, "\" selected=%d", current < 0 ? -1 : current);
+    *detail = "items=\"" + seen + text;
+    return seen == items && (selected < -1 || selected == (current < 0 ? -1 : current));
+}
