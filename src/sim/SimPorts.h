@@ -223,6 +223,8 @@ public:
 
 private:
     void RunMenuLoop(std::size_t index);
+};
+
 // --- Files, folders and media ---------------------------------------------------
 
 // File calls are logged with the path (or a find pattern) in text, the handle

@@ -159,6 +159,8 @@ public:
     int TrackPopupMenu(platform::HMenu menu, platform::UInt flags, int x, int y,
                        platform::Hwnd owner) override;
     bool DestroyMenu(platform::HMenu menu) override;
+};
+
 // --- Files, folders and media -------------------------------------------------
 
 class Win32FilePort final : public platform::FilePort {

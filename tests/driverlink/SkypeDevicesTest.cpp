@@ -34,6 +34,8 @@ struct SkypePanel : PanelWorld {
     app::TForm1& f() { return Form(); }
 };
 
+constexpr const char* kRingCommand = "SET RINGTONE 1 C:\\Phone\\ring\\mute.wav";
+
 }  // namespace
 
 TEST(SkypeDevices, SkypeBecomingReadyFillsBothListsAndAsksForItsDevices) {
@@ -48,10 +50,11 @@ TEST(SkypeDevices, SkypeBecomingReadyFillsBothListsAndAsksForItsDevices) {
     EXPECT_EQ(f.suiComboBoxSkypeIn.Items(), items);
     EXPECT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 0);
     EXPECT_EQ(f.suiComboBoxSkypeIn.ItemIndex(), 0);
-    EXPECT_EQ(w.driver.Commands(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN"}));
+    // The first ready status also points Skype's ring tone at the silent file.
+    EXPECT_EQ(w.driver.Commands(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN", kRingCommand}));
     // Repeated ready statuses ask nothing more.
     SendStatus(w, kReady);
-    EXPECT_EQ(w.driver.Commands().size(), 2u);
+    EXPECT_EQ(w.driver.Commands().size(), 3u);
     // Skype going away disables the group and rebuilds the lists at item 0.
     w.driver.Reply(w.Panel(), "AUDIO_OUT Line In");
     EXPECT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 3);
@@ -204,7 +207,7 @@ TEST(SkypeDevices, TheHandsetIsSelectedOnlyWhileSkypeIsReadyAndItsDeviceOpen) {
     // Skype without the handset: its device is closed, nothing is set.
     SendStatus(w, kReady);
     EXPECT_EQ(f.AudioMixerUsb.MixerID(), -1);
-    EXPECT_EQ(w.driver.Commands(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN"}));
+    EXPECT_EQ(w.driver.Commands(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN", kRingCommand}));
     EXPECT_TRUE(f.SkypeOutPending);
     // Both: the handset's device is set for Skype in the same status.
     w.driver.ClearReceived();

@@ -251,6 +251,8 @@ bool LineParser::controlChecks() {
 // select combo N [in "GROUP"] ITEM: a user's choice of ITEM (from 0).
 bool LineParser::selectCombo() {
   return controlRef(ControlKind::Combo, false) && number(&step_.number, "item") && end();
+}
+
 // click-button "TEXT" | select-list N ITEM | dblclick-list N (items from 0).
 bool LineParser::listOrButtonStep(const std::string& op) {
   if (op == "click-button") return (step_.op = Op::ClickButton, word(&step_.text, "button text") && end());
