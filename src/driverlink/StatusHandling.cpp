@@ -1,7 +1,6 @@
 // What a status message does to the window: the volume and Skype groups, the
 // tray icon, the keyboard-blocked indicator and the panel's own ring.
-// The Skype group, the tray icon, the indicator and the ring are not built
-// yet: those operations do nothing until their parts land.
+// The indicator is not built yet: ShowIndicator does nothing until it lands.
 #include <algorithm>
 #include <string_view>
 
