@@ -193,10 +193,7 @@ public:
     void TimerMediaPlayerNotifyTimer(vcl::TObject* sender);
 
     // --- Web shortcuts (web/WebShortcuts.cpp) --------------------------------
-    static constexpr const char* kSkypeHome = "http://www.skype.com/";
-    // Start values, until "defaultWeb.jov" says otherwise.
-    std::string FirstWebName = "Skype", FirstWebAddr = kSkypeHome, EmptyWebName = "N/A",
-                EmptyWebAddr, BrowserTitle = "Skype", BrowserHome = kSkypeHome;
+    std::string FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr, BrowserTitle, BrowserHome;
     int WebIndex = 0;
     std::array<vcl::TURLLabel*, 5> WebLinks{};
     std::array<vcl::TRadioButton*, 5> WebRadios{};

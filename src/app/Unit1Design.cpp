@@ -152,8 +152,10 @@ void TForm1Design::DesignAudioPage() {
     Place(LabelSkypeIn, suiGroupBoxSkype, 12, 84, 250, 16, "Input Device:");
     Place(suiComboBoxSkypeIn, suiGroupBoxSkype, 12, 104, 253, 21);
 
-    Place(LabelSysAudioOut, suiTabSheetAudio, 12, 200, 196, 16, "Windows default sound device:");
-    Place(suiButtonSysAudioOut, suiTabSheetAudio, 210, 195, 355, 25, "N/A");
+    // The label has a line of its own: in several languages it is as long
+    // as the button is wide.
+    Place(LabelSysAudioOut, suiTabSheetAudio, 12, 190, 553, 16, "Windows default sound device:");
+    Place(suiButtonSysAudioOut, suiTabSheetAudio, 12, 209, 553, 25, "N/A");
     suiButtonSysAudioOut.SetEnabled(false);
 }
 

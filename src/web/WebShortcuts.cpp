@@ -1,10 +1,22 @@
-// The five web shortcuts. Loading, saving and selecting are not built yet
-// and do nothing until the shortcut list lands.
+// The five web shortcuts. Reading and saving their files, and selecting,
+// are not built yet: until the shortcut list lands the settings keep their
+// start values and selecting does nothing.
 #include "app/Unit1.h"
 
 namespace app {
 
-void TForm1::LoadDefaultWeb() {}
+namespace {
+constexpr const char* kSkypeHome = "http://www.skype.com/";
+}  // namespace
+
+void TForm1::LoadDefaultWeb() {
+    FirstWebName = "Skype";
+    FirstWebAddr = kSkypeHome;
+    EmptyWebName = "N/A";
+    EmptyWebAddr.clear();
+    BrowserTitle = "Skype";
+    BrowserHome = kSkypeHome;
+}
 void TForm1::LoadUrlList() {}
 void TForm1::SelectWebEntry(int) {}
 

@@ -95,7 +95,7 @@ TEST(LanguageApply, KoreanOnAnEnglishSystem) {
     // Texts not in the table stay.
     EXPECT_EQ(f.suiCheckBoxVolOut.Caption(), "Mute");
     EXPECT_EQ(f.LabelWeb2.Caption(), "3");
-    EXPECT_EQ(f.suiTabSheetWeb.Caption(), f.BrowserTitle);
+    EXPECT_EQ(f.suiTabSheetWeb.Caption(), "Skype");  // the browser title, not a table row
     EXPECT_EQ(f.suiTabSheetWeb.CaptionCodePage(), 0u);
 }
 
