@@ -104,7 +104,7 @@ void TForm1Design::DesignRingPage() {
     Place(suiDriveComboBoxTest, suiTabSheetRing, 12, 56, 180, 21);
     Place(DirectoryListBoxTest, suiTabSheetRing, 12, 82, 180, 120);
     Place(FileListBoxTest, suiTabSheetRing, 200, 56, 270, 146);
-    Place(MediaPlayerTest, suiTabSheetRing, 480, 56, 57, 30);
+    Place(MediaPlayerTest, suiTabSheetRing, 480, 56, 81, 30);
     MediaPlayerTest.VisibleButtons = vcl::ButtonBit(vcl::btPlay) | vcl::ButtonBit(vcl::btStop);
     MediaPlayerTest.ColoredButtons = true;
     MediaPlayerTest.AutoEnable = false;

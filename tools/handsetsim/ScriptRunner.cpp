@@ -193,7 +193,13 @@ bool ScriptRunner::execute(const Step& step) {
       return true;
     case Op::SelectTab:
       if (!needPanel(step)) return false;
-      return selectTab(link_.panel(), step.number) || fail(step, "no such tab");
+      // Right after it is shown the panel may be too busy to answer within
+      // a send's timeout: try again for a while.
+      for (int attempt = 0; attempt < 30; ++attempt) {
+        if (selectTab(link_.panel(), step.number)) return true;
+        pump(100);
+      }
+      return fail(step, "no such tab");
     case Op::TrayClick:
       if (!needPanel(step)) return false;
       if (!clickTray(link_.panel(), step.text)) return fail(step, "the panel has no tray window");
