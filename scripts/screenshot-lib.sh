@@ -1,0 +1,71 @@
+# What every screenshot script shares, sourced after it set `repo`: a Wine
+# prefix of its own on a private X display, a virtual desktop with its
+# taskbar (window frames and a notification area drawn as Windows draws
+# them), a work folder with the panel and the simulator, and a run of a
+# simulator script whose `print MARK` lines say when to take a picture.
+#
+#   shot_begin NAME        prefix build/screenshot-NAME, work folder $work
+#   shot_run SCRIPT LOG    starts the simulator with SCRIPT (a file in $work)
+#   shot_take MARK FILE    waits for MARK in the log, then takes the picture
+#   shot_end               waits for the script's verdict; fails unless passed
+# shellcheck shell=bash
+
+shot_width=800
+shot_height=600
+
+die() {
+  echo "screenshot: $*" >&2
+  exit 1
+}
+
+shot_begin() {
+  export WINE_TEST_ROOT="$repo/build/screenshot-$1"
+  export WINE_TEST_BIN="${WINE_TEST_BIN:-$repo/build/win64/bin}"
+  # shellcheck source=../tests/wine/scripts/wine-env.sh
+  source "$repo/tests/wine/scripts/wine-env.sh"
+  for exe in "$PANEL_EXE" "$SIM_EXE"; do
+    [ -f "$WINE_TEST_BIN/$exe" ] || die "missing $WINE_TEST_BIN/$exe (make win64 first)"
+  done
+  wine_env_start || die "no X display or Wine prefix"
+  wine reg add 'HKCU\Software\Wine\Explorer' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1 ||
+    die "could not turn the virtual desktop's shell on"
+  work="$WINE_TEST_ROOT/work"
+  rm -rf "$work" && mkdir -p "$work"
+  cp "$WINE_TEST_BIN/$PANEL_EXE" "$WINE_TEST_BIN/$SIM_EXE" "$work/"
+}
+
+shot_run() {
+  shot_log="$work/$2"
+  rm -f "$shot_log"
+  (cd "$work" && wine explorer "/desktop=UsbPhone,${shot_width}x$shot_height" "$SIM_EXE" \
+    --script "$1" --log "$2" >/dev/null 2>&1) &
+  shot_runner=$!
+}
+
+shot_take() {
+  for _ in $(seq 1 300); do
+    grep -q "$1" "$shot_log" 2>/dev/null && break
+    kill -0 "$shot_runner" 2>/dev/null || break
+    sleep 0.1
+  done
+  grep -q "$1" "$shot_log" 2>/dev/null || {
+    sed 's/^/  /' "$shot_log" 2>/dev/null
+    die "the simulator's script did not reach $1"
+  }
+  mkdir -p "$(dirname "$2")"
+  # The virtual desktop is one X window at the top left of the display.
+  import -window root -display "$DISPLAY" -crop "${shot_width}x$shot_height+0+0" +repage "$2" ||
+    die "import failed"
+}
+
+shot_end() {
+  # The desktop's explorer may outlive the script: wait for its verdict only.
+  for _ in $(seq 1 200); do
+    grep -qE ' script (passed|failed)' "$shot_log" && break
+    sleep 0.1
+  done
+  tr -d '\r' <"$shot_log" | grep -q ' script passed$' || {
+    sed 's/^/  /' "$shot_log"
+    die "the simulator's script failed"
+  }
+}
