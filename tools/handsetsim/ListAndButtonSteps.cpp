@@ -4,51 +4,13 @@
 #include <cstdio>
 
 #include "LinkProtocol.h"
+#include "PanelWindows.h"
 
 namespace {
 
-struct Child {
-    HWND hwnd;
-    int id;
-};
+using Child = PanelChild;
 
-BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
-    reinterpret_cast<std::vector<Child>*>(list)->push_back({hwnd, GetDlgCtrlID(hwnd)});
-    return TRUE;
-}
-
-// The form's own controls in the order the panel created them.
-std::vector<Child> controlsOf(HWND form) {
-    std::vector<Child> children;
-    EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
-    children.erase(std::remove_if(children.begin(), children.end(),
-                                  [form](const Child& c) { return GetParent(c.hwnd) != form; }),
-                   children.end());
-    std::stable_sort(children.begin(), children.end(),
-                     [](const Child& a, const Child& b) { return a.id < b.id; });
-    return children;
-}
-
-bool isClass(HWND hwnd, const char* name) {
-    char found[64] = {};
-    GetClassNameA(hwnd, found, sizeof found);
-    return lstrcmpiA(found, name) == 0;
-}
-
-LRESULT sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
-    DWORD_PTR answer = 0;
-    *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                     link::kSendTimeoutMs, &answer) != 0;
-    return static_cast<LRESULT>(answer);
-}
-
-std::string textOf(HWND hwnd) {
-    char text[256] = {};
-    bool delivered = false;
-    sendTo(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &delivered);
-    text[sizeof text - 1] = 0;
-    return text;
-}
+bool isClass(HWND hwnd, const char* name) { return lstrcmpiA(className(hwnd).c_str(), name) == 0; }
 
 // An item's text; Wine answers another process's LB_GETTEXTA in UTF-16,
 // so the wide form is read and turned into UTF-8.
@@ -77,7 +39,7 @@ HWND findButton(HWND form, const std::string& text) {
     for (const Child& c : controlsOf(form)) {
         const LONG type = GetWindowLongA(c.hwnd, GWL_STYLE) & BS_TYPEMASK;
         if (isClass(c.hwnd, "Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) &&
-            textOf(c.hwnd) == text)
+            windowText(c.hwnd) == text)
             return c.hwnd;
     }
     return nullptr;

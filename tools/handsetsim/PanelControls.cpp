@@ -7,40 +7,11 @@
 #include <vector>
 
 #include "LinkProtocol.h"
+#include "PanelWindows.h"
 
 namespace {
 
-struct Child {
-    HWND hwnd;
-    int id;
-    RECT rect;
-};
-
-BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
-    Child child = {hwnd, GetDlgCtrlID(hwnd), {}};
-    GetWindowRect(hwnd, &child.rect);
-    reinterpret_cast<std::vector<Child>*>(list)->push_back(child);
-    return TRUE;
-}
-
-// The form's controls in the order the panel created them (their ids).
-std::vector<Child> controlsOf(HWND form) {
-    std::vector<Child> children;
-    EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
-    // Only the form's own controls: a combo box's edit and list are not.
-    children.erase(std::remove_if(children.begin(), children.end(),
-                                  [form](const Child& c) { return GetParent(c.hwnd) != form; }),
-                   children.end());
-    std::stable_sort(children.begin(), children.end(),
-                     [](const Child& a, const Child& b) { return a.id < b.id; });
-    return children;
-}
-
-std::string className(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
+using Child = PanelChild;
 
 LONG buttonType(HWND hwnd) {
     return GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
@@ -65,16 +36,6 @@ bool isKind(HWND hwnd, ControlKind kind) {
     return false;
 }
 
-// WM_GETTEXT, which another process's window answers (GetWindowText may not).
-std::string windowText(HWND hwnd) {
-    char text[256] = {};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, link::kSendTimeoutMs, &length);
-    text[sizeof text - 1] = 0;
-    return text;
-}
-
 bool inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -85,13 +46,6 @@ std::vector<Child>::const_iterator findGroup(const std::vector<Child>& controls,
     return std::find_if(controls.begin(), controls.end(), [&text](const Child& c) {
         return isKind(c.hwnd, ControlKind::Group) && windowText(c.hwnd) == text;
     });
-}
-
-DWORD_PTR sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
-    DWORD_PTR answer = 0;
-    *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                     link::kSendTimeoutMs, &answer) != 0;
-    return answer;
 }
 
 const char* kindName(ControlKind kind) {

@@ -1,0 +1,48 @@
+#include "PanelWindows.h"
+
+#include <algorithm>
+
+#include "LinkProtocol.h"
+
+namespace {
+
+BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
+    PanelChild child = {hwnd, GetDlgCtrlID(hwnd), {}};
+    GetWindowRect(hwnd, &child.rect);
+    reinterpret_cast<std::vector<PanelChild>*>(list)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<PanelChild> controlsOf(HWND form) {
+    std::vector<PanelChild> children;
+    EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
+    children.erase(std::remove_if(children.begin(), children.end(),
+                                  [form](const PanelChild& c) { return GetParent(c.hwnd) != form; }),
+                   children.end());
+    std::stable_sort(children.begin(), children.end(),
+                     [](const PanelChild& a, const PanelChild& b) { return a.id < b.id; });
+    return children;
+}
+
+std::string className(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string windowText(HWND hwnd) {
+    char text[256] = {};
+    bool delivered = false;
+    sendTo(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &delivered);
+    text[sizeof text - 1] = 0;
+    return text;
+}
+
+DWORD_PTR sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
+    DWORD_PTR answer = 0;
+    *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                                     link::kSendTimeoutMs, &answer) != 0;
+    return answer;
+}
