@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/WinConst.h"
+#include "support/LanguageStart.h"
 #include "support/PanelWorld.h"
 #include "ui/CodePages.h"
 #include "ui/LanguageTexts.h"
@@ -16,18 +17,10 @@
 using namespace platform;
 using sim::Api;
 using testing_support::PanelWorld;
+using testing_support::StartOn;
+constexpr const char* kKey = testing_support::kSettingsKey;
 
 namespace {
-
-constexpr const char* kKey = "HKEY_CURRENT_USER\\SoftWare\\KESTAV\\USB_PHONE_R62";
-
-bool StartOn(PanelWorld& w, Word langId, UInt ansiCodePage, int stored = -2) {
-    w.world.locale.langId = langId;
-    w.world.locale.ansiCodePage = ansiCodePage;
-    if (stored != -2)
-        w.world.registry.SetDword(kKey, "LanguageID", static_cast<std::uint32_t>(stored));
-    return w.Start();
-}
 
 void ForEachControl(vcl::TWinControl& parent, const std::function<void(vcl::TControl&)>& visit) {
     for (vcl::TControl* child : parent.Controls()) {

@@ -4,25 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/WinConst.h"
+#include "support/LanguageStart.h"
 #include "support/PanelWorld.h"
 
 using namespace platform;
 using sim::Api;
 using testing_support::PanelWorld;
+using testing_support::StartOn;
+constexpr const char* kKey = testing_support::kSettingsKey;
 
 namespace {
-
-constexpr const char* kKey = "HKEY_CURRENT_USER\\SoftWare\\KESTAV\\USB_PHONE_R62";
-
-// Starts the panel on a system of that language, with a stored choice
-// unless it is -2.
-bool StartOn(PanelWorld& w, Word langId, UInt ansiCodePage, int stored = -2) {
-    w.world.locale.langId = langId;
-    w.world.locale.ansiCodePage = ansiCodePage;
-    if (stored != -2)
-        w.world.registry.SetDword(kKey, "LanguageID", static_cast<std::uint32_t>(stored));
-    return w.Start();
-}
 
 std::vector<int> CheckedItems(app::TForm1& f) {
     std::vector<int> checked;
