@@ -10,12 +10,14 @@ find-panel within 5000
 expect tray-window within 3000
 tray-click right
 expect menu-open within 1000
+wait 300
 menu-key escape
 wait 300
 expect no menu-open
 tray-click left
 expect no menu-open within 350
 expect menu-open within 1500
+wait 300
 menu-key escape
 wait 300
 tray-click double

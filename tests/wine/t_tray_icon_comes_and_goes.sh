@@ -13,7 +13,8 @@ list-windows
 expect tray-colour grey within 2000
 tray-click right
 expect menu-open within 1000
+wait 300
 menu-key up return
-expect exit panel code=0 within 5000
+expect exit panel code=0 within 10000
 expect no tray-icon within 4000
 SCRIPT

@@ -9,6 +9,7 @@ find-panel within 5000
 expect tray-window within 3000
 tray-click right
 expect menu-open within 1500
+wait 300
 menu-key down return
 expect panel-visible within 3000
 close-panel
@@ -17,6 +18,7 @@ expect no exit panel within 1000
 expect tray-icon
 tray-click right
 expect menu-open within 1500
+wait 300
 menu-key up return
-expect exit panel code=0 within 5000
+expect exit panel code=0 within 10000
 SCRIPT
