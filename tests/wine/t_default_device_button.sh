@@ -10,10 +10,13 @@
 # dialog showing.
 source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin default_device_button "$PANEL_EXE" "$SIM_EXE" SoundPanelStandIn.cpl
-CPL="$WINEPREFIX/drive_c/windows/system32/mmsys.cpl"
+# A 32-bit panel's rundll32 finds system32 redirected to syswow64: the
+# stand-in goes into both, and the one of the programs' own width is loaded.
+CPLS=("$WINEPREFIX/drive_c/windows/system32/mmsys.cpl")
+[ -d "$WINEPREFIX/drive_c/windows/syswow64" ] && CPLS+=("$WINEPREFIX/drive_c/windows/syswow64/mmsys.cpl")
 # The prefix outlives the test: the stand-in goes with it.
-trap 'st=$?; rm -f "$CPL"; (exit $st); _wine_test_exit' EXIT
-cp "$TEST_DIR/SoundPanelStandIn.cpl" "$CPL"
+trap 'st=$?; rm -f "${CPLS[@]}"; (exit $st); _wine_test_exit' EXIT
+for cpl in "${CPLS[@]}"; do cp "$TEST_DIR/SoundPanelStandIn.cpl" "$cpl"; done
 standin() { tr -d '\r' <"$STANDIN_LOG" | sed -n "s/^$1 //p" | head -n 1; }
 
 # --- Windows 7: the endpoint's name ------------------------------------------
