@@ -100,6 +100,12 @@ void TForm1::BindEvents() {
         AudioMixerUsbCtrlChange(s, handle, id);
     };
     suiComboBoxSkypeOut.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeOutChange(s); };
+    // Windows default sound device.
+    AudioMixerUsb.OnSysDefaultSuccess = [this](vcl::TObject* s, int outDev, int inDev) {
+        AudioMixerUsbSysDefaultSuccess(s, outDev, inDev);
+    };
+    AudioMixerUsb.OnSysDefaultFail = [this](vcl::TObject* s) { AudioMixerUsbSysDefaultFail(s); };
+    suiButtonSysAudioOut.OnClick = [this](vcl::TObject* s) { suiButtonSysAudioOutClick(s); };
     suiComboBoxSkypeIn.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeInChange(s); };
     BindLanguageItems();
     BindRingToneEvents();

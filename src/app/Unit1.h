@@ -113,6 +113,11 @@ public:
 
     // --- Windows default sound device (audio/DefaultDevice.cpp) --------------
     void UpdateSysAudioButton();
+    void AudioMixerUsbSysDefaultSuccess(vcl::TObject* sender, int outDev, int inDev);
+    void AudioMixerUsbSysDefaultFail(vcl::TObject* sender);
+    void suiButtonSysAudioOutClick(vcl::TObject* sender);
+    // Vista and later: the button names the default render endpoint.
+    void ShowDefaultEndpoint();
 
     // --- Settings store (ui/Settings.cpp) -------------------------------------
     // Each reads or writes one value of the settings key; a wrongly typed

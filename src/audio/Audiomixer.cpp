@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "audio/Foundwindow.h"
 #include "platform/WinConst.h"
 #include "widgets/Application.h"
 
@@ -21,8 +22,13 @@ TAudioMixer::TAudioMixer(std::string name, vcl::TCustomForm& owner)
 }
 
 TAudioMixer::~TAudioMixer() {
-    // The default-device worker is asked to end and waited for here, first,
-    // once it exists.
+    if (FWorker) {
+        FWorker->Terminate();
+        for (int i = 0; i < 50; ++i)
+            if (FWorker->Suspended()) FWorker->Resume();
+        Ports().sync.Sleep(500);
+        FWorker.reset();  // waits for the thread to end
+    }
     CloseMixer();
     if (FNotifyWnd) Ports().windows.DestroyWindow(FNotifyWnd);
     FNotifyWnd = 0;
@@ -70,6 +76,24 @@ void TAudioMixer::CloseMixer() {
         FOpenID = -1;
     }
     FDestinations.reset();
+}
+
+void TAudioMixer::SysDefaultAudio(bool apply, int outDev, int inDev) {
+    if (!FWorker) {
+        FWorker = vcl::TThread::Create<TFindWindow>(Ports(), false,
+                                                     [this] { return Application().Terminated(); });
+        if (!FWorker->Created()) {
+            FWorker.reset();
+            if (OnSysDefaultFail) OnSysDefaultFail(this);
+            return;
+        }
+    }
+    if (FWorker->FBusy) return;
+    FWorker->FApply = apply;
+    FWorker->FInDev = apply ? inDev : -1;
+    FWorker->FOutDev = apply ? outDev : -1;
+    FWorker->FNotifyWnd = FNotifyWnd;
+    FWorker->FBusy = true;
 }
 
 const TMixerName* TAudioMixer::GetName(int id) const {

@@ -14,8 +14,11 @@
 #include "platform/MixerTypes.h"
 #include "platform/WindowPort.h"
 #include "widgets/Component.h"
+#include "widgets/Thread.h"
 
 namespace audio {
+
+class TFindWindow;
 
 // Results of the default-device worker, sent to the notification window.
 constexpr platform::UInt WM_SYSDEFAULT_SUCCESS = 0x0400 + 100;
@@ -83,6 +86,11 @@ public:
     // writes are not reported.
     bool SetVolume(int destination, int source, int left, int right, int mute) const;
 
+    // Asks the worker to read (apply false) or set the Windows default
+    // devices; the answer comes as OnSysDefaultSuccess or OnSysDefaultFail.
+    // Dropped while the worker is busy.
+    void SysDefaultAudio(bool apply, int outDev, int inDev);
+
     // The window procedure of FNotifyWnd.
     platform::LResult MixerCallBack(platform::UInt msg, platform::WParam wParam,
                                     platform::LParam lParam);
@@ -99,7 +107,7 @@ public:
     TSysDefaultSuccessEvent OnSysDefaultSuccess;
     vcl::TNotifyEvent OnSysDefaultFail;
 
-    // The worker of the default-device query joins here when it is built.
+    vcl::TThread::Owned<TFindWindow> FWorker;  // none until first needed
     platform::Hwnd FNotifyWnd = 0;
     std::unique_ptr<TMixerDestinations> FDestinations;  // none while nothing is open
     std::int32_t FDevCount = 0;

@@ -17,6 +17,8 @@
 // Files, folders and media.
 #include "platform/FilePort.h"
 #include "platform/MediaPort.h"
+// Desktops, processes and other processes' windows.
+#include "platform/ProcessPort.h"
 
 namespace platform {
 
@@ -35,6 +37,8 @@ struct Platform {
     // Files, folders and media.
     FilePort& files;
     MediaPort& media;
+    // Desktops, processes and other processes' windows.
+    ProcessPort& processes;
 };
 
 }  // namespace platform

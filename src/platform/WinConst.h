@@ -239,4 +239,18 @@ constexpr DWord MCIERR_FILE_NOT_FOUND = MCIERR_BASE + 19;
 constexpr DWord MCIERR_INVALID_FILE = MCIERR_BASE + 40;
 constexpr DWord MCIERR_NULL_PARAMETER_BLOCK = MCIERR_BASE + 41;
 
+// Desktops, processes and other processes' windows.
+constexpr DWord GENERIC_ALL = 0x10000000u;
+constexpr DWord CREATE_NEW_CONSOLE = 0x00000010u;
+constexpr DWord HIGH_PRIORITY_CLASS = 0x00000080u;
+constexpr DWord STARTF_USESHOWWINDOW = 0x00000001u;
+constexpr DWord STARTF_USEPOSITION = 0x00000004u;
+constexpr DWord VER_PLATFORM_WIN32_NT = 2;
+constexpr UInt CB_GETCURSEL = 0x0147;
+constexpr UInt CB_SETCURSEL = 0x014E;
+constexpr WParam MK_LBUTTON = 0x0001;
+constexpr WParam VK_UP = 0x26;
+constexpr WParam VK_DOWN = 0x28;
+constexpr UInt MAX_PATH = 260;
+
 }  // namespace platform

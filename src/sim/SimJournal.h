@@ -31,7 +31,11 @@ namespace sim {
     /* Files, folders and media. */                                                           \
     X(GetModuleFileNameA) X(GetLogicalDrives) X(GetFileAttributesA) X(CreateDirectoryA)       \
     X(CreateFileA) X(ReadFile) X(WriteFile) X(MoveFileExA) X(DeleteFileA) X(FindFirstFileA)   \
-    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)
+    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)               \
+    /* Desktops, processes and other processes' windows. */                                 \
+    X(CreateDesktopA) X(SetThreadDesktop) X(CloseDesktop) X(CreateProcessA)                   \
+    X(TerminateProcess) X(EnumWindows) X(EnumChildWindows) X(GetClassNameA) X(GetDlgCtrlID)   \
+    X(GetVersionExA) X(GetSystemDirectoryA) X(GetDefaultRenderEndpointName)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

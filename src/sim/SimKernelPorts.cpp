@@ -89,6 +89,10 @@ void SimSyncPort::Sleep(DWord milliseconds) {
 // --- Threads and events ----------------------------------------------------------
 
 Handle SimThreadPort::CreateThread(ThreadBody& body, bool suspended, DWord* threadId) {
+    if (World().system.createThreadFails) {
+        Log(Call(Api::CreateThread));
+        return 0;
+    }
     const DWord tid = World().NewWorker(
         Pid(),
         [&body]() -> DWord {

@@ -18,6 +18,8 @@
 // Files, folders and media.
 #include "platform/FilePort.h"
 #include "platform/MediaPort.h"
+// Desktops, processes and other processes' windows.
+#include "platform/ProcessPort.h"
 #include "sim/SimJournal.h"
 
 namespace sim {
@@ -266,6 +268,31 @@ public:
     platform::MciError mciSendCommandA(platform::MciDeviceId device, platform::UInt message,
                                        std::uintptr_t flags, std::uintptr_t params) override;
     bool mciGetErrorStringA(platform::MciError error, char* buffer, platform::UInt size) override;
+};
+
+// --- Desktops, processes and other processes' windows --------------------------
+
+class SimProcessPort final : public platform::ProcessPort, SimPortBase {
+public:
+    using SimPortBase::SimPortBase;
+    platform::Handle CreateDesktopA(const std::string& name, platform::DWord flags,
+                                    platform::DWord access) override;
+    bool SetThreadDesktop(platform::Handle desktop) override;
+    bool CloseDesktop(platform::Handle desktop) override;
+    bool CreateProcessA(const std::string& commandLine, bool inheritHandles,
+                        platform::DWord creationFlags, const std::string& currentDirectory,
+                        const platform::StartupInfoA& startup,
+                        platform::ProcessInformation* info) override;
+    bool TerminateProcess(platform::Handle process, platform::UInt exitCode) override;
+    bool CloseHandle(platform::Handle object) override;
+    bool EnumWindows(platform::WndEnumProc proc, platform::LParam lParam) override;
+    bool EnumChildWindows(platform::Hwnd parent, platform::WndEnumProc proc,
+                          platform::LParam lParam) override;
+    int GetClassNameA(platform::Hwnd hwnd, char* buffer, int size) override;
+    int GetDlgCtrlID(platform::Hwnd hwnd) override;
+    bool GetVersionExA(platform::OsVersionInfoA* info) override;
+    platform::UInt GetSystemDirectoryA(char* buffer, platform::UInt size) override;
+    bool GetDefaultRenderEndpointName(std::string& name) override;
 };
 
 }  // namespace sim

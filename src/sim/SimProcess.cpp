@@ -24,7 +24,8 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       tid_(world.NewThread(pid_)),
       platform_{messages, windows, timers, sync, threads, registry, mixer, nls,
                 /* tray icon and tray menu */ shell, menus,
-                /* files, folders and media */ files, media} {}
+                /* files, folders and media */ files, media,
+                /* desktops, processes and other processes' windows */ processes} {}
 
 SimProcess::~SimProcess() { Exit(); }
 

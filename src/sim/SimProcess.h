@@ -35,6 +35,8 @@ public:
     // Files, folders and media.
     SimFilePort files{*this};
     SimMediaPort media{*this};
+    // Desktops, processes and other processes' windows.
+    SimProcessPort processes{*this};
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

@@ -33,6 +33,8 @@
 // Files, folders and media.
 #include "sim/SimFiles.h"
 #include "sim/SimMedia.h"
+// Desktops, processes and other processes' windows.
+#include "sim/SimSystem.h"
 
 namespace sim {
 
@@ -86,6 +88,8 @@ public:
     // Files, folders and media.
     SimFiles files;
     SimMedia media{*this};
+    // Desktops, started processes, the system's facts, the Sound control panel.
+    SimSystem system{*this};
     // The system's language and ANSI code page.
     struct Locale {
         platform::Word langId = 0x0409;

@@ -193,6 +193,30 @@ public:
     bool mciGetErrorStringA(platform::MciError error, char* buffer, platform::UInt size) override;
 };
 
+// Desktops, processes and other processes' windows; the audio endpoint API
+// is loaded at run time, so that the program still starts where it is missing.
+class Win32ProcessPort final : public platform::ProcessPort {
+public:
+    platform::Handle CreateDesktopA(const std::string& name, platform::DWord flags,
+                                    platform::DWord access) override;
+    bool SetThreadDesktop(platform::Handle desktop) override;
+    bool CloseDesktop(platform::Handle desktop) override;
+    bool CreateProcessA(const std::string& commandLine, bool inheritHandles,
+                        platform::DWord creationFlags, const std::string& currentDirectory,
+                        const platform::StartupInfoA& startup,
+                        platform::ProcessInformation* info) override;
+    bool TerminateProcess(platform::Handle process, platform::UInt exitCode) override;
+    bool CloseHandle(platform::Handle object) override;
+    bool EnumWindows(platform::WndEnumProc proc, platform::LParam lParam) override;
+    bool EnumChildWindows(platform::Hwnd parent, platform::WndEnumProc proc,
+                          platform::LParam lParam) override;
+    int GetClassNameA(platform::Hwnd hwnd, char* buffer, int size) override;
+    int GetDlgCtrlID(platform::Hwnd hwnd) override;
+    bool GetVersionExA(platform::OsVersionInfoA* info) override;
+    platform::UInt GetSystemDirectoryA(char* buffer, platform::UInt size) override;
+    bool GetDefaultRenderEndpointName(std::string& name) override;
+};
+
 // The ports of the running program, bundled for the core.
 class Win32Platform {
 public:
@@ -217,9 +241,13 @@ private:
     // Files, folders and media.
     Win32FilePort files_;
     Win32MediaPort media_;
+    // Desktops, processes and other processes' windows.
+    Win32ProcessPort processes_;
     platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_,
                               /* tray icon and tray menu */ shell_, menus_,
-                              /* files, folders and media */ files_, media_};
+                              /* files, folders and media */ files_, media_,
+                              /* desktops, processes and other processes' windows */
+                              processes_};
 };
 
 }  // namespace win32
