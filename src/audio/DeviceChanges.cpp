@@ -1,6 +1,5 @@
 // Audio devices coming and going: the mixer is closed at once and reloaded a
-// second after the last notice. The deferred reload is not built yet and
-// does nothing until device change tracking lands.
+// second after the last notice.
 #include "app/Unit1.h"
 
 namespace app {
@@ -12,6 +11,17 @@ void TForm1::RescanMixers() {
     AudioMixerUsb.SetMixerId(-1);
 }
 
-void TForm1::TimerDevChgTimer(vcl::TObject*) {}
+void TForm1::TimerDevChgTimer(vcl::TObject*) {
+    // A one-shot: the next notice starts it again.
+    TimerDevChg.SetEnabled(false);
+    // Cleared first: while the panel rings the list ignores a reselection,
+    // and the reselection is what stops the player. The ring count is left
+    // as it is.
+    RingPlaying = false;
+    SelectRingFile(FileListBoxTest.ItemIndex());
+    RescanMixers();
+    OpenHandsetMixer(true);
+    UpdateSysAudioButton();
+}
 
 }  // namespace app
