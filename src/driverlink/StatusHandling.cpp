@@ -81,8 +81,10 @@ void TForm1::ShowIndicator(bool show) {
     Os().windows.SetWindowPos(Application().Handle(),
                               show ? platform::HWND_TOPMOST : platform::HWND_NOTOPMOST, 0, 0, 0, 0,
                               platform::SWP_NOMOVE | platform::SWP_NOSIZE);
+    // Shown without activation: a picture that takes the focus would take
+    // the keys from whatever window the user types in.
     if (show)
-        Form2->Show();
+        Os().windows.ShowWindow(Form2->Handle(), platform::SW_SHOWNA);
     else
         Form2->Hide();
 }

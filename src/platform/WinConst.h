@@ -239,4 +239,7 @@ constexpr DWord MCIERR_FILE_NOT_FOUND = MCIERR_BASE + 19;
 constexpr DWord MCIERR_INVALID_FILE = MCIERR_BASE + 40;
 constexpr DWord MCIERR_NULL_PARAMETER_BLOCK = MCIERR_BASE + 41;
 
+// The keyboard-blocked indicator.
+constexpr int SW_SHOWNA = 8;
+
 }  // namespace platform

@@ -43,14 +43,18 @@ TEST(Indicator, ShownWithTheOwnerTopmostAndHiddenWithItBack) {
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0].wParam, HWND_TOPMOST);
     EXPECT_EQ(moves[0].flags, SWP_NOMOVE | SWP_NOSIZE);
-    // The main window stays as it was.
+    // Shown without taking the focus; the main window stays as it was.
+    std::vector<int> shows;
+    for (const sim::SimCall& c : p.w.PanelCalls(Api::ShowWindow))
+        if (c.hwnd == p.w.Program().Form2()->Handle()) shows.push_back(static_cast<int>(c.wParam));
+    EXPECT_EQ(shows, std::vector<int>{SW_SHOWNA});
     EXPECT_FALSE(p.w.world.Window(p.w.Panel())->visible);
 
     // Repeated: nothing more.
-    const std::size_t shows = p.w.PanelCalls(Api::ShowWindow).size();
+    const std::size_t allShows = p.w.PanelCalls(Api::ShowWindow).size();
     SendStatus(p.w, kPresent | kBlocked);
     EXPECT_EQ(p.OwnerMoves().size(), 1u);
-    EXPECT_EQ(p.w.PanelCalls(Api::ShowWindow).size(), shows);
+    EXPECT_EQ(p.w.PanelCalls(Api::ShowWindow).size(), allShows);
 
     SendStatus(p.w, kPresent);
     EXPECT_FALSE(p.Indicator().visible);
