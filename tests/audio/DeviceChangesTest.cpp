@@ -135,7 +135,9 @@ TEST(DeviceChanges, WithoutTheHandsetTheReloadLeavesTheRowsAndStillRefillsTheLis
 
 TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     PanelWorld w;
-    AddHandsetMixer(w.world.mixer);
+    HandsetMixer device = AddHandsetMixer(w.world.mixer);
+    device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
+    device.speakerMute->values = device.waveMute->values = {1};
     w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
     w.world.files.AddFile(InRing("a.wav"), Wave(5000));
     w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
@@ -145,7 +147,8 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     for (int i = 0; i < 5; ++i) SendCall(w, kPresent, kRinging);
     ASSERT_TRUE(f.RingPlaying);
     ASSERT_FALSE(w.world.media.OpenDevices().empty());
-    f.RingDelay = 2;  // left alone by the reload
+    ASSERT_EQ(device.speakerVolume->values[0], 65535u);  // turned up for the ring
+    f.RingDelay = 2;                                     // left alone by the reload
 
     w.driver.Send(w.Panel(), WM_DEVICECHANGE, 0, 0);
     w.Advance(1000);
@@ -154,6 +157,13 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     EXPECT_TRUE(w.world.media.OpenDevices().empty());
     EXPECT_FALSE(w.TimerRunning(f.TimerMediaPlayerNotify));
     EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
+    // The speaker the ring turned up is put back on the reopened device.
+    EXPECT_FALSE(f.SpeakerSaved);
+    EXPECT_EQ(f.AudioMixerUsb.FOpenID, 0);
+    EXPECT_EQ(f.suiTrackBarVolOut.Position(), 8000);
+    EXPECT_TRUE(f.suiCheckBoxVolOut.Checked());
+    EXPECT_EQ(device.speakerVolume->values[0], 8000u);
+    EXPECT_EQ(device.speakerMute->values[0], 1u);
 
     // Still ringing: the count goes on from where it was.
     SendCall(w, kPresent, kRinging);
