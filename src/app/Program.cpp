@@ -19,6 +19,7 @@ bool Program::Start() {
         application_.ShowMainForm = false;
         form1_ = &application_.CreateForm<TForm1>(application_, args_);
         form2_ = &application_.CreateForm<TForm2>(application_);
+        form1_->Form2 = form2_;
         return true;
     } catch (const std::exception& e) {
         Report(e.what());
@@ -40,6 +41,7 @@ void Program::RunToEnd() {
 }
 
 void Program::Shutdown() {
+    if (form1_) form1_->Form2 = nullptr;
     form1_ = nullptr;
     form2_ = nullptr;
     application_.DestroyForms();

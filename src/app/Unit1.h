@@ -15,6 +15,8 @@
 
 namespace app {
 
+class TForm2;
+
 class TForm1 : public TForm1Design {
 public:
     // Builds the window and its state in the fixed order of construction;
@@ -66,7 +68,10 @@ public:
     void UpdateSkypeGroup(bool on);
     void UpdateTrayIcon();
     void SetTrayIcon(int index);
+    // Shows or hides the indicator window; the program sets Form2 once it
+    // is created.
     void ShowIndicator(bool show);
+    TForm2* Form2 = nullptr;
     // The panel's own ring while the handset rings (the last step of a
     // status refresh).
     void RingStep();

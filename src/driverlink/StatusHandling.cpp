@@ -1,12 +1,13 @@
 // What a status message does to the window: the volume and Skype groups, the
 // tray icon, the keyboard-blocked indicator and the panel's own ring.
-// The indicator is not built yet: ShowIndicator does nothing until it lands.
 #include <algorithm>
 #include <string_view>
 
 #include "app/Unit1.h"
+#include "app/Unit2.h"
 #include "driverlink/HandsetMessage.h"
 #include "driverlink/SkypeNames.h"
+#include "platform/WinConst.h"
 #include "ui/TrayImages.h"
 
 namespace app {
@@ -67,12 +68,27 @@ void TForm1::UpdateSkypeGroup(bool on) {
     select(SkypeInPending, suiComboBoxSkypeIn);
 }
 
-void TForm1::UpdateTrayIcon() { SetTrayIcon(ui::TrayImageOf(StatusW, StatusL)); }
+void TForm1::UpdateTrayIcon() {
+    SetTrayIcon(ui::TrayImageOf(StatusW, StatusL));
+}
 
 void TForm1::SetTrayIcon(int index) {
     if (TrayIconSts.IconIndex() != index) TrayIconSts.SetIconIndex(index);
 }
-void TForm1::ShowIndicator(bool) {}
+void TForm1::ShowIndicator(bool show) {
+    if (!Form2 || Form2->IsVisible() == show) return;
+    // The owner window carries the indicator it owns above ordinary windows.
+    Os().windows.SetWindowPos(Application().Handle(),
+                              show ? platform::HWND_TOPMOST : platform::HWND_NOTOPMOST, 0, 0, 0, 0,
+                              platform::SWP_NOMOVE | platform::SWP_NOSIZE);
+    // Shown without activation: a picture that takes the focus would take
+    // the keys from whatever window the user types in.
+    if (show)
+        Os().windows.ShowWindow(Form2->Handle(), platform::SW_SHOWNA);
+    else
+        Form2->Hide();
+}
+
 void TForm1::RingStep() {
     if (CallState(StatusL) == kCallRinging) {
         if (RingPlaying || RingToneFile.empty()) return;

@@ -252,5 +252,7 @@ constexpr WParam MK_LBUTTON = 0x0001;
 constexpr WParam VK_UP = 0x26;
 constexpr WParam VK_DOWN = 0x28;
 constexpr UInt MAX_PATH = 260;
+// The keyboard-blocked indicator.
+constexpr int SW_SHOWNA = 8;
 
 }  // namespace platform

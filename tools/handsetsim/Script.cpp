@@ -304,6 +304,7 @@ bool LineParser::expect() {
       {"tray-colour", Expectation::TrayColour},  {"menu-open", Expectation::MenuOpen},
       {"panel-hidden", Expectation::PanelHidden},
       {"button", Expectation::Button},          {"list", Expectation::List},
+      {"indicator", Expectation::IndicatorShown},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -353,6 +354,10 @@ bool LineParser::expect() {
     case Expectation::Button:
     case Expectation::List:
       if (!listOrButtonExpectation()) return false;
+      break;
+    case Expectation::IndicatorShown:
+      if (take("hidden")) step_.expectation = Expectation::IndicatorHidden;
+      else if (!take("shown")) return fail("expected shown or hidden");
       break;
     default:
       break;
@@ -468,6 +473,7 @@ bool LineParser::parse() {
   }
   if (op == "click-button" || op == "select-list" || op == "dblclick-list")
     return listOrButtonStep(op);
+  if (op == "device-change") return (s.op = Op::DeviceChange, end());
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

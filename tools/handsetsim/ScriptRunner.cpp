@@ -3,6 +3,7 @@
 #include "LinkProtocol.h"
 #include "ListAndButtonSteps.h"
 #include "PanelControls.h"
+#include "PanelIndicator.h"
 #include "PanelTray.h"
 #include "RoundTrip.h"
 
@@ -218,6 +219,11 @@ bool ScriptRunner::execute(const Step& step) {
       if (!PostMessageA(link_.panel(), WM_SYSCOMMAND, SC_CLOSE, 0)) return fail(step, "not posted");
       log_.line("done: %s", step.source.c_str());
       return true;
+    case Op::DeviceChange:
+      if (!needPanel(step)) return false;
+      if (!postDeviceChange(link_.panel())) return fail(step, "not posted");
+      log_.line("done: %s", step.source.c_str());
+      return true;
     case Op::Cursor:
       // Where the panel pops its menu up: it reads the cursor.
       if (!SetCursorPos(static_cast<int>(step.first.number), static_cast<int>(step.second.number)))
@@ -384,6 +390,10 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       return buttonMeets(link_.panel(), step.text, step.check.enabled, detail);
     case Expectation::List:
       return listMeets(link_.panel(), step.number, step.text, step.listSelected, detail);
+    case Expectation::IndicatorShown:
+      return link_.panel() != nullptr && indicatorShown(link_.panel(), detail);
+    case Expectation::IndicatorHidden:
+      return link_.panel() != nullptr && indicatorHidden(link_.panel(), detail);
     default:
       return false;
   }
