@@ -31,7 +31,9 @@ namespace sim {
     /* Files, folders and media. */                                                           \
     X(GetModuleFileNameA) X(GetLogicalDrives) X(GetFileAttributesA) X(CreateDirectoryA)       \
     X(CreateFileA) X(ReadFile) X(WriteFile) X(MoveFileExA) X(DeleteFileA) X(FindFirstFileA)   \
-    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)
+    X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)                   \
+    /* Opening addresses. */                                                                  \
+    X(ShellExecuteA)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BrowserHost.h"
 #include "TextCodePages.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
@@ -306,8 +307,12 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
         case Property::Visible:
             SyncState(native);
             break;
-        case Property::Focus:
         case Property::Url:
+            if (native.kind == NativeKind::WebBrowser)
+                if (const auto* browser = dynamic_cast<const vcl::TWebBrowser*>(native.control))
+                    NavigateBrowserHost(hwnd, browser->LocationURL());
+            break;
+        case Property::Focus:
             break;
     }
 }

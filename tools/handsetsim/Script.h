@@ -17,6 +17,8 @@ enum class Op {
   TrayClick, MenuKey, ListWindows, ClosePanel, Cursor,
   // Buttons and lists.
   ClickButton, SelectList, DblClickList,
+  // The shortcut page.
+  SetEdit, ClickLink, ClickRadio,
 };
 
 enum class Expectation {
@@ -26,6 +28,8 @@ enum class Expectation {
   TrayWindow, TrayIcon, TrayColour, MenuOpen, PanelHidden,
   // Buttons and lists.
   Button, List,
+  // The shortcut page and the browser tab.
+  Link, Tab, Browser,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
