@@ -11,6 +11,8 @@ void TForm1::NavigateBrowserHome() {
     CppWebBrowser1.Navigate(std::wstring(home.begin(), home.end()));
 }
 
-void TForm1::FitBrowserToPage() { CppWebBrowser1.SetHeight(suiTabSheetWeb.Height()); }
+void TForm1::FitBrowserToPage() {
+    CppWebBrowser1.SetHeight(suiTabSheetWeb.Height());
+}
 
 }  // namespace app

@@ -31,8 +31,7 @@ void TURLLabel::Click() {
     TCustomForm* form = Form();
     if (blank || !form) return;
     // The link opens its address itself, without an owner window.
-    form->Application().Platform().shell.ShellExecuteA(0, "open", url_, "", "",
-                                                       platform::SW_SHOW);
+    form->Application().Platform().shell.ShellExecuteA(0, "open", url_, "", "", platform::SW_SHOW);
 }
 
 void TButton::Click() {

@@ -26,8 +26,7 @@ bool Win32ShellPort::DestroyIcon(Handle icon) {
 }
 
 std::intptr_t Win32ShellPort::ShellExecuteA(Hwnd owner, const std::string& verb,
-                                            const std::string& file,
-                                            const std::string& parameters,
+                                            const std::string& file, const std::string& parameters,
                                             const std::string& directory, int showCommand) {
     const HINSTANCE result =
         ::ShellExecuteA(ToHwnd(owner), verb.empty() ? nullptr : verb.c_str(), file.c_str(),

@@ -236,8 +236,7 @@ TEST(WebShortcuts, SaveStoresTheShortcutWithItsAddressRule) {
     p.ExpectLink(2, "N/A", "");
     EXPECT_EQ(f.suiEditWebName.Text(), "");
     EXPECT_EQ(f.suiEditWebAddr.Text(), "");
-    EXPECT_EQ(p.File(kUrlList),
-              "N/A\r\n\r\nN/A\r\n\r\nN/A\r\nhttp://Shop.example/\r\nN/A\r\n\r\n");
+    EXPECT_EQ(p.File(kUrlList), "N/A\r\n\r\nN/A\r\n\r\nN/A\r\nhttp://Shop.example/\r\nN/A\r\n\r\n");
 }
 
 TEST(WebShortcuts, AWriteThatFailsHalfWayLeavesTheOldFile) {

@@ -8,14 +8,15 @@ source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin web_shortcuts
 opened="$WINEPREFIX/drive_c/opened.txt"
 rm -f "$opened"
-# The stand-in handler of http addresses; no DDE conversation before it.
-wine reg delete 'HKCR\http\shell\open\ddeexec' /f >/dev/null 2>&1
-wine reg delete 'HKCU\Software\Classes\http' /f >/dev/null 2>&1
-out=$(wine reg add 'HKCR\http\shell\open\command' /ve /t REG_SZ \
-  /d 'C:\windows\system32\cmd.exe /c echo %1>C:\opened.txt' /f 2>&1) || {
-  echo "FAIL: could not register the http handler: $out"
-  exit 1
-}
+# The stand-in handler of web addresses; no DDE conversation before it.
+for scheme in http https; do
+  wine reg delete "HKCR\\$scheme\\shell\\open\\ddeexec" /f >/dev/null 2>&1
+  out=$(wine reg add "HKCR\\$scheme\\shell\\open\\command" /ve /t REG_SZ \
+    /d 'C:\windows\system32\cmd.exe /c echo %1>C:\opened.txt' /f 2>&1) || {
+    echo "FAIL: could not register the $scheme handler: $out"
+    exit 1
+  }
+done
 
 sim_run edit <<'SCRIPT'
 start panel UsbPhonePanel.exe

@@ -128,8 +128,8 @@ bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* det
     // in the panel's own memory.
     DWORD process = 0;
     GetWindowThreadProcessId(tabs, &process);
-    HANDLE panel = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               process);
+    HANDLE panel =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
     if (!panel) {
         *detail = "cannot open the panel's process";
         return false;

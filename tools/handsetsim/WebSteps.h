@@ -17,8 +17,7 @@ bool clickRadio(HWND form, unsigned radio);
 
 // Whether link N shows text and, unless enabled is negative, is enabled or
 // not; *detail says what was seen.
-bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled,
-               std::string* detail);
+bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled, std::string* detail);
 // Whether tab N (from 1) of the panel's tab control is captioned text.
 bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* detail);
 // Whether the panel hosts a browser control ("AtlAxWin" holding a window of
