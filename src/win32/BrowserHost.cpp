@@ -55,25 +55,37 @@ IWebBrowser2* BrowserOf(HWND host) {
 
 }  // namespace
 
-HWND CreateBrowserHost(HWND parent, const RECT& place, int id, const std::wstring& url) {
-    if (!LoadAtl().ready) return nullptr;
+HWND CreateBrowserHost(HWND frame, const std::wstring& url) {
+    if (!frame || !LoadAtl().ready) return nullptr;
+    RECT client;
+    GetClientRect(frame, &client);
     // The host creates the control named by its text; an address names the
     // WebBrowser control and is navigated to at once.
     const wchar_t* text = url.empty() ? L"Shell.Explorer" : url.c_str();
     HWND host = CreateWindowExW(
-        0, L"AtlAxWin", text, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+        0, L"AtlAxWin", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+        client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!host) return nullptr;
     IWebBrowser2* browser = BrowserOf(host);
     if (!browser) {
-        // A host without the control would show nothing anyway; the caller
-        // puts its plain stand-in there.
+        // A host without the control shows nothing: the white frame stays.
         DestroyWindow(host);
         return nullptr;
     }
     browser->Release();
     return host;
+}
+
+HWND BrowserHostIn(HWND frame) {
+    return frame ? FindWindowExW(frame, nullptr, L"AtlAxWin", nullptr) : nullptr;
+}
+
+void FitBrowserHost(HWND frame) {
+    const HWND host = BrowserHostIn(frame);
+    if (!host) return;
+    RECT client;
+    GetClientRect(frame, &client);
+    SetWindowPos(host, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool NavigateBrowserHost(HWND host, const std::wstring& url) {

@@ -9,9 +9,13 @@
 
 namespace win32 {
 
-// A host window navigated to url (or holding a blank browser when url is
-// empty); nullptr when no browser can be hosted here.
-HWND CreateBrowserHost(HWND parent, const RECT& place, int id, const std::wstring& url);
+// A host window filling frame, navigated to url (or holding a blank
+// browser when url is empty); nullptr when no browser can be hosted here.
+HWND CreateBrowserHost(HWND frame, const std::wstring& url);
+// The host inside frame, or nullptr.
+HWND BrowserHostIn(HWND frame);
+// Sizes the host inside frame to the frame's client area.
+void FitBrowserHost(HWND frame);
 
 // Asks the browser in host to navigate to url, the optional arguments left
 // out; false when host holds no browser.

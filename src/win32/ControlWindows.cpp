@@ -3,7 +3,6 @@
 // buttons do not toggle themselves).
 #include <string>
 
-#include "BrowserHost.h"
 #include "NativeControl.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
@@ -68,8 +67,9 @@ WindowKind WindowKindOf(const NativeControl& native) {
         case NativeKind::ProgressBar:
             return {PROGRESS_CLASSA, child, 0};
         case NativeKind::WebBrowser:
-            // Stands in where no browser can be hosted.
-            return {"STATIC", child | SS_WHITERECT, WS_EX_CLIENTEDGE};
+            // The frame the browser is hosted in once first shown
+            // (BrowserHost.h); white where none can be hosted.
+            return {"STATIC", child | WS_CLIPCHILDREN | SS_WHITERECT, WS_EX_CLIENTEDGE};
         case NativeKind::Image:
             return {"STATIC", child | SS_BITMAP, 0};
         case NativeKind::None:
@@ -170,13 +170,6 @@ bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, i
             native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id, native.unicode);
             if (native.hwnd) UseClassicLook(native.hwnd);
             return native.hwnd != nullptr;
-        case NativeKind::WebBrowser: {
-            const auto* browser = dynamic_cast<const vcl::TWebBrowser*>(native.control);
-            native.hwnd = CreateBrowserHost(parent, place, id,
-                                            browser ? browser->LocationURL() : std::wstring());
-            if (!native.hwnd) native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id);
-            return native.hwnd != nullptr;
-        }
         case NativeKind::Image: {
             native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id);
             const auto* image = dynamic_cast<const vcl::TImage*>(native.control);

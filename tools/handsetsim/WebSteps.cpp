@@ -162,14 +162,18 @@ bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* det
 }
 
 bool browserMeets(HWND form, const std::string& url, std::string* detail) {
-    const HWND host = nth(form, 1, [](HWND h) { return isClass(h, "AtlAxWin"); });
-    if (host == nullptr) {
+    // The host lies inside the browser's frame, not on the form itself.
+    std::vector<Child> all;
+    if (form) EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&all));
+    const auto found = std::find_if(all.begin(), all.end(),
+                                    [](const Child& c) { return isClass(c.hwnd, "AtlAxWin"); });
+    if (found == all.end()) {
         *detail = "no browser host";
         return false;
     }
     // The hosted control has a window of its own inside the host.
-    const bool hasControl = GetWindow(host, GW_CHILD) != nullptr;
-    const std::string seen = textOf(host);
+    const bool hasControl = GetWindow(found->hwnd, GW_CHILD) != nullptr;
+    const std::string seen = textOf(found->hwnd);
     *detail = "address=\"" + seen + (hasControl ? "\" control=1" : "\" control=0");
     return hasControl && seen == url;
 }

@@ -20,6 +20,7 @@ bool clickRadio(HWND form, unsigned radio);
 bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled, std::string* detail);
 // Whether tab N (from 1) of the panel's tab control is captioned text.
 bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* detail);
-// Whether the panel hosts a browser control ("AtlAxWin" holding a window of
-// its own) that was asked for the address url.
+// Whether the panel hosts a browser control (an "AtlAxWin" window anywhere
+// inside the panel's window, holding a window of its own) that was asked
+// for the address url.
 bool browserMeets(HWND form, const std::string& url, std::string* detail);
