@@ -210,9 +210,21 @@ public:
     std::array<vcl::TLabel*, 5> WebNumbers{};
 
     void LoadDefaultWeb();
+    void SaveDefaultWeb();
     void BuildWebControlArrays();
     void LoadUrlList();
+    void SaveUrlList();
+    // index 0 to 4; others are ignored.
     void SelectWebEntry(int index);
+    void OpenWebEntry(int index);
+    void suiRadioButtonWeb1Click(vcl::TObject* sender);
+
+    // --- Shortcut editing (web/WebEditing.cpp) -------------------------------
+    void BindWebEvents();
+    void suiEditWebNameChange(vcl::TObject* sender);
+    void suiEditWebNameEnter(vcl::TObject* sender);
+    void suiEditWebNameKeyPress(vcl::TObject* sender, char& key);
+    void suiButtonWebSaveClick(vcl::TObject* sender);
 
     // --- Browser tab (web/BrowserTab.cpp) ------------------------------------
     void NavigateBrowserHome();

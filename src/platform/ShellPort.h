@@ -2,6 +2,7 @@
 // loaded from the program's own resources.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -36,6 +37,13 @@ public:
     // 0 when there is none.
     virtual Handle LoadImageA(const std::string& name, UInt type, int cx, int cy, UInt flags) = 0;
     virtual bool DestroyIcon(Handle icon) = 0;
+
+    // --- Opening documents and addresses ---
+    // ShellExecuteA; an empty parameters or directory stands for NULL. The
+    // result is the instance value Windows returns (above 32 on success).
+    virtual std::intptr_t ShellExecuteA(Hwnd owner, const std::string& verb,
+                                        const std::string& file, const std::string& parameters,
+                                        const std::string& directory, int showCommand) = 0;
 };
 
 }  // namespace platform

@@ -35,7 +35,9 @@ namespace sim {
     /* Desktops, processes and other processes' windows. */                                 \
     X(CreateDesktopA) X(SetThreadDesktop) X(CloseDesktop) X(CreateProcessA)                   \
     X(TerminateProcess) X(EnumWindows) X(EnumChildWindows) X(GetClassNameA) X(GetDlgCtrlID)   \
-    X(GetVersionExA) X(GetSystemDirectoryA) X(GetDefaultRenderEndpointName)
+    X(GetVersionExA) X(GetSystemDirectoryA) X(GetDefaultRenderEndpointName)                          \
+    /* Opening addresses. */                                                                  \
+    X(ShellExecuteA)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

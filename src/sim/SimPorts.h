@@ -207,6 +207,9 @@ public:
     platform::Handle LoadImageA(const std::string& name, platform::UInt type, int cx, int cy,
                                 platform::UInt flags) override;
     bool DestroyIcon(platform::Handle icon) override;
+    std::intptr_t ShellExecuteA(platform::Hwnd owner, const std::string& verb,
+                                const std::string& file, const std::string& parameters,
+                                const std::string& directory, int showCommand) override;
 };
 
 // TrackPopupMenu runs a modal loop, as Windows' menu loop does, until the

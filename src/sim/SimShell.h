@@ -55,6 +55,13 @@ struct SimPopupMenu {
     const SimMenuItem* Find(const std::string& text) const;
 };
 
+// One ShellExecuteA a program made.
+struct SimShellExecute {
+    platform::Hwnd owner = 0;
+    std::string verb, file, parameters, directory;
+    int showCommand = 0;
+};
+
 class SimShell {
 public:
     // The notification area.
@@ -92,6 +99,11 @@ public:
     std::uint64_t popupMenuLifetimeMs = 0;
     std::function<void(SimPopupMenu&)> onPopupMenu;
     SimPopupMenu* OpenPopupMenu();
+
+    // Documents and addresses the programs asked the shell to open, in
+    // order; each one fails with executeResult when that is 32 or less.
+    std::vector<SimShellExecute> executed;
+    std::intptr_t executeResult = 42;
 
 private:
     std::map<platform::Handle, std::string> loaded_;

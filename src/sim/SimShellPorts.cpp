@@ -81,6 +81,19 @@ bool SimShellPort::DestroyIcon(Handle icon) {
     return World().shell.DestroyIcon(icon);
 }
 
+std::intptr_t SimShellPort::ShellExecuteA(Hwnd owner, const std::string& verb,
+                                          const std::string& file, const std::string& parameters,
+                                          const std::string& directory, int showCommand) {
+    SimShell& shell = World().shell;
+    SimCall call = Call(Api::ShellExecuteA, owner);
+    call.text = file;
+    call.flags = static_cast<UInt>(showCommand);
+    call.lParam = static_cast<LParam>(shell.executeResult);
+    Log(std::move(call));
+    shell.executed.push_back({owner, verb, file, parameters, directory, showCommand});
+    return shell.executeResult;
+}
+
 HMenu SimMenuPort::CreatePopupMenu() {
     const HMenu menu = World().shell.NewMenu();
     SimCall call = Call(Api::CreatePopupMenu);

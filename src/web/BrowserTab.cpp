@@ -1,11 +1,18 @@
 // The browser tab: its start page and its size.
+#include <string>
+
 #include "app/Unit1.h"
+#include "ui/CodePages.h"
 
 namespace app {
 
-// Not built yet: does nothing until the browser tab lands.
-void TForm1::NavigateBrowserHome() {}
+void TForm1::NavigateBrowserHome() {
+    const std::u16string home = ui::ToUtf16(Os().nls, platform::kCpAcp, BrowserHome);
+    CppWebBrowser1.Navigate(std::wstring(home.begin(), home.end()));
+}
 
-void TForm1::FitBrowserToPage() { CppWebBrowser1.SetHeight(suiTabSheetWeb.Height()); }
+void TForm1::FitBrowserToPage() {
+    CppWebBrowser1.SetHeight(suiTabSheetWeb.Height());
+}
 
 }  // namespace app

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/WinConst.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+
 namespace vcl {
 
 void TURLLabel::SetURL(const std::string& url) {
@@ -19,7 +23,15 @@ void TURLLabel::SetLinkColor(TColor color) {
 }
 
 void TURLLabel::Click() {
-    if (EffectivelyEnabled() && OnClick) OnClick(this);
+    if (!EffectivelyEnabled()) return;
+    if (OnClick) OnClick(this);
+    // Blanks as Trim sees them: every control character too.
+    const bool blank = std::all_of(url_.begin(), url_.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    TCustomForm* form = Form();
+    if (blank || !form) return;
+    // The link opens its address itself, without an owner window.
+    form->Application().Platform().shell.ShellExecuteA(0, "open", url_, "", "", platform::SW_SHOW);
 }
 
 void TButton::Click() {

@@ -28,7 +28,8 @@ public:
     void SetLinkColor(TColor color);
     TColor HoverColor = clPurple;
 
-    // A user's click: raises OnClick when the label is enabled.
+    // A user's click on an enabled label: raises OnClick, then asks the
+    // shell to open the URL unless it is blank.
     void Click();
 
 private:

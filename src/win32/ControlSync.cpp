@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BrowserHost.h"
 #include "TextCodePages.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
@@ -229,6 +230,7 @@ void SyncPlace(NativeControl& native) {
     }
     if (IsCombo(native)) height = ComboWindowHeight(height);
     SetWindowPos(native.hwnd, nullptr, place.left, place.top, width, height, flags);
+    if (native.kind == NativeKind::WebBrowser) FitBrowserHost(native.hwnd);
 }
 
 void SyncFont(NativeControl& native, GdiCache& gdi) {
@@ -240,6 +242,13 @@ void SyncFont(NativeControl& native, GdiCache& gdi) {
 
 void SyncState(NativeControl& native) {
     const bool shown = native.control->Showing();
+    if (shown && native.kind == NativeKind::WebBrowser && !native.browserTried) {
+        // Hosting the browser takes the GUI thread a while: not during the
+        // start-up, while the driver's first messages arrive.
+        native.browserTried = true;
+        if (const auto* browser = dynamic_cast<const vcl::TWebBrowser*>(native.control))
+            CreateBrowserHost(native.hwnd, browser->LocationURL());
+    }
     ShowIf(native.hwnd, shown);
     ShowIf(native.stopButton, shown);
     if (native.kind == NativeKind::MediaPlayer)
@@ -306,8 +315,12 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
         case Property::Visible:
             SyncState(native);
             break;
-        case Property::Focus:
         case Property::Url:
+            if (native.kind == NativeKind::WebBrowser)
+                if (const auto* browser = dynamic_cast<const vcl::TWebBrowser*>(native.control))
+                    NavigateBrowserHost(BrowserHostIn(hwnd), browser->LocationURL());
+            break;
+        case Property::Focus:
             break;
     }
 }

@@ -67,8 +67,9 @@ WindowKind WindowKindOf(const NativeControl& native) {
         case NativeKind::ProgressBar:
             return {PROGRESS_CLASSA, child, 0};
         case NativeKind::WebBrowser:
-            // Stands in for the browser until one is embedded.
-            return {"STATIC", child | SS_WHITERECT, WS_EX_CLIENTEDGE};
+            // The frame the browser is hosted in once first shown
+            // (BrowserHost.h); white where none can be hosted.
+            return {"STATIC", child | WS_CLIPCHILDREN | SS_WHITERECT, WS_EX_CLIENTEDGE};
         case NativeKind::Image:
             return {"STATIC", child | SS_BITMAP, 0};
         case NativeKind::None:

@@ -115,14 +115,22 @@ bool FormView::HandleControlMessage(NativeControl& native, HWND hwnd, UINT msg, 
             *result = CallWindowProcA(base, hwnd, msg, static_cast<unsigned char>(key), lParam);
             return true;
         }
+        case WM_MOUSEMOVE:
+            if (native.kind == NativeKind::UrlLabel) {
+                HoverLink(hwnd);
+                return false;
+            }
+            [[fallthrough]];
         case WM_KEYUP:
         case WM_LBUTTONUP:
-        case WM_MOUSEMOVE:
             // The caret and the selection move without notifications.
             if (native.kind != NativeKind::Edit) return false;
             *result = CallWindowProcA(base, hwnd, msg, wParam, lParam);
             TakeEditSelection(native);
             return true;
+        case WM_MOUSELEAVE:
+            if (hwnd == hoverLink_) HoverLink(nullptr);
+            return false;
         case WM_SETCURSOR:
             if (native.kind != NativeKind::UrlLabel) return false;
             SetCursor(LoadCursorA(nullptr, IDC_HAND));
@@ -239,9 +247,11 @@ bool FormView::OnControlColor(HDC dc, HWND child, LRESULT* result) {
     vcl::TColor text = native->control->Font().Color;
     vcl::TColor back = native->control->Color();
     switch (native->kind) {
-        case NativeKind::UrlLabel:
-            text = static_cast<const vcl::TURLLabel*>(native->control)->LinkColor();
+        case NativeKind::UrlLabel: {
+            const auto* link = static_cast<const vcl::TURLLabel*>(native->control);
+            text = child == hoverLink_ ? link->HoverColor : link->LinkColor();
             break;
+        }
         case NativeKind::Image:
             back = form_.Color();  // pictures show the form around them
             break;
@@ -267,6 +277,18 @@ bool FormView::OnFormFocus() {
     Applying applying(*this);
     SyncFocus();
     return false;
+}
+
+void FormView::HoverLink(HWND link) {
+    if (link == hoverLink_) return;
+    const HWND previous = hoverLink_;
+    hoverLink_ = link;
+    if (previous) InvalidateRect(previous, nullptr, TRUE);
+    if (!link) return;
+    // Windows tells a window of the mouse leaving only when asked to.
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, link, 0};
+    TrackMouseEvent(&track);
+    InvalidateRect(link, nullptr, TRUE);
 }
 
 bool FormView::OnTabKey(bool forward) {

@@ -81,6 +81,7 @@ private:
     bool OnControlColor(HDC dc, HWND child, LRESULT* result);
     bool OnFormFocus();
     bool OnTabKey(bool forward);
+    void HoverLink(HWND link);
     void TakeEditText(NativeControl& native);
     void TakeEditSelection(NativeControl& native);
 
@@ -94,6 +95,9 @@ private:
     // the core's echo of its text and selection is not written back.
     const vcl::TControl* feeding_ = nullptr;
     bool windowAlive_ = true;
+    // The link under the mouse, drawn in its hover colour until the mouse
+    // leaves it.
+    HWND hoverLink_ = nullptr;
 };
 
 // The view's record of a control window, or nullptr for other windows.

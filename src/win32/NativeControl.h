@@ -43,6 +43,9 @@ struct NativeControl {
     // A Unicode window: its texts go as UTF-16, decoded with the code page
     // of their bytes, so a language shows in its own script on any system.
     bool unicode = false;
+    // The browser's frame has tried to host the browser (it does so once,
+    // when first shown).
+    bool browserTried = false;
 };
 
 // A combo box's window includes its open list: eight rows below the field.

@@ -25,4 +25,14 @@ bool Win32ShellPort::DestroyIcon(Handle icon) {
     return ::DestroyIcon(static_cast<HICON>(ToHandle(icon))) != FALSE;
 }
 
+std::intptr_t Win32ShellPort::ShellExecuteA(Hwnd owner, const std::string& verb,
+                                            const std::string& file, const std::string& parameters,
+                                            const std::string& directory, int showCommand) {
+    const HINSTANCE result =
+        ::ShellExecuteA(ToHwnd(owner), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                        parameters.empty() ? nullptr : parameters.c_str(),
+                        directory.empty() ? nullptr : directory.c_str(), showCommand);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
 }  // namespace win32

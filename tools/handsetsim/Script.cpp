@@ -43,6 +43,8 @@ class LineParser {
   bool within();
   bool listOrButtonStep(const std::string& op);
   bool listOrButtonExpectation();
+  bool webStep(const std::string& op);
+  bool webExpectation();
   bool copyData();
   bool controlRef(ControlKind only, bool anyKind);
   bool controlChecks();
@@ -283,6 +285,26 @@ bool LineParser::listOrButtonExpectation() {
   return true;
 }
 
+// set-edit N "TEXT" | click-link N | click-radio N (all from 1).
+bool LineParser::webStep(const std::string& op) {
+  step_.op = op == "set-edit" ? Op::SetEdit : op == "click-link" ? Op::ClickLink : Op::ClickRadio;
+  if (!number(&step_.number, "control number")) return false;
+  if (step_.number == 0) return fail("controls count from 1");
+  return (step_.op != Op::SetEdit || word(&step_.text, "text")) && end();
+}
+
+// link N "TEXT" [enabled=0|1] | tab N "TEXT" | browser "URL".
+bool LineParser::webExpectation() {
+  if (step_.expectation != Expectation::Browser) {
+    if (!number(&step_.number, "number")) return false;
+    if (step_.number == 0) return fail("links and tabs count from 1");
+  }
+  if (!word(&step_.text, "text")) return false;
+  if (step_.expectation == Expectation::Link && (take("enabled=0") || take("enabled=1")))
+    step_.check.enabled = words_[next_ - 1] == "enabled=1" ? 1 : 0;
+  return true;
+}
+
 bool LineParser::expect() {
   step_.negate = take("no");
   std::string kind;
@@ -305,6 +327,8 @@ bool LineParser::expect() {
       {"panel-hidden", Expectation::PanelHidden},
       {"button", Expectation::Button},          {"list", Expectation::List},
       {"indicator", Expectation::IndicatorShown},
+      {"link", Expectation::Link},              {"tab", Expectation::Tab},
+      {"browser", Expectation::Browser},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -358,6 +382,11 @@ bool LineParser::expect() {
     case Expectation::IndicatorShown:
       if (take("hidden")) step_.expectation = Expectation::IndicatorHidden;
       else if (!take("shown")) return fail("expected shown or hidden");
+      break;
+    case Expectation::Link:
+    case Expectation::Tab:
+    case Expectation::Browser:
+      if (!webExpectation()) return false;
       break;
     default:
       break;
@@ -474,6 +503,7 @@ bool LineParser::parse() {
   if (op == "click-button" || op == "select-list" || op == "dblclick-list")
     return listOrButtonStep(op);
   if (op == "device-change") return (s.op = Op::DeviceChange, end());
+  if (op == "set-edit" || op == "click-link" || op == "click-radio") return webStep(op);
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

@@ -19,6 +19,8 @@ enum class Op {
   ClickButton, SelectList, DblClickList,
   // Device notices.
   DeviceChange,
+  // The shortcut page.
+  SetEdit, ClickLink, ClickRadio,
 };
 
 enum class Expectation {
@@ -30,6 +32,8 @@ enum class Expectation {
   Button, List,
   // The keyboard-blocked indicator.
   IndicatorShown, IndicatorHidden,
+  // The shortcut page and the browser tab.
+  Link, Tab, Browser,
 };
 
 // A message argument: a number, our own link window, or the panel's window.

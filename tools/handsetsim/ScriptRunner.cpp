@@ -6,6 +6,7 @@
 #include "PanelIndicator.h"
 #include "PanelTray.h"
 #include "RoundTrip.h"
+#include "WebSteps.h"
 
 namespace {
 
@@ -236,6 +237,10 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::SelectList:
     case Op::DblClickList:
       return listOrButtonStep(step);
+    case Op::SetEdit:
+    case Op::ClickLink:
+    case Op::ClickRadio:
+      return webStep(step);
     case Op::Expect:
       return expect(step);
     case Op::Quit:
@@ -264,6 +269,19 @@ bool ScriptRunner::listOrButtonStep(const Step& step) {
     default: done = doubleClickList(link_.panel(), step.number); break;
   }
   if (!done) return fail(step, "no such enabled control or item, or the panel did not answer");
+  log_.line("done: %s", step.source.c_str());
+  return true;
+}
+
+bool ScriptRunner::webStep(const Step& step) {
+  if (!needPanel(step)) return false;
+  bool done = false;
+  switch (step.op) {
+    case Op::SetEdit: done = setEditText(link_.panel(), step.number, step.text); break;
+    case Op::ClickLink: done = clickLink(link_.panel(), step.number); break;
+    default: done = clickRadio(link_.panel(), step.number); break;
+  }
+  if (!done) return fail(step, "no such enabled control, or the panel did not answer");
   log_.line("done: %s", step.source.c_str());
   return true;
 }
@@ -394,6 +412,12 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       return link_.panel() != nullptr && indicatorShown(link_.panel(), detail);
     case Expectation::IndicatorHidden:
       return link_.panel() != nullptr && indicatorHidden(link_.panel(), detail);
+    case Expectation::Link:
+      return linkMeets(link_.panel(), step.number, step.text, step.check.enabled, detail);
+    case Expectation::Tab:
+      return tabMeets(link_.panel(), step.number, step.text, detail);
+    case Expectation::Browser:
+      return browserMeets(link_.panel(), step.text, detail);
     default:
       return false;
   }
@@ -409,7 +433,8 @@ bool ScriptRunner::selectCombo(const Step& step) {
 
 bool ScriptRunner::expect(const Step& step) {
   if ((step.expectation == Expectation::Control || step.expectation == Expectation::Button ||
-       step.expectation == Expectation::List) &&
+       step.expectation == Expectation::List || step.expectation == Expectation::Link ||
+       step.expectation == Expectation::Tab || step.expectation == Expectation::Browser) &&
       !needPanel(step))
     return false;
   if (step.expectation == Expectation::Exit && children_.find(step.text) == nullptr) {

@@ -1,0 +1,28 @@
+// The shortcut files' paths, their lines, and the rule that turns a typed
+// address into the one stored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/DataFiles.h"
+
+namespace web {
+
+// "defaultWeb.jov" and "urlList.jov" in the program folder (which ends in a
+// backslash).
+std::string DefaultWebFile(const std::string& programFolder);
+std::string UrlListFile(const std::string& programFolder);
+
+// The next count lines of the file; every line past its end reads as "".
+std::vector<std::string> ReadLines(app::TextFileReader& file, int count);
+
+// The lines as a text file in text mode writes them: each ended by CR LF.
+std::string FileText(const std::vector<std::string>& lines);
+
+// The address stored for a typed one (not empty): "http://" in front of an
+// address without a scheme or with another one; a typed "http://" or
+// "https://", in any letter case, is kept and written in lower case.
+std::string StoredWebAddress(const std::string& typed);
+
+}  // namespace web

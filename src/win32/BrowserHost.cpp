@@ -1,0 +1,103 @@
+#include "BrowserHost.h"
+
+// clang-format off
+#include <ole2.h>    // needs <windows.h> first
+#include <exdisp.h>  // IWebBrowser2
+// clang-format on
+
+namespace win32 {
+
+namespace {
+
+using AtlAxWinInitFn = BOOL(WINAPI*)();
+using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+
+// IID_IWebBrowser2, spelt out so that no import library is needed for it.
+const IID kIidWebBrowser2 = {
+    0xD30C1661, 0xCDAF, 0x11D0, {0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E}};
+
+struct Atl {
+    AtlAxGetControlFn getControl = nullptr;
+    bool ready = false;
+};
+
+template <class Fn>
+Fn Export(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Loaded once, on the GUI thread that creates the windows.
+const Atl& LoadAtl() {
+    static const Atl atl = [] {
+        Atl loaded;
+        // The control is an OLE object: OLE must be up on this thread.
+        if (FAILED(OleInitialize(nullptr))) return loaded;
+        const HMODULE module = LoadLibraryA("atl.dll");
+        if (!module) return loaded;
+        const auto init = Export<AtlAxWinInitFn>(module, "AtlAxWinInit");
+        loaded.getControl = Export<AtlAxGetControlFn>(module, "AtlAxGetControl");
+        loaded.ready = init && loaded.getControl && init();
+        return loaded;
+    }();
+    return atl;
+}
+
+IWebBrowser2* BrowserOf(HWND host) {
+    const Atl& atl = LoadAtl();
+    if (!atl.ready || !host) return nullptr;
+    IUnknown* control = nullptr;
+    if (FAILED(atl.getControl(host, &control)) || !control) return nullptr;
+    void* browser = nullptr;
+    const HRESULT hr = control->QueryInterface(kIidWebBrowser2, &browser);
+    control->Release();
+    return SUCCEEDED(hr) ? static_cast<IWebBrowser2*>(browser) : nullptr;
+}
+
+}  // namespace
+
+HWND CreateBrowserHost(HWND frame, const std::wstring& url) {
+    if (!frame || !LoadAtl().ready) return nullptr;
+    RECT client;
+    GetClientRect(frame, &client);
+    // The host creates the control named by its text; an address names the
+    // WebBrowser control and is navigated to at once.
+    const wchar_t* text = url.empty() ? L"Shell.Explorer" : url.c_str();
+    HWND host = CreateWindowExW(
+        0, L"AtlAxWin", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+        client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!host) return nullptr;
+    IWebBrowser2* browser = BrowserOf(host);
+    if (!browser) {
+        // A host without the control shows nothing: the white frame stays.
+        DestroyWindow(host);
+        return nullptr;
+    }
+    browser->Release();
+    return host;
+}
+
+HWND BrowserHostIn(HWND frame) {
+    return frame ? FindWindowExW(frame, nullptr, L"AtlAxWin", nullptr) : nullptr;
+}
+
+void FitBrowserHost(HWND frame) {
+    const HWND host = BrowserHostIn(frame);
+    if (!host) return;
+    RECT client;
+    GetClientRect(frame, &client);
+    SetWindowPos(host, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool NavigateBrowserHost(HWND host, const std::wstring& url) {
+    IWebBrowser2* browser = BrowserOf(host);
+    if (!browser) return false;
+    BSTR address = SysAllocString(url.c_str());
+    VARIANT none;
+    VariantInit(&none);
+    browser->Navigate(address, &none, &none, &none, &none);
+    SysFreeString(address);
+    browser->Release();
+    return true;
+}
+
+}  // namespace win32

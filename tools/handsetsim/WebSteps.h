@@ -1,0 +1,26 @@
+// The panel's shortcut page and browser tab seen from outside: edits typed
+// into, links and radio buttons clicked, and link, tab and browser read back.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Edit N (from 1, in creation order) takes text as typed: WM_SETTEXT, then
+// the EN_CHANGE the edit reports; false when it is missing or disabled.
+bool setEditText(HWND form, unsigned edit, const std::string& text);
+// A click on link N (from 1: the static controls that notify, in creation
+// order); false when it is missing or disabled.
+bool clickLink(HWND form, unsigned link);
+// BM_CLICK on radio button N (from 1); false when it is missing or disabled.
+bool clickRadio(HWND form, unsigned radio);
+
+// Whether link N shows text and, unless enabled is negative, is enabled or
+// not; *detail says what was seen.
+bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled, std::string* detail);
+// Whether tab N (from 1) of the panel's tab control is captioned text.
+bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* detail);
+// Whether the panel hosts a browser control (an "AtlAxWin" window anywhere
+// inside the panel's window, holding a window of its own) that was asked
+// for the address url.
+bool browserMeets(HWND form, const std::string& url, std::string* detail);
