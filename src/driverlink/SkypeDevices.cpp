@@ -5,7 +5,7 @@
 #include "app/Unit1.h"
 #include "driverlink/SkypeNames.h"
 #include "platform/NlsPort.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 
 namespace app {
 
@@ -38,7 +38,7 @@ void TForm1::SetSkypeDevice(vcl::TComboBox& combo) {
     const std::vector<audio::TMixerName>& names = AudioMixerUsb.FNames;
     if (item > 0 && static_cast<std::size_t>(item - 1) < names.size()) {
         command += names[static_cast<std::size_t>(item - 1)].Name;
-        command = ui::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8, command);
+        command = vcl::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8, command);
     }
     SendDrvCommand(command);
     if (output)
@@ -57,8 +57,8 @@ void TForm1::QuerySkypeAudioIn() {
 void TForm1::ApplySkypeDeviceReply(const std::string& text, const std::string& prefix,
                                    vcl::TComboBox& combo) {
     platform::NlsPort& nls = Os().nls;
-    const std::string once = ui::Recode(nls, platform::kCpUtf8, platform::kCpAcp, text);
-    const std::string twice = ui::Recode(nls, platform::kCpUtf8, platform::kCpAcp, once);
+    const std::string once = vcl::Recode(nls, platform::kCpUtf8, platform::kCpAcp, text);
+    const std::string twice = vcl::Recode(nls, platform::kCpUtf8, platform::kCpAcp, once);
     const int item =
         SkypeReplyItem(prefix, once, twice, AudioMixerUsb.FNames,
                        [](const audio::TMixerName& n) -> const std::string& { return n.Name; });

@@ -8,7 +8,7 @@
 #include "driverlink/HandsetMessage.h"
 #include "ringtones/RingToneFiles.h"
 #include "ringtones/ToneBrowser.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 
 namespace app {
 
@@ -77,7 +77,7 @@ void TForm1::SendRingToneCommand() {
     RingCommandPending = false;
     const std::string path = MakeMuteWave();
     SendDrvCommand(
-        ui::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8, kRingToneCommandPrefix + path));
+        vcl::Recode(Os().nls, platform::kCpAcp, platform::kCpUtf8, kRingToneCommandPrefix + path));
 }
 
 void TForm1::suiButtonDefaultClick(vcl::TObject*) {

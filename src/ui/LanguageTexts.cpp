@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/WinConst.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 
 namespace ui {
 
@@ -29,7 +29,7 @@ UInt TextCodePage(int language, int systemLanguage) {
 
 std::string RowBytes(NlsPort& nls, int row, int language, int systemLanguage) {
     const std::u16string_view text = RowText(language, row);
-    if (language == systemLanguage) return FromUtf16(nls, kCpAcp, text);
+    if (language == systemLanguage) return vcl::FromUtf16(nls, kCpAcp, text);
     if (text.empty()) return {};
     const int units = static_cast<int>(text.size());
     std::vector<char> buffer(2 * text.size() + 2);

@@ -2,12 +2,12 @@
 #include <string>
 
 #include "app/Unit1.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 
 namespace app {
 
 void TForm1::NavigateBrowserHome() {
-    const std::u16string home = ui::ToUtf16(Os().nls, platform::kCpAcp, BrowserHome);
+    const std::u16string home = vcl::ToUtf16(Os().nls, platform::kCpAcp, BrowserHome);
     CppWebBrowser1.Navigate(std::wstring(home.begin(), home.end()));
 }
 

@@ -5,27 +5,12 @@
 
 #include "platform/WinConst.h"
 #include "widgets/Application.h"
+#include "widgets/CodePages.h"
 #include "widgets/ExtCtrls.h"
 
 namespace vcl {
 
 using namespace platform;
-
-namespace {
-
-// The bytes of a code page as UTF-16; "" when the system cannot convert them.
-std::u16string Utf16Of(NlsPort& nls, UInt codePage, const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int length = static_cast<int>(bytes.size());
-    const int size = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
-    if (size <= 0) return {};
-    std::u16string text(static_cast<std::size_t>(size), u'\0');
-    const int written = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
-    text.resize(static_cast<std::size_t>(written > 0 ? written : 0));
-    return text;
-}
-
-}  // namespace
 
 TCustomForm::TCustomForm(std::string name, TApplication& application)
     : TWinControl(std::move(name)), application_(application) {}
@@ -200,7 +185,7 @@ void TCustomForm::Changed(Property what) {
         if (CaptionCodePage() == 0)
             os.windows.SetWindowTextA(handle_, Caption());
         else
-            os.windows.SetWindowTextW(handle_, Utf16Of(os.nls, CaptionCodePage(), Caption()));
+            os.windows.SetWindowTextW(handle_, ToUtf16(os.nls, CaptionCodePage(), Caption()));
     }
     TWinControl::Changed(what);
 }

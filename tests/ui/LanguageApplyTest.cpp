@@ -11,7 +11,7 @@
 #include "platform/WinConst.h"
 #include "support/LanguageStart.h"
 #include "support/PanelWorld.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 #include "ui/LanguageTexts.h"
 
 using namespace platform;
@@ -53,7 +53,7 @@ void ExpectFonts(app::TForm1& f, const std::string& face, int charset, int syste
 }
 
 std::string Bytes(PanelWorld& w, UInt codePage, std::u16string_view text) {
-    return ui::FromUtf16(w.panelProcess.nls, codePage, text);
+    return vcl::FromUtf16(w.panelProcess.nls, codePage, text);
 }
 
 bool TranslationsPresent() {

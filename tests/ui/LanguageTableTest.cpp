@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "sim/SimProcess.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 #include "ui/LanguageTable.h"
 
 using ui::kLanguageCount;
@@ -223,10 +223,10 @@ TEST(LanguageTable, EveryTextSurvivesItsCodePage) {
         for (int row = 0; row < kLanguageRows; ++row) {
             SCOPED_TRACE(testing::Message() << "record " << record << " row " << row);
             const std::u16string text = Text(record, row);
-            const std::string bytes = ui::FromUtf16(process.nls, codePage, text);
+            const std::string bytes = vcl::FromUtf16(process.nls, codePage, text);
             ASSERT_FALSE(bytes.empty());
             // A character the code page lacks comes back as '?'.
-            EXPECT_EQ(ui::ToUtf16(process.nls, codePage, bytes), text);
+            EXPECT_EQ(vcl::ToUtf16(process.nls, codePage, bytes), text);
         }
     }
 }

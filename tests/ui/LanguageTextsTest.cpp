@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/SimProcess.h"
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 #include "ui/LanguageTexts.h"
 
 using namespace platform;
@@ -81,7 +81,7 @@ TEST(LanguageTexts, JapaneseRowsBecomeShiftJisOnAGermanSystem) {
         u"USB\u30D5\u30A9\u30F3 \u30AA\u30FC\u30C7\u30A3\u30AA"
         u"\u30B3\u30F3\u30C8\u30ED\u30FC\u30EB ";
     EXPECT_EQ(std::u16string(ui::RowText(3, 0)), title);
-    EXPECT_EQ(ui::RowBytes(d.nls, 0, 3, 11), ui::FromUtf16(d.nls, 932, title));
+    EXPECT_EQ(ui::RowBytes(d.nls, 0, 3, 11), vcl::FromUtf16(d.nls, 932, title));
     EXPECT_EQ(ui::RowBytes(d.nls, 0, 3, 11).substr(0, 9), "USB\x83\x74\x83\x48\x83\x93");
 }
 

@@ -7,7 +7,7 @@
 
 #include "platform/NlsPort.h"
 
-namespace ui {
+namespace vcl {
 
 // The text in a code page (kCpAcp for the system's); "" when the code page
 // is unknown.
@@ -18,4 +18,4 @@ std::u16string ToUtf16(platform::NlsPort& nls, platform::UInt codePage, std::str
 std::string Recode(platform::NlsPort& nls, platform::UInt from, platform::UInt to,
                    std::string_view bytes);
 
-}  // namespace ui
+}  // namespace vcl

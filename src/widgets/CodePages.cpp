@@ -1,6 +1,6 @@
-#include "ui/CodePages.h"
+#include "widgets/CodePages.h"
 
-namespace ui {
+namespace vcl {
 
 std::string FromUtf16(platform::NlsPort& nls, platform::UInt codePage, std::u16string_view text) {
     if (text.empty()) return {};
@@ -29,4 +29,4 @@ std::string Recode(platform::NlsPort& nls, platform::UInt from, platform::UInt t
     return FromUtf16(nls, to, ToUtf16(nls, from, bytes));
 }
 
-}  // namespace ui
+}  // namespace vcl
