@@ -31,6 +31,12 @@ std::size_t ChoiceWrites(PanelWorld& w) {
     return n;
 }
 
+// Five-second tones in the ring folder, the first of them the chosen one.
+void AddTonesChoosingTheFirst(PanelWorld& w, std::initializer_list<const char*> names) {
+    for (const char* name : names) w.world.files.AddFile(InRing(name), Wave(5000));
+    w.world.files.AddFile(kChoiceFile, InRing(*names.begin()) + "\r\n");
+}
+
 void StartLinked(PanelWorld& w) {
     w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
     ASSERT_TRUE(w.Start());
@@ -231,10 +237,7 @@ TEST(RingToneLibrary, AToneIsChosenOnlyByPlayingItAndOnlyWhenItDiffers) {
 TEST(RingToneLibrary, WhileThePanelRingsTheListMovesButTheSelectionAndChoiceStay) {
     PanelWorld w;
     AddHandsetMixer(w.world.mixer);
-    w.world.files.AddFile(InRing("a.wav"), Wave(5000));
-    w.world.files.AddFile(InRing("b.wav"), Wave(5000));
-    w.world.files.AddFile(InRing("c.wav"), Wave(5000));
-    w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+    AddTonesChoosingTheFirst(w, {"a.wav", "b.wav", "c.wav"});
     StartLinked(w);
     app::TForm1& f = w.Form();
     for (int i = 0; i < 5; ++i) SendCall(w, kPresent, kRinging);
@@ -260,10 +263,7 @@ TEST(RingToneLibrary, WhileThePanelRingsTheListMovesButTheSelectionAndChoiceStay
 TEST(RingToneLibrary, AFailedWriteOfRingJovKeepsItsOldContent) {
     PanelWorld w;
     AddHandsetMixer(w.world.mixer);
-    w.world.files.AddFile(InRing("a.wav"), Wave(5000));
-    w.world.files.AddFile(InRing("b.wav"), Wave(5000));
-    w.world.files.AddFile(InRing("c.wav"), Wave(5000));
-    w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+    AddTonesChoosingTheFirst(w, {"a.wav", "b.wav", "c.wav"});
     StartLinked(w);
     app::TForm1& f = w.Form();
 
