@@ -7,6 +7,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,20 @@ private:
     iconv_t cd_;
 };
 
+// Hands a converted text over as Windows does: a buffer length of 0 only
+// measures, a buffer too small fails rather than cutting the text. The
+// simulation runs little-endian, so UTF-16LE bytes are char16_t units.
+int Deliver(const std::string& out, std::size_t unitSize, char* dst, int dstLen, DWord* error) {
+    const int units = static_cast<int>(out.size() / unitSize);
+    if (dstLen == 0) return units;
+    if (units > dstLen) {
+        *error = kErrorInsufficientBuffer;
+        return 0;
+    }
+    std::memcpy(dst, out.data(), out.size());
+    return units;
+}
+
 }  // namespace
 
 Word SimNlsPort::GetSystemDefaultLangID() { return World().locale.langId; }
@@ -81,55 +96,46 @@ UInt SimNlsPort::GetACP() { return World().locale.ansiCodePage; }
 int SimNlsPort::WideCharToMultiByte(UInt codePage, DWord, const char16_t* src, int srcLen,
                                     char* dst, int dstLen) {
     SimCall call = Call(Api::WideCharToMultiByte, 0, codePage);
-    auto finish = [&](int result, DWord error) {
-        call.lParam = result;
-        Log(std::move(call));
-        if (error) World().Thread(Caller()).lastError = error;
-        return result;
-    };
     if (codePage == kCpAcp) codePage = GetACP();
-    if (src == nullptr || srcLen < -1 || dstLen < 0) return finish(0, kErrorInvalidParameter);
+    if (src == nullptr || srcLen < -1 || dstLen < 0)
+        return Done(std::move(call), 0, kErrorInvalidParameter);
     std::size_t units = srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1
                                      : static_cast<std::size_t>(srcLen);
     Converter converter(IconvName(codePage), "UTF-16LE");
-    if (!converter.ok()) return finish(0, kErrorInvalidParameter);
+    if (!converter.ok()) return Done(std::move(call), 0, kErrorInvalidParameter);
     std::string out;
     converter.Run(reinterpret_cast<const char*>(src), units * 2, 2, "?", false, out);
-    const int size = static_cast<int>(out.size());
-    if (dstLen == 0) return finish(size, 0);
-    if (size > dstLen) return finish(0, kErrorInsufficientBuffer);
-    std::copy(out.begin(), out.end(), dst);
-    return finish(size, 0);
+    DWord error = 0;
+    const int result = Deliver(out, 1, dst, dstLen, &error);
+    return Done(std::move(call), result, error);
 }
 
 int SimNlsPort::MultiByteToWideChar(UInt codePage, DWord flags, const char* src, int srcLen,
                                     char16_t* dst, int dstLen) {
     SimCall call = Call(Api::MultiByteToWideChar, 0, codePage);
-    auto finish = [&](int result, DWord error) {
-        call.lParam = result;
-        Log(std::move(call));
-        if (error) World().Thread(Caller()).lastError = error;
-        return result;
-    };
     if (codePage == kCpAcp) codePage = GetACP();
-    if (src == nullptr || srcLen < -1 || dstLen < 0) return finish(0, kErrorInvalidParameter);
+    if (src == nullptr || srcLen < -1 || dstLen < 0)
+        return Done(std::move(call), 0, kErrorInvalidParameter);
     std::size_t bytes = srcLen == -1 ? std::char_traits<char>::length(src) + 1
                                      : static_cast<std::size_t>(srcLen);
     Converter converter("UTF-16LE", IconvName(codePage));
-    if (!converter.ok()) return finish(0, kErrorInvalidParameter);
+    if (!converter.ok()) return Done(std::move(call), 0, kErrorInvalidParameter);
     std::string out;
     // One UTF-16LE unit: U+FFFD for UTF-8, '?' for the others.
     const std::string replacement =
         codePage == kCpUtf8 ? std::string("\xFD\xFF", 2) : std::string("?\0", 2);
     if (!converter.Run(src, bytes, 1, replacement, (flags & kMbErrInvalidChars) != 0, out))
-        return finish(0, kErrorNoUnicodeTranslation);
-    const int size = static_cast<int>(out.size() / 2);
-    if (dstLen == 0) return finish(size, 0);
-    if (size > dstLen) return finish(0, kErrorInsufficientBuffer);
-    for (int i = 0; i < size; ++i)
-        dst[i] = static_cast<char16_t>(static_cast<unsigned char>(out[2 * i]) |
-                                       static_cast<unsigned char>(out[2 * i + 1]) << 8);
-    return finish(size, 0);
+        return Done(std::move(call), 0, kErrorNoUnicodeTranslation);
+    DWord error = 0;
+    const int result = Deliver(out, 2, reinterpret_cast<char*>(dst), dstLen, &error);
+    return Done(std::move(call), result, error);
+}
+
+int SimNlsPort::Done(SimCall call, int result, DWord error) {
+    call.lParam = result;
+    Log(std::move(call));
+    if (error) World().Thread(Caller()).lastError = error;
+    return result;
 }
 
 }  // namespace sim

@@ -194,6 +194,10 @@ public:
                             int srcLen, char* dst, int dstLen) override;
     int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
                             int srcLen, char16_t* dst, int dstLen) override;
+
+private:
+    // Logs the call with its result; sets the caller's last error on failure.
+    int Done(SimCall call, int result, platform::DWord error);
 };
 
 // --- Tray icon and tray menu --------------------------------------------------
