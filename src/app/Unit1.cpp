@@ -109,6 +109,7 @@ void TForm1::BindEvents() {
     suiComboBoxSkypeIn.OnChange = [this](vcl::TObject* s) { suiComboBoxSkypeInChange(s); };
     BindLanguageItems();
     BindRingToneEvents();
+    BindDropEvents();
     BindWebEvents();
 }
 

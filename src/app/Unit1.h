@@ -202,6 +202,13 @@ public:
     void FileListBoxTestDblClick(vcl::TObject* sender);
     void TimerMediaPlayerNotifyTimer(vcl::TObject* sender);
 
+    // --- Drag-and-drop import (ringtones/DropImport.cpp) ---------------------
+    void BindDropEvents();
+    void suiPageControl1Change(vcl::TObject* sender);
+    void FileListBoxTestStartCopy(vcl::TObject* sender, int index);
+    void FileListBoxTestCopying(vcl::TObject* sender, int outDev, int inDev);
+    void FileListBoxTestEndCopy(vcl::TObject* sender);
+
     // --- Web shortcuts (web/WebShortcuts.cpp) --------------------------------
     std::string FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr, BrowserTitle, BrowserHome;
     int WebIndex = 0;

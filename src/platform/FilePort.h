@@ -58,6 +58,10 @@ public:
     virtual Handle FindFirstFileA(const std::string& pattern, Win32FindDataA* data) = 0;
     virtual bool FindNextFileA(Handle find, Win32FindDataA* data) = 0;
     virtual bool FindClose(Handle find) = 0;
+
+    // CopyFileA; with failIfExists an existing target is left alone and the
+    // copy fails (ERROR_FILE_EXISTS).
+    virtual bool CopyFileA(const std::string& from, const std::string& to, bool failIfExists) = 0;
 };
 
 }  // namespace platform

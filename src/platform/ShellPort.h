@@ -44,6 +44,20 @@ public:
     virtual std::intptr_t ShellExecuteA(Hwnd owner, const std::string& verb,
                                         const std::string& file, const std::string& parameters,
                                         const std::string& directory, int showCommand) = 0;
+
+    // --- Files dropped from the shell ---
+    // DragAcceptFiles: window registered as a drop target (or no longer).
+    virtual void DragAcceptFiles(Hwnd window, bool accept) = 0;
+    // DragQueryFileA: with index kDragQueryCount the number of dropped
+    // items; otherwise item index's name copied into buffer (at most size - 1
+    // characters and the zero) and the characters copied, 0 when there is
+    // no such item. A null buffer asks for the name's length.
+    virtual UInt DragQueryFileA(Handle drop, UInt index, char* buffer, UInt size) = 0;
+    // DragFinish: the drop handle is released.
+    virtual void DragFinish(Handle drop) = 0;
 };
+
+// DragQueryFileA's index that asks for the number of items (all bits set).
+constexpr UInt kDragQueryCount = 0xFFFFFFFFu;
 
 }  // namespace platform

@@ -254,5 +254,7 @@ constexpr WParam VK_DOWN = 0x28;
 constexpr UInt MAX_PATH = 260;
 // The keyboard-blocked indicator.
 constexpr int SW_SHOWNA = 8;
+// Files dropped on the ring-tone list.
+constexpr DWord ERROR_FILE_EXISTS = 80;
 
 }  // namespace platform

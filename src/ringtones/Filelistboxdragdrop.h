@@ -3,7 +3,9 @@
 
 #include <functional>
 
+#include "platform/WinTypes.h"
 #include "widgets/FileCtrl.h"
+#include "widgets/Form.h"
 
 namespace ringtones {
 
@@ -17,12 +19,26 @@ public:
     // current value does nothing.
     void SetDragDropFile(bool accept);
 
+    // The list's window, made by the backend view that mirrors the list (it
+    // creates it when it has none yet). Without a view the list has no
+    // window and the shell is not told: nothing could be dropped on it.
+    std::function<platform::Hwnd()> HandleNeeded;
+
+    // A message of the list's window, before the window's own handling:
+    // true when the list handled it (WM_DROPFILES).
+    bool Dispatch(vcl::TMessage& message);
+
     std::function<void(vcl::TObject* sender, int index)> OnStartCopy;
     std::function<void(vcl::TObject* sender, int outDev, int inDev)> OnCopying;
     vcl::TNotifyEvent OnEndCopy;
 
 private:
+    void DropFiles(platform::Handle drop);
     bool accepted_ = false;
 };
+
+// Where a dropped file goes: folder, a backslash and the file's name part
+// (after the last backslash or colon); "" when the list shows no folder.
+std::string DropTarget(const std::string& folder, const std::string& dropped);
 
 }  // namespace ringtones

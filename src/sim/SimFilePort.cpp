@@ -177,6 +177,24 @@ bool SimFilePort::MoveFileExA(const std::string& from, const std::string& to, DW
     return Done(std::move(call), true, 0);
 }
 
+bool SimFilePort::CopyFileA(const std::string& from, const std::string& to, bool failIfExists) {
+    SimCall call = Call(Api::CopyFileA);
+    call.text = from + "|" + to;
+    call.flags = failIfExists ? 1 : 0;
+    SimFiles& files = World().files;
+    const SimFileEntry* source = files.Find(from);
+    if (!source || source->folder) return Done(std::move(call), false, ERROR_FILE_NOT_FOUND);
+    const SimFileEntry* target = files.Find(to);
+    if (target && target->folder) return Done(std::move(call), false, ERROR_ACCESS_DENIED);
+    if (target && failIfExists) return Done(std::move(call), false, ERROR_FILE_EXISTS);
+    if (!files.FolderExists(SimFiles::Parent(SimFiles::Key(to))))
+        return Done(std::move(call), false, ERROR_PATH_NOT_FOUND);
+    if (files.Refused(to)) return Done(std::move(call), false, ERROR_ACCESS_DENIED);
+    SimFileEntry copy = *source;
+    files.AddFile(to, std::move(copy.bytes), copy.attributes);
+    return Done(std::move(call), true, 0);
+}
+
 bool SimFilePort::DeleteFileA(const std::string& path) {
     SimCall call = Call(Api::DeleteFileA);
     call.text = path;

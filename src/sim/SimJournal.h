@@ -37,7 +37,9 @@ namespace sim {
     X(TerminateProcess) X(EnumWindows) X(EnumChildWindows) X(GetClassNameA) X(GetDlgCtrlID)   \
     X(GetVersionExA) X(GetSystemDirectoryA) X(GetDefaultRenderEndpointName)                          \
     /* Opening addresses. */                                                                  \
-    X(ShellExecuteA)
+    X(ShellExecuteA)                                                                          \
+    /* Files dropped from the shell. */                                                       \
+    X(DragAcceptFiles) X(DragQueryFileA) X(DragFinish) X(CopyFileA)
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

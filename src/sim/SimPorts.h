@@ -214,6 +214,13 @@ public:
     std::intptr_t ShellExecuteA(platform::Hwnd owner, const std::string& verb,
                                 const std::string& file, const std::string& parameters,
                                 const std::string& directory, int showCommand) override;
+    // Logged with the window in hwnd and the flag in wParam.
+    void DragAcceptFiles(platform::Hwnd window, bool accept) override;
+    // Logged with the drop in lParam, the index in wParam, the buffer's size
+    // in flags and the item's whole name in text.
+    platform::UInt DragQueryFileA(platform::Handle drop, platform::UInt index, char* buffer,
+                                  platform::UInt size) override;
+    void DragFinish(platform::Handle drop) override;
 };
 
 // TrackPopupMenu runs a modal loop, as Windows' menu loop does, until the
@@ -260,6 +267,8 @@ public:
                                     platform::Win32FindDataA* data) override;
     bool FindNextFileA(platform::Handle find, platform::Win32FindDataA* data) override;
     bool FindClose(platform::Handle find) override;
+    // Logged with "from|to" in text and failIfExists in flags.
+    bool CopyFileA(const std::string& from, const std::string& to, bool failIfExists) override;
 
 private:
     // Logs the call and sets the thread's last error when it failed.

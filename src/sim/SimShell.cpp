@@ -71,6 +71,17 @@ bool SimShell::DestroyIcon(Handle icon) {
     return loaded_.erase(icon) != 0;
 }
 
+Handle SimShell::NewDrop(std::vector<std::string> names) {
+    const Handle drop = nextDrop_++;
+    drops_[drop] = std::move(names);
+    return drop;
+}
+
+const std::vector<std::string>* SimShell::Drop(Handle drop) const {
+    auto it = drops_.find(drop);
+    return it == drops_.end() ? nullptr : &it->second;
+}
+
 Handle SimShell::NewMenu() {
     const Handle menu = nextMenu_++;
     menus_[menu];

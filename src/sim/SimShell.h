@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -105,11 +106,23 @@ public:
     std::vector<SimShellExecute> executed;
     std::intptr_t executeResult = 42;
 
+    // Drops: the windows registered as drop targets, and the drop handles
+    // the shell has handed out with their items' full names, until
+    // DragFinish releases them.
+    std::set<platform::Hwnd> dropTargets;
+    bool AcceptsDrops(platform::Hwnd window) const { return dropTargets.count(window) != 0; }
+    platform::Handle NewDrop(std::vector<std::string> names);
+    const std::vector<std::string>* Drop(platform::Handle drop) const;
+    bool FinishDrop(platform::Handle drop) { return drops_.erase(drop) != 0; }
+    std::size_t LiveDrops() const { return drops_.size(); }
+
 private:
     std::map<platform::Handle, std::string> loaded_;
     platform::Handle nextIcon_ = 0x30000;
     std::map<platform::Handle, std::vector<SimMenuItem>> menus_;
     platform::Handle nextMenu_ = 0x40000;
+    std::map<platform::Handle, std::vector<std::string>> drops_;
+    platform::Handle nextDrop_ = 0x50000;
 };
 
 }  // namespace sim

@@ -1,4 +1,5 @@
 // ShellPort and MenuPort of a simulated process, on the world's shell.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/WinConst.h"
@@ -92,6 +93,41 @@ std::intptr_t SimShellPort::ShellExecuteA(Hwnd owner, const std::string& verb,
     Log(std::move(call));
     shell.executed.push_back({owner, verb, file, parameters, directory, showCommand});
     return shell.executeResult;
+}
+
+void SimShellPort::DragAcceptFiles(Hwnd window, bool accept) {
+    Log(Call(Api::DragAcceptFiles, window, 0, accept ? 1 : 0));
+    if (accept)
+        World().shell.dropTargets.insert(window);
+    else
+        World().shell.dropTargets.erase(window);
+}
+
+UInt SimShellPort::DragQueryFileA(Handle drop, UInt index, char* buffer, UInt size) {
+    SimCall call = Call(Api::DragQueryFileA, 0, 0, index, static_cast<LParam>(drop));
+    call.flags = size;
+    const std::vector<std::string>* names = World().shell.Drop(drop);
+    UInt result = 0;
+    if (names && index == kDragQueryCount) {
+        result = static_cast<UInt>(names->size());
+    } else if (names && index < names->size()) {
+        const std::string& name = (*names)[index];
+        call.text = name;
+        if (!buffer) {
+            result = static_cast<UInt>(name.size());
+        } else if (size > 0) {
+            result = static_cast<UInt>(std::min<std::size_t>(name.size(), size - 1));
+            std::memcpy(buffer, name.data(), result);
+            buffer[result] = '\0';
+        }
+    }
+    Log(std::move(call));
+    return result;
+}
+
+void SimShellPort::DragFinish(Handle drop) {
+    Log(Call(Api::DragFinish, 0, 0, 0, static_cast<LParam>(drop)));
+    World().shell.FinishDrop(drop);
 }
 
 HMenu SimMenuPort::CreatePopupMenu() {

@@ -8,6 +8,7 @@
 #include "FormView.h"
 #include "GdiCache.h"
 #include "Win32Api.h"
+#include "ringtones/Filelistboxdragdrop.h"
 #include "widgets/Application.h"
 #include "widgets/ComCtrls.h"
 #include "widgets/ListControls.h"
@@ -87,6 +88,8 @@ bool FormView::HandleFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_CHAR:
             return wParam == '\t';
         case WM_DESTROY:
+            // The view may go before the form's controls do.
+            ReleaseDropLists();
             windowAlive_ = false;
             return false;
         default:
@@ -97,6 +100,13 @@ bool FormView::HandleFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 bool FormView::HandleControlMessage(NativeControl& native, HWND hwnd, UINT msg, WPARAM wParam,
                                     LPARAM lParam, WNDPROC base, LRESULT* result) {
     auto* winControl = dynamic_cast<vcl::TWinControl*>(native.control);
+    if (auto* dropList = dynamic_cast<ringtones::TFileListBoxDragDrop*>(native.control)) {
+        vcl::TMessage message{msg, wParam, lParam, 0};
+        if (dropList->Dispatch(message)) {
+            *result = message.Result;
+            return true;
+        }
+    }
     switch (msg) {
         case WM_SETFOCUS:
             // The user (or Windows) moved the focus here: the core follows.

@@ -5,6 +5,7 @@
 #include "TextCodePages.h"
 #include "UnicodeTitle.h"
 #include "Win32Api.h"
+#include "ringtones/Filelistboxdragdrop.h"
 #include "widgets/ComCtrls.h"
 
 namespace win32 {
@@ -44,6 +45,7 @@ void FormView::Detach() {
     ReleaseTitle(hwnd_);
     SetMessageFilter(hwnd_, nullptr);
     form_.SetView(nullptr);
+    ReleaseDropLists();
     for (auto& native : natives_) {
         native->control->SetView(nullptr);
         Unsubclass(*native);
@@ -66,7 +68,19 @@ void FormView::Attach(vcl::TControl& control) {
     if (CreateNativeWindow(*native, hwnd_, FormPlace(control), id)) Subclass(*native);
     byControl_[&control] = native.get();
     control.SetView(this);
+    if (auto* dropList = dynamic_cast<ringtones::TFileListBoxDragDrop*>(&control)) {
+        // The list window is made here with the others; once Windows has
+        // destroyed it, it is gone for good.
+        NativeControl* made = native.get();
+        dropList->HandleNeeded = [made] { return FromHwnd(made->hwnd); };
+    }
     natives_.push_back(std::move(native));
+}
+
+void FormView::ReleaseDropLists() {
+    for (auto& native : natives_)
+        if (auto* dropList = dynamic_cast<ringtones::TFileListBoxDragDrop*>(native->control))
+            dropList->HandleNeeded = nullptr;
 }
 
 // Controls lie in one layer on the form, so the ones that frame others go

@@ -73,6 +73,8 @@ private:
     void SyncFocus();
     NativeControl* Find(const vcl::TControl* control) const;
     void Detach();
+    // The drop lists stop asking this view for their windows.
+    void ReleaseDropLists();
 
     // Input (FormInput.cpp).
     bool OnCommand(HWND child, WORD code);

@@ -58,6 +58,10 @@ bool Win32FilePort::CloseHandle(Handle file) {
     return ::CloseHandle(ToHandle(file)) != FALSE;
 }
 
+bool Win32FilePort::CopyFileA(const std::string& from, const std::string& to, bool failIfExists) {
+    return ::CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
+}
+
 bool Win32FilePort::MoveFileExA(const std::string& from, const std::string& to, DWord flags) {
     return ::MoveFileExA(from.c_str(), to.c_str(), flags) != FALSE;
 }

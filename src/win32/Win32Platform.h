@@ -147,6 +147,10 @@ public:
     std::intptr_t ShellExecuteA(platform::Hwnd owner, const std::string& verb,
                                 const std::string& file, const std::string& parameters,
                                 const std::string& directory, int showCommand) override;
+    void DragAcceptFiles(platform::Hwnd window, bool accept) override;
+    platform::UInt DragQueryFileA(platform::Handle drop, platform::UInt index, char* buffer,
+                                  platform::UInt size) override;
+    void DragFinish(platform::Handle drop) override;
 };
 
 // Owner-drawn items are drawn here, with the system's menu font, while
@@ -187,6 +191,7 @@ public:
                                     platform::Win32FindDataA* data) override;
     bool FindNextFileA(platform::Handle find, platform::Win32FindDataA* data) override;
     bool FindClose(platform::Handle find) override;
+    bool CopyFileA(const std::string& from, const std::string& to, bool failIfExists) override;
 };
 
 class Win32MediaPort final : public platform::MediaPort {

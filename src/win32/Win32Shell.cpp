@@ -35,4 +35,16 @@ std::intptr_t Win32ShellPort::ShellExecuteA(Hwnd owner, const std::string& verb,
     return reinterpret_cast<std::intptr_t>(result);
 }
 
+void Win32ShellPort::DragAcceptFiles(Hwnd window, bool accept) {
+    ::DragAcceptFiles(ToHwnd(window), accept ? TRUE : FALSE);
+}
+
+UInt Win32ShellPort::DragQueryFileA(Handle drop, UInt index, char* buffer, UInt size) {
+    return ::DragQueryFileA(static_cast<HDROP>(ToHandle(drop)), index, buffer, size);
+}
+
+void Win32ShellPort::DragFinish(Handle drop) {
+    ::DragFinish(static_cast<HDROP>(ToHandle(drop)));
+}
+
 }  // namespace win32
