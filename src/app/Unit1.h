@@ -93,7 +93,10 @@ public:
     std::uint8_t KeyCode = 0, KeyCodePrev = 0;
 
     void KeyEntry(std::uint8_t code);
+    void KeyRepeatStep();
     void TimerKeyRepeatTimer(vcl::TObject* sender);
+    // kind: 0 press, 1 repeat, 2 release (never acted on).
+    void HandsetKeyAction(std::uint8_t code, int kind);
 
     // --- Volume and mute (audio/VolumeControls.cpp) --------------------------
     bool FUpdatingControls = false;
