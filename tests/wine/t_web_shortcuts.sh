@@ -6,17 +6,8 @@
 # hosts a browser asked for the start page.
 source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin web_shortcuts
-opened="$WINEPREFIX/drive_c/opened.txt"
-rm -f "$opened"
-# The stand-in handler of web addresses; no DDE conversation before it.
-for scheme in http https; do
-  wine reg delete "HKCR\\$scheme\\shell\\open\\ddeexec" /f >/dev/null 2>&1
-  out=$(wine reg add "HKCR\\$scheme\\shell\\open\\command" /ve /t REG_SZ \
-    /d 'C:\windows\system32\cmd.exe /c echo %1>C:\opened.txt' /f 2>&1) || {
-    echo "FAIL: could not register the $scheme handler: $out"
-    exit 1
-  }
-done
+source "$(dirname "$0")/scripts/web-handler.sh"
+web_handler_standin
 
 sim_run edit <<'SCRIPT'
 start panel UsbPhonePanel.exe
@@ -49,13 +40,4 @@ wait 500
 kill panel
 SCRIPT
 
-for _ in $(seq 1 100); do
-  [ -s "$opened" ] && break
-  sleep 0.1
-done
-got=$(tr -d '\r\n ' <"$opened" 2>/dev/null)
-if [ "$got" != "https://Example.org/x" ]; then
-  echo "FAIL: the shell's http handler got \"$got\", not https://Example.org/x"
-  exit 1
-fi
-echo "the shell opened $got"
+web_handler_opened "https://Example.org/x"

@@ -46,3 +46,21 @@ DWORD_PTR sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* de
                                      link::kSendTimeoutMs, &answer) != 0;
     return answer;
 }
+
+namespace {
+
+std::string describe(HWND hwnd) {
+    return hwnd ? className(hwnd) + " \"" + windowText(hwnd) + "\"" : std::string("none");
+}
+
+}  // namespace
+
+bool panelInFront(HWND panel, std::string* detail) {
+    const HWND foreground = GetForegroundWindow();
+    *detail = "foreground " + describe(foreground);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (panel && GetGUIThreadInfo(GetWindowThreadProcessId(panel, nullptr), &info))
+        *detail += ", active " + describe(info.hwndActive) + ", focus " + describe(info.hwndFocus);
+    return panel != nullptr && foreground == panel;
+}

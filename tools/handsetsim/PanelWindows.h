@@ -25,3 +25,7 @@ std::string windowText(HWND hwnd);
 // SendMessageTimeoutA with SMTO_ABORTIFHUNG; *delivered says whether it was
 // answered in time.
 DWORD_PTR sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered);
+
+// Whether the panel's window is the foreground window; *detail names the
+// foreground window and the panel thread's active and focused windows.
+bool panelInFront(HWND panel, std::string* detail);

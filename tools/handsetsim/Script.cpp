@@ -45,6 +45,7 @@ class LineParser {
   bool listOrButtonExpectation();
   bool webStep(const std::string& op);
   bool webExpectation();
+  bool progressExpectation();
   bool copyData();
   bool controlRef(ControlKind only, bool anyKind);
   bool controlChecks();
@@ -305,6 +306,21 @@ bool LineParser::webExpectation() {
   return true;
 }
 
+// progress pos=V max=M
+bool LineParser::progressExpectation() {
+  unsigned long long pos = 0, max = 0;
+  if (atEnd() || peek().compare(0, 4, "pos=") != 0 || !parseNumber(peek().substr(4), &pos))
+    return fail("expected pos=V");
+  ++next_;
+  if (atEnd() || peek().compare(0, 4, "max=") != 0 || !parseNumber(peek().substr(4), &max))
+    return fail("expected max=M");
+  ++next_;
+  if (pos > max || max > 0x7FFFFFFF) return fail("pos must lie within 0..max");
+  step_.number = static_cast<unsigned>(pos);
+  step_.item = static_cast<unsigned>(max);
+  return true;
+}
+
 bool LineParser::expect() {
   step_.negate = take("no");
   std::string kind;
@@ -328,7 +344,9 @@ bool LineParser::expect() {
       {"button", Expectation::Button},          {"list", Expectation::List},
       {"indicator", Expectation::IndicatorShown},
       {"link", Expectation::Link},              {"tab", Expectation::Tab},
-      {"browser", Expectation::Browser},
+      {"browser", Expectation::Browser},        {"active-tab", Expectation::ActiveTab},
+      {"radio", Expectation::Radio},            {"accepts-drops", Expectation::AcceptsDrops},
+      {"progress", Expectation::Progress},      {"panel-foreground", Expectation::PanelForeground},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -387,6 +405,20 @@ bool LineParser::expect() {
     case Expectation::Tab:
     case Expectation::Browser:
       if (!webExpectation()) return false;
+      break;
+    case Expectation::ActiveTab:
+    case Expectation::AcceptsDrops:
+      if (!number(&step_.number, "number")) return false;
+      if (step_.number == 0) return fail("tabs and lists count from 1");
+      break;
+    case Expectation::Radio:
+      if (!number(&step_.number, "radio number")) return false;
+      if (step_.number == 0) return fail("radio buttons count from 1");
+      if (take("checked=0") || take("checked=1")) step_.check.checked = words_[next_ - 1] == "checked=1" ? 1 : 0;
+      else return fail("expected checked=0 or checked=1");
+      break;
+    case Expectation::Progress:
+      if (!progressExpectation()) return false;
       break;
     default:
       break;
@@ -504,6 +536,17 @@ bool LineParser::parse() {
     return listOrButtonStep(op);
   if (op == "device-change") return (s.op = Op::DeviceChange, end());
   if (op == "set-edit" || op == "click-link" || op == "click-radio") return webStep(op);
+  if (op == "drop-files") {
+    s.op = Op::DropFiles;
+    if (!number(&s.number, "list number")) return false;
+    if (s.number == 0) return fail("lists count from 1");
+    while (!atEnd()) {
+      std::string pattern;
+      if (!word(&pattern, "path pattern")) return false;
+      s.commandLine.push_back(pattern);
+    }
+    return !s.commandLine.empty() || fail("drop-files needs a path");
+  }
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

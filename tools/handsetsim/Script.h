@@ -21,6 +21,8 @@ enum class Op {
   DeviceChange,
   // The shortcut page.
   SetEdit, ClickLink, ClickRadio,
+  // Files dropped on a list.
+  DropFiles,
 };
 
 enum class Expectation {
@@ -33,7 +35,11 @@ enum class Expectation {
   // The keyboard-blocked indicator.
   IndicatorShown, IndicatorHidden,
   // The shortcut page and the browser tab.
-  Link, Tab, Browser,
+  Link, Tab, Browser, ActiveTab, Radio,
+  // Dropped files.
+  AcceptsDrops, Progress,
+  // The panel's window is the foreground window.
+  PanelForeground,
 };
 
 // A message argument: a number, our own link window, or the panel's window.
@@ -54,7 +60,7 @@ struct Step {
   Value first;            // wParam
   Value second;           // lParam
   std::string text;       // device name, command text, print text, process name
-  std::vector<std::string> commandLine;  // Start; MenuKey's keys
+  std::vector<std::string> commandLine;  // Start; MenuKey's keys; DropFiles' patterns
   ControlRef control;                    // Move, Click, expect control
   ControlCheck check;                    // expect control
 

@@ -1,10 +1,12 @@
 #include "ScriptRunner.h"
 
+#include "DropSteps.h"
 #include "LinkProtocol.h"
 #include "ListAndButtonSteps.h"
 #include "PanelControls.h"
 #include "PanelIndicator.h"
 #include "PanelTray.h"
+#include "PanelWindows.h"
 #include "RoundTrip.h"
 #include "WebSteps.h"
 
@@ -241,6 +243,14 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::ClickLink:
     case Op::ClickRadio:
       return webStep(step);
+    case Op::DropFiles: {
+      if (!needPanel(step)) return false;
+      std::string error;
+      if (!dropFiles(link_.panel(), step.number, step.commandLine, 5000, &error))
+        return fail(step, error.c_str());
+      log_.line("done: %s", step.source.c_str());
+      return true;
+    }
     case Op::Expect:
       return expect(step);
     case Op::Quit:
@@ -348,6 +358,8 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       HWND panel = DriverLink::findPanel();
       return panel != nullptr && IsWindowVisible(panel);
     }
+    case Expectation::PanelForeground:
+      return panelInFront(DriverLink::findPanel(), detail);
     case Expectation::PanelTitle: {
       // Read as UTF-16, so that a title in any script compares exactly.
       HWND panel = DriverLink::findPanel();
@@ -418,6 +430,14 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       return tabMeets(link_.panel(), step.number, step.text, detail);
     case Expectation::Browser:
       return browserMeets(link_.panel(), step.text, detail);
+    case Expectation::ActiveTab:
+      return activeTabMeets(link_.panel(), step.number, detail);
+    case Expectation::Radio:
+      return radioMeets(link_.panel(), step.number, step.check.checked, detail);
+    case Expectation::AcceptsDrops:
+      return acceptsDrops(link_.panel(), step.number, detail);
+    case Expectation::Progress:
+      return progressMeets(link_.panel(), step.number, step.item, detail);
     default:
       return false;
   }
@@ -434,7 +454,10 @@ bool ScriptRunner::selectCombo(const Step& step) {
 bool ScriptRunner::expect(const Step& step) {
   if ((step.expectation == Expectation::Control || step.expectation == Expectation::Button ||
        step.expectation == Expectation::List || step.expectation == Expectation::Link ||
-       step.expectation == Expectation::Tab || step.expectation == Expectation::Browser) &&
+       step.expectation == Expectation::Tab || step.expectation == Expectation::Browser ||
+       step.expectation == Expectation::ActiveTab || step.expectation == Expectation::Radio ||
+       step.expectation == Expectation::AcceptsDrops ||
+       step.expectation == Expectation::Progress) &&
       !needPanel(step))
     return false;
   if (step.expectation == Expectation::Exit && children_.find(step.text) == nullptr) {

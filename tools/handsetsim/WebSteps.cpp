@@ -177,3 +177,27 @@ bool browserMeets(HWND form, const std::string& url, std::string* detail) {
     *detail = "address=\"" + seen + (hasControl ? "\" control=1" : "\" control=0");
     return hasControl && seen == url;
 }
+
+bool activeTabMeets(HWND form, unsigned tab, std::string* detail) {
+    const HWND tabs = nth(form, 1, [](HWND h) { return isClass(h, WC_TABCONTROLA); });
+    if (tabs == nullptr) {
+        *detail = "no tab control";
+        return false;
+    }
+    bool delivered = false;
+    const auto selected = static_cast<long>(sendTo(tabs, TCM_GETCURSEL, 0, 0, &delivered));
+    *detail = "active tab " + std::to_string(selected + 1);
+    return delivered && selected + 1 == static_cast<long>(tab);
+}
+
+bool radioMeets(HWND form, unsigned radio, int checked, std::string* detail) {
+    const HWND button = nth(form, radio, isRadio);
+    if (button == nullptr) {
+        *detail = "no such radio button";
+        return false;
+    }
+    bool delivered = false;
+    const bool isChecked = sendTo(button, BM_GETCHECK, 0, 0, &delivered) == BST_CHECKED;
+    *detail = isChecked ? "checked=1" : "checked=0";
+    return delivered && isChecked == (checked != 0);
+}

@@ -24,3 +24,8 @@ bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* det
 // inside the panel's window, holding a window of its own) that was asked
 // for the address url.
 bool browserMeets(HWND form, const std::string& url, std::string* detail);
+
+// Whether tab N (from 1) is the tab control's selected one.
+bool activeTabMeets(HWND form, unsigned tab, std::string* detail);
+// Whether radio button N (from 1) is checked (checked 1) or not (0).
+bool radioMeets(HWND form, unsigned radio, int checked, std::string* detail);
