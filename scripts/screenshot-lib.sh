@@ -32,6 +32,8 @@ shot_begin() {
   work="$WINE_TEST_ROOT/work"
   rm -rf "$work" && mkdir -p "$work"
   cp "$WINE_TEST_BIN/$PANEL_EXE" "$WINE_TEST_BIN/$SIM_EXE" "$work/"
+  # The simulator's drop hook, for the pictures of a drop.
+  cp "$WINE_TEST_BIN/HandsetSimDrop.dll" "$work/" 2>/dev/null || true
 }
 
 shot_run() {
