@@ -129,9 +129,13 @@ void TForm1::HandsetKeyAction(std::uint8_t code, int kindValue) {
         return;
     }
     if (code == driverlink::kKeyPage) {
-        if (kind == KeyKind::Press)
+        if (kind == KeyKind::Press) {
             suiPageControl1.SetActivePageIndex(driverlink::NextPage(
                 suiPageControl1.ActivePageIndex(), suiPageControl1.PageCount()));
+            // As a click on the tab: the tone list takes drops only while
+            // its page is the active one.
+            suiPageControl1Change(&suiPageControl1);
+        }
         return;
     }
     switch (suiPageControl1.ActivePageIndex()) {

@@ -169,6 +169,22 @@ TEST(KeyActions, BehindAnotherWindowTheFirstPressOnlyBringsItToTheFront) {
     p.Key(0);
 }
 
+TEST(KeyActions, PagingByKeyTurnsTheToneListsDropsOnAndOffAsATabClickDoes) {
+    KeyPanel p;
+    app::TForm1& f = *p.f;
+    p.Show();
+    ASSERT_EQ(f.suiPageControl1.ActivePageIndex(), 0);
+    ASSERT_FALSE(f.FileListBoxTest.DragDropAccepted());
+    p.Key(36);
+    p.Key(0);
+    EXPECT_EQ(f.suiPageControl1.ActivePageIndex(), 1);
+    EXPECT_TRUE(f.FileListBoxTest.DragDropAccepted());
+    p.Key(36);
+    p.Key(0);
+    EXPECT_EQ(f.suiPageControl1.ActivePageIndex(), 2);
+    EXPECT_FALSE(f.FileListBoxTest.DragDropAccepted());
+}
+
 TEST(KeyActions, KeysPostponeTheAutoHide) {
     KeyPanel p;
     app::TForm1& f = *p.f;

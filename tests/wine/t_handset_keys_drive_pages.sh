@@ -49,6 +49,8 @@ expect radio 1 checked=1 within 1000
 key 36
 key 0
 expect active-tab 2 within 1000
+# As a click on the tab, paging to the tones lets the list take drops.
+expect accepts-drops 2
 key 31
 key 0
 expect list 2 "mute.wav|tone.wav" selected=1 within 1000
@@ -75,6 +77,7 @@ expect list 2 "mute.wav|tone.wav" selected=0 within 1000
 key 36
 key 0
 expect active-tab 3 within 1000
+expect no accepts-drops 2
 key 36
 key 0
 expect active-tab 4 within 1000
