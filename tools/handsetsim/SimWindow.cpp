@@ -254,21 +254,49 @@ void SimWindow::onCommand(int id, int code) {
   }
 }
 
+// The key buttons act as the handset's keys: pressing one neither activates
+// this window nor takes the focus (the panel stays in front, so its keys act
+// on it), and the key is held while the mouse button is.
 LRESULT CALLBACK SimWindow::keyButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     auto* self = reinterpret_cast<SimWindow*>(GetWindowLongPtrW(GetParent(button), GWLP_USERDATA));
-    if (self != nullptr && self->link_.panel() != nullptr) {
-      // Press sends the key code, release sends 0, as the handset does.
-      if (message == WM_LBUTTONDOWN) {
-        self->readState();
-        self->link_.sendKey(static_cast<unsigned>(GetWindowLongPtrW(button, GWLP_USERDATA)));
-      } else if (message == WM_LBUTTONUP && GetCapture() == button) {
-        self->link_.sendKey(link::kKeyRelease);
-      }
+    const bool linked = self != nullptr && self->link_.panel() != nullptr;
+    switch (message) {
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:
+        SetCapture(button);
+        SendMessageW(button, BM_SETSTATE, TRUE, 0);
+        if (linked) {
+          self->readState();
+          self->link_.sendKey(static_cast<unsigned>(GetWindowLongPtrW(button, GWLP_USERDATA)));
+        }
+        return 0;
+      case WM_LBUTTONUP:
+        if (GetCapture() == button) ReleaseCapture();  // the release goes out below
+        return 0;
+      case WM_CAPTURECHANGED:
+        if (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) {
+          SendMessageW(button, BM_SETSTATE, FALSE, 0);
+          if (linked) self->link_.sendKey(link::kKeyRelease);
+        }
+        return 0;
+      default:
+        break;
     }
   } catch (...) {
   }
   return CallWindowProcW(originalButtonProc, button, message, wParam, lParam);
+}
+
+bool SimWindow::cursorOnKey() const {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  for (std::size_t i = 0; i < sizeof link::kKeyCodes / sizeof link::kKeyCodes[0]; ++i) {
+    RECT place = {};
+    HWND key = GetDlgItem(window_, kFirstKey + static_cast<int>(i));
+    if (key && GetWindowRect(key, &place) && PtInRect(&place, cursor)) return true;
+  }
+  return false;
 }
 
 LRESULT CALLBACK SimWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -290,6 +318,9 @@ LRESULT SimWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_MOUSEACTIVATE:
+      if (cursorOnKey()) return MA_NOACTIVATE;
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DESTROY:
       logList_ = nullptr;
       PostQuitMessage(0);

@@ -23,6 +23,8 @@ class SimWindow {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK keyButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+  // Whether the mouse cursor is over one of the key buttons.
+  bool cursorOnKey() const;
   static void onLogLine(void* context, const char* line);
   static void onLinkChange(void* context);
 
