@@ -16,14 +16,6 @@ namespace app {
 namespace {
 
 // Every control inside parent, depth first.
-void ForEachControl(vcl::TWinControl& parent, const std::function<void(vcl::TControl&)>& visit) {
-    for (vcl::TControl* child : parent.Controls()) {
-        visit(*child);
-        if (auto* container = dynamic_cast<vcl::TWinControl*>(child))
-            ForEachControl(*container, visit);
-    }
-}
-
 // Pictures and the browser draw no text of the window's.
 bool HasFont(const vcl::TControl& control) {
     return dynamic_cast<const vcl::TImage*>(&control) == nullptr &&
@@ -57,7 +49,7 @@ void TForm1::ApplyLanguage(std::uint8_t charset) {
     const std::uint8_t systemCharset = LanguageCharset(SystemLanguage);
     const int pixelsPerInch = Os().windows.GetScreenDeviceCaps(platform::LOGPIXELSY);
     const int height = ui::FontHeightOfPoints(10, pixelsPerInch);
-    ForEachControl(*this, [&](vcl::TControl& control) {
+    vcl::ForEachControl(*this, [&](vcl::TControl& control) {
         if (HasFont(control)) ApplyLanguageFont(control, charset, systemCharset, height);
     });
     ApplyCaptions();

@@ -110,4 +110,11 @@ void TWinControl::DoExit() {
     if (OnExit) OnExit(this);
 }
 
+void ForEachControl(TWinControl& parent, const std::function<void(TControl&)>& visit) {
+    for (TControl* child : parent.Controls()) {
+        visit(*child);
+        if (auto* container = dynamic_cast<TWinControl*>(child)) ForEachControl(*container, visit);
+    }
+}
+
 }  // namespace vcl

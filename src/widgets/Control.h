@@ -169,4 +169,7 @@ private:
     bool tabStop_ = false;
 };
 
+// Visits every control inside parent, each before the controls it holds.
+void ForEachControl(TWinControl& parent, const std::function<void(TControl&)>& visit);
+
 }  // namespace vcl

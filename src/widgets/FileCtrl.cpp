@@ -30,9 +30,7 @@ TDriveComboBox::TDriveComboBox(std::string name) : TComboBox(std::move(name)) {
 void TDriveComboBox::SetDrive(char drive) {
     if (drive_ == drive) return;
     drive_ = drive;
-    StoreDrive();
-    NotifyView(Property::Items);
-    NotifyView(Property::ItemIndex);
+    Update();
 }
 
 void TDriveComboBox::StoreDrive() {

@@ -53,10 +53,7 @@ void FormView::Detach() {
 }
 
 void FormView::Build(vcl::TWinControl& parent) {
-    for (vcl::TControl* child : parent.Controls()) {
-        Attach(*child);
-        if (auto* container = dynamic_cast<vcl::TWinControl*>(child)) Build(*container);
-    }
+    vcl::ForEachControl(parent, [this](vcl::TControl& control) { Attach(control); });
 }
 
 void FormView::Attach(vcl::TControl& control) {

@@ -24,10 +24,6 @@ struct NlsDesk {
     }
 };
 
-bool TranslationsPresent() {
-    return ui::RowText(3, 0) != ui::RowText(0, 0);
-}
-
 }  // namespace
 
 TEST(LanguageTexts, OnlyExactLanguageIdentifiersFindTheirRecord) {
@@ -75,7 +71,6 @@ TEST(LanguageTexts, RowsAreConvertedAsTheirLanguageSays) {
 }
 
 TEST(LanguageTexts, JapaneseRowsBecomeShiftJisOnAGermanSystem) {
-    if (!TranslationsPresent()) GTEST_SKIP() << "the language table still holds English only";
     NlsDesk d;
     const std::u16string title =
         u"USB\u30D5\u30A9\u30F3 \u30AA\u30FC\u30C7\u30A3\u30AA"

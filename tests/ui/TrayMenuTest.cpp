@@ -113,6 +113,7 @@ TEST(TrayMenu, ClosingTheWindowHidesItWhileTheProgramAndIconStay) {
 TEST(TrayMenu, ADismissedMenuDoesNothing) {
     MenuWorld w;
     w.RightClick();
+    ASSERT_EQ(w.MenusShown(), 1u);
     EXPECT_FALSE(w.LastMenu().open);
     EXPECT_EQ(w.LastMenu().chosen, 0);
     EXPECT_FALSE(w.Shown());

@@ -82,6 +82,12 @@ class Handle {
     HANDLE handle_;
 };
 
+bool listAccepts(HWND box, std::string* detail) {
+    const bool accepts = box && (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+    *detail = box ? (accepts ? "accepts files" : "does not accept files") : "no such list";
+    return accepts;
+}
+
 bool fail(std::string* error, const std::string& why) {
     *error = why;
     return false;
@@ -90,10 +96,7 @@ bool fail(std::string* error, const std::string& why) {
 }  // namespace
 
 bool acceptsDrops(HWND form, unsigned list, std::string* detail) {
-    const HWND box = findList(form, list);
-    const bool accepts = box && (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
-    *detail = box ? (accepts ? "accepts files" : "does not accept files") : "no such list";
-    return accepts;
+    return listAccepts(findList(form, list), detail);
 }
 
 bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& patterns,
@@ -102,7 +105,7 @@ bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& pattern
     for (const std::string& pattern : patterns)
         if (!expand(pattern, &paths)) return fail(error, "nothing matches " + pattern);
     const HWND box = findList(form, list);
-    if (!acceptsDrops(form, list, error)) return false;
+    if (!listAccepts(box, error)) return false;
 
     const std::vector<unsigned char> record = dropRecord(paths);
     const DWORD size = static_cast<DWORD>(record.size());
@@ -140,15 +143,14 @@ bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& pattern
 }
 
 bool progressMeets(HWND form, unsigned pos, unsigned max, std::string* detail) {
-    for (const PanelChild& c : controlsOf(form)) {
-        if (lstrcmpiA(className(c.hwnd).c_str(), PROGRESS_CLASSA) != 0) continue;
-        bool delivered = false;
-        const auto seenPos = static_cast<unsigned>(sendTo(c.hwnd, PBM_GETPOS, 0, 0, &delivered));
-        const auto seenMax =
-            static_cast<unsigned>(sendTo(c.hwnd, PBM_GETRANGE, FALSE, 0, &delivered));
-        *detail = "pos=" + std::to_string(seenPos) + " max=" + std::to_string(seenMax);
-        return delivered && seenPos == pos && seenMax == max;
+    const HWND bar = firstControlOfClass(form, PROGRESS_CLASSA);
+    if (bar == nullptr) {
+        *detail = "no progress bar";
+        return false;
     }
-    *detail = "no progress bar";
-    return false;
+    bool delivered = false;
+    const auto seenPos = static_cast<unsigned>(sendTo(bar, PBM_GETPOS, 0, 0, &delivered));
+    const auto seenMax = static_cast<unsigned>(sendTo(bar, PBM_GETRANGE, FALSE, 0, &delivered));
+    *detail = "pos=" + std::to_string(seenPos) + " max=" + std::to_string(seenMax);
+    return delivered && seenPos == pos && seenMax == max;
 }

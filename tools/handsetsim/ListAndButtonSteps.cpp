@@ -10,8 +10,6 @@ namespace {
 
 using Child = PanelChild;
 
-bool isClass(HWND hwnd, const char* name) { return lstrcmpiA(className(hwnd).c_str(), name) == 0; }
-
 // An item's text; Wine answers another process's LB_GETTEXTA in UTF-16,
 // so the wide form is read and turned into UTF-8.
 std::string itemText(HWND list, int item) {
@@ -23,13 +21,6 @@ std::string itemText(HWND list, int item) {
     char out[1024] = {};
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, out, sizeof out, nullptr, nullptr);
     return out;
-}
-
-bool tellForm(HWND form, HWND list, WORD code) {
-    bool delivered = false;
-    sendTo(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code), reinterpret_cast<LPARAM>(list),
-           &delivered);
-    return delivered;
 }
 
 }  // namespace
@@ -65,11 +56,7 @@ bool buttonMeets(HWND form, const std::string& text, int enabled, std::string* d
 }
 
 HWND findList(HWND form, unsigned index) {
-    if (form == nullptr) return nullptr;
-    unsigned seen = 0;
-    for (const Child& c : controlsOf(form))
-        if (isClass(c.hwnd, "ListBox") && ++seen == index) return c.hwnd;
-    return nullptr;
+    return nthControl(form, index, [](HWND h) { return isClass(h, "ListBox"); });
 }
 
 bool selectListItem(HWND form, unsigned list, unsigned item) {
@@ -79,12 +66,12 @@ bool selectListItem(HWND form, unsigned list, unsigned item) {
     const LRESULT count = sendTo(box, LB_GETCOUNT, 0, 0, &delivered);
     if (!delivered || item >= static_cast<unsigned>(count)) return false;
     sendTo(box, LB_SETCURSEL, item, 0, &delivered);
-    return delivered && tellForm(form, box, LBN_SELCHANGE);
+    return delivered && notifyForm(form, box, LBN_SELCHANGE);
 }
 
 bool doubleClickList(HWND form, unsigned list) {
     const HWND box = findList(form, list);
-    return box != nullptr && IsWindowEnabled(box) && tellForm(form, box, LBN_DBLCLK);
+    return box != nullptr && IsWindowEnabled(box) && notifyForm(form, box, LBN_DBLCLK);
 }
 
 bool listMeets(HWND form, unsigned list, const std::string& items, int selected,

@@ -181,14 +181,12 @@ bool selectComboItem(HWND form, const ControlRef& ref, long item) {
 }
 
 bool selectTab(HWND form, unsigned index) {
-    for (const Child& c : controlsOf(form)) {
-        if (lstrcmpiA(className(c.hwnd).c_str(), WC_TABCONTROLA) != 0) continue;
-        bool delivered = false;
-        const auto count = sendTo(c.hwnd, TCM_GETITEMCOUNT, 0, 0, &delivered);
-        if (!delivered || index < 1 || index > count) return false;
-        return PostMessageA(c.hwnd, TCM_SETCURFOCUS, index - 1, 0) != FALSE;
-    }
-    return false;
+    const HWND tabs = firstControlOfClass(form, WC_TABCONTROLA);
+    if (tabs == nullptr) return false;
+    bool delivered = false;
+    const auto count = sendTo(tabs, TCM_GETITEMCOUNT, 0, 0, &delivered);
+    if (!delivered || index < 1 || index > count) return false;
+    return PostMessageA(tabs, TCM_SETCURFOCUS, index - 1, 0) != FALSE;
 }
 
 std::vector<std::string> describeControls(HWND form) {

@@ -2,37 +2,15 @@
 
 #include <cstdio>
 
+#include "PanelWindows.h"
+
 namespace {
 
 constexpr WPARAM kDevNodesChanged = 0x0007;  // DBT_DEVNODES_CHANGED
 
-struct Search {
-  DWORD process = 0;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK findForm2(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  if (process == search->process && std::string(name) == "TForm2") {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
-HWND findIndicator(HWND panel) {
-  Search search;
-  GetWindowThreadProcessId(panel, &search.process);
-  if (search.process == 0) return nullptr;
-  EnumWindows(findForm2, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND findIndicator(HWND panel) { return panelWindowOfClass(panel, "TForm2"); }
 
 bool indicatorShown(HWND panel, std::string* detail) {
   HWND indicator = findIndicator(panel);

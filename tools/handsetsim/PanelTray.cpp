@@ -2,35 +2,14 @@
 
 #include <cstdio>
 
+#include "PanelWindows.h"
+
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 1;
 
-std::string classOf(HWND hwnd) {
-  char name[128] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
-struct Search {
-  DWORD process = 0;
-  const char* className = nullptr;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK findInProcess(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == search->process && classOf(hwnd) == search->className) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK collectTrayIcons(HWND hwnd, LPARAM param) {
-  if (classOf(hwnd) == "__winex11_tray_icon" && IsWindowVisible(hwnd))
+  if (className(hwnd) == "__winex11_tray_icon" && IsWindowVisible(hwnd))
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
   return TRUE;
 }
@@ -49,21 +28,14 @@ std::string describe(HWND hwnd, const char* indent) {
   GetWindowRect(hwnd, &r);
   char line[512];
   std::snprintf(line, sizeof line, "%swindow class=\"%s\" title=\"%s\" pid=%lu visible=%d at=%ld,%ld,%ld,%ld",
-                indent, classOf(hwnd).c_str(), title, static_cast<unsigned long>(process),
+                indent, className(hwnd).c_str(), title, static_cast<unsigned long>(process),
                 IsWindowVisible(hwnd) ? 1 : 0, r.left, r.top, r.right, r.bottom);
   return line;
 }
 
 }  // namespace
 
-HWND findTrayWindow(HWND panel) {
-  Search search;
-  GetWindowThreadProcessId(panel, &search.process);
-  search.className = "TTrayIconWindow";
-  if (search.process == 0) return nullptr;
-  EnumWindows(findInProcess, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND findTrayWindow(HWND panel) { return panelWindowOfClass(panel, "TTrayIconWindow"); }
 
 bool clickTray(HWND panel, const std::string& kind) {
   std::vector<UINT> messages;

@@ -32,6 +32,41 @@ std::string className(HWND hwnd) {
     return name;
 }
 
+bool isClass(HWND hwnd, const char* name) { return lstrcmpiA(className(hwnd).c_str(), name) == 0; }
+
+HWND firstControlOfClass(HWND form, const char* name) {
+    return nthControl(form, 1, [name](HWND h) { return isClass(h, name); });
+}
+
+namespace {
+
+struct ClassSearch {
+    DWORD process = 0;
+    const char* name = nullptr;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findOfClass(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ClassSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process == search->process && className(hwnd) == search->name) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND panelWindowOfClass(HWND panel, const char* name) {
+    ClassSearch search;
+    search.name = name;
+    if (panel == nullptr || GetWindowThreadProcessId(panel, &search.process) == 0) return nullptr;
+    EnumWindows(findOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::string windowText(HWND hwnd) {
     char text[256] = {};
     bool delivered = false;
@@ -45,6 +80,13 @@ DWORD_PTR sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* de
     *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
                                      link::kSendTimeoutMs, &answer) != 0;
     return answer;
+}
+
+bool notifyForm(HWND form, HWND control, WORD code) {
+    bool delivered = false;
+    sendTo(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+           reinterpret_cast<LPARAM>(control), &delivered);
+    return delivered;
 }
 
 namespace {

@@ -2,42 +2,10 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "LinkProtocol.h"
+#include "PanelWindows.h"
 
 namespace {
-
-struct Child {
-    HWND hwnd;
-    int id;
-};
-
-BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
-    reinterpret_cast<std::vector<Child>*>(list)->push_back({hwnd, GetDlgCtrlID(hwnd)});
-    return TRUE;
-}
-
-// The form's own controls in creation order.
-std::vector<HWND> controlsOf(HWND form) {
-    std::vector<Child> children;
-    if (form) EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
-    children.erase(std::remove_if(children.begin(), children.end(),
-                                  [form](const Child& c) { return GetParent(c.hwnd) != form; }),
-                   children.end());
-    std::stable_sort(children.begin(), children.end(),
-                     [](const Child& a, const Child& b) { return a.id < b.id; });
-    std::vector<HWND> windows;
-    for (const Child& c : children) windows.push_back(c.hwnd);
-    return windows;
-}
-
-bool isClass(HWND hwnd, const char* name) {
-    char found[64] = {};
-    GetClassNameA(hwnd, found, sizeof found);
-    return lstrcmpiA(found, name) == 0;
-}
 
 bool isLink(HWND hwnd) {
     return isClass(hwnd, "Static") && (GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
@@ -46,21 +14,6 @@ bool isLink(HWND hwnd) {
 bool isRadio(HWND hwnd) {
     const LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
     return isClass(hwnd, "Button") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
-}
-
-template <class Pred>
-HWND nth(HWND form, unsigned index, Pred pred) {
-    unsigned seen = 0;
-    for (HWND hwnd : controlsOf(form))
-        if (pred(hwnd) && ++seen == index) return hwnd;
-    return nullptr;
-}
-
-LRESULT sendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
-    DWORD_PTR answer = 0;
-    *delivered = SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                     link::kSendTimeoutMs, &answer) != 0;
-    return static_cast<LRESULT>(answer);
 }
 
 // The text as UTF-8 (links are Unicode windows).
@@ -75,30 +28,23 @@ std::string textOf(HWND hwnd) {
     return out;
 }
 
-bool tellForm(HWND form, HWND control, WORD code) {
-    bool delivered = false;
-    sendTo(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
-           reinterpret_cast<LPARAM>(control), &delivered);
-    return delivered;
-}
-
 }  // namespace
 
 bool setEditText(HWND form, unsigned edit, const std::string& text) {
-    const HWND box = nth(form, edit, [](HWND h) { return isClass(h, "Edit"); });
+    const HWND box = nthControl(form, edit, [](HWND h) { return isClass(h, "Edit"); });
     if (box == nullptr || !IsWindowEnabled(box)) return false;
     bool delivered = false;
     sendTo(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &delivered);
-    return delivered && tellForm(form, box, EN_CHANGE);
+    return delivered && notifyForm(form, box, EN_CHANGE);
 }
 
 bool clickLink(HWND form, unsigned link) {
-    const HWND label = nth(form, link, isLink);
-    return label != nullptr && IsWindowEnabled(label) && tellForm(form, label, STN_CLICKED);
+    const HWND label = nthControl(form, link, isLink);
+    return label != nullptr && IsWindowEnabled(label) && notifyForm(form, label, STN_CLICKED);
 }
 
 bool clickRadio(HWND form, unsigned radio) {
-    const HWND button = nth(form, radio, isRadio);
+    const HWND button = nthControl(form, radio, isRadio);
     if (button == nullptr || !IsWindowEnabled(button)) return false;
     bool delivered = false;
     sendTo(button, BM_CLICK, 0, 0, &delivered);
@@ -107,7 +53,7 @@ bool clickRadio(HWND form, unsigned radio) {
 
 bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled,
                std::string* detail) {
-    const HWND label = nth(form, link, isLink);
+    const HWND label = nthControl(form, link, isLink);
     if (label == nullptr) {
         *detail = "no such link";
         return false;
@@ -119,7 +65,7 @@ bool linkMeets(HWND form, unsigned link, const std::string& text, int enabled,
 }
 
 bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* detail) {
-    const HWND tabs = nth(form, 1, [](HWND h) { return isClass(h, WC_TABCONTROLA); });
+    const HWND tabs = firstControlOfClass(form, WC_TABCONTROLA);
     if (tabs == nullptr) {
         *detail = "no tab control";
         return false;
@@ -163,23 +109,29 @@ bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* det
 
 bool browserMeets(HWND form, const std::string& url, std::string* detail) {
     // The host lies inside the browser's frame, not on the form itself.
-    std::vector<Child> all;
-    if (form) EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&all));
-    const auto found = std::find_if(all.begin(), all.end(),
-                                    [](const Child& c) { return isClass(c.hwnd, "AtlAxWin"); });
-    if (found == all.end()) {
+    HWND host = nullptr;
+    if (form)
+        EnumChildWindows(
+            form,
+            [](HWND hwnd, LPARAM found) -> BOOL {
+                if (!isClass(hwnd, "AtlAxWin")) return TRUE;
+                *reinterpret_cast<HWND*>(found) = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&host));
+    if (host == nullptr) {
         *detail = "no browser host";
         return false;
     }
     // The hosted control has a window of its own inside the host.
-    const bool hasControl = GetWindow(found->hwnd, GW_CHILD) != nullptr;
-    const std::string seen = textOf(found->hwnd);
+    const bool hasControl = GetWindow(host, GW_CHILD) != nullptr;
+    const std::string seen = textOf(host);
     *detail = "address=\"" + seen + (hasControl ? "\" control=1" : "\" control=0");
     return hasControl && seen == url;
 }
 
 bool activeTabMeets(HWND form, unsigned tab, std::string* detail) {
-    const HWND tabs = nth(form, 1, [](HWND h) { return isClass(h, WC_TABCONTROLA); });
+    const HWND tabs = firstControlOfClass(form, WC_TABCONTROLA);
     if (tabs == nullptr) {
         *detail = "no tab control";
         return false;
@@ -191,7 +143,7 @@ bool activeTabMeets(HWND form, unsigned tab, std::string* detail) {
 }
 
 bool radioMeets(HWND form, unsigned radio, int checked, std::string* detail) {
-    const HWND button = nth(form, radio, isRadio);
+    const HWND button = nthControl(form, radio, isRadio);
     if (button == nullptr) {
         *detail = "no such radio button";
         return false;
