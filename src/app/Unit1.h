@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Unit1Design.h"
+#include "driverlink/KeyRules.h"
 #include "platform/WinTypes.h"
 
 namespace app {
@@ -95,8 +96,8 @@ public:
     void KeyEntry(std::uint8_t code);
     void KeyRepeatStep();
     void TimerKeyRepeatTimer(vcl::TObject* sender);
-    // kind: 0 press, 1 repeat, 2 release (never acted on).
-    void HandsetKeyAction(std::uint8_t code, int kind);
+    // A release is never acted on.
+    void HandsetKeyAction(std::uint8_t code, driverlink::KeyKind kind);
 
     // --- Volume and mute (audio/VolumeControls.cpp) --------------------------
     bool FUpdatingControls = false;

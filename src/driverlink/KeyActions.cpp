@@ -100,17 +100,16 @@ void TForm1::KeyRepeatStep() {
     }
     const driverlink::KeyStepResult step = driverlink::KeyStep(KeyCode, KeyCodePrev);
     if (step.releasedCode != 0)
-        HandsetKeyAction(step.releasedCode, static_cast<int>(KeyKind::Release));
+        HandsetKeyAction(step.releasedCode, KeyKind::Release);
     KeyCodePrev = KeyCode;
-    HandsetKeyAction(step.code, static_cast<int>(step.kind));
+    HandsetKeyAction(step.code, step.kind);
 }
 
 void TForm1::TimerKeyRepeatTimer(vcl::TObject*) {
     KeyRepeatStep();
 }
 
-void TForm1::HandsetKeyAction(std::uint8_t code, int kindValue) {
-    const auto kind = static_cast<KeyKind>(kindValue);
+void TForm1::HandsetKeyAction(std::uint8_t code, KeyKind kind) {
     if (code == 0 || kind == KeyKind::Release) return;
     RestartTimerIfRunning(TimerMin);
     if (driverlink::CallState(StatusL) == driverlink::kCallInCall &&

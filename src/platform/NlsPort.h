@@ -13,7 +13,6 @@ class NlsPort {
 public:
     virtual ~NlsPort() = default;
     virtual Word GetSystemDefaultLangID() = 0;
-    virtual UInt GetACP() = 0;
     // As Windows: srcLen -1 takes src up to and including its terminating
     // zero; dstLen 0 measures. Returns the units written (or needed), 0 on
     // failure (an unknown code page, a too-small buffer, invalid input with

@@ -91,12 +91,10 @@ int Deliver(const std::string& out, std::size_t unitSize, char* dst, int dstLen,
 
 Word SimNlsPort::GetSystemDefaultLangID() { return World().locale.langId; }
 
-UInt SimNlsPort::GetACP() { return World().locale.ansiCodePage; }
-
 int SimNlsPort::WideCharToMultiByte(UInt codePage, DWord, const char16_t* src, int srcLen,
                                     char* dst, int dstLen) {
     SimCall call = Call(Api::WideCharToMultiByte, 0, codePage);
-    if (codePage == kCpAcp) codePage = GetACP();
+    if (codePage == kCpAcp) codePage = World().locale.ansiCodePage;
     if (src == nullptr || srcLen < -1 || dstLen < 0)
         return Done(std::move(call), 0, kErrorInvalidParameter);
     std::size_t units = srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1
@@ -113,7 +111,7 @@ int SimNlsPort::WideCharToMultiByte(UInt codePage, DWord, const char16_t* src, i
 int SimNlsPort::MultiByteToWideChar(UInt codePage, DWord flags, const char* src, int srcLen,
                                     char16_t* dst, int dstLen) {
     SimCall call = Call(Api::MultiByteToWideChar, 0, codePage);
-    if (codePage == kCpAcp) codePage = GetACP();
+    if (codePage == kCpAcp) codePage = World().locale.ansiCodePage;
     if (src == nullptr || srcLen < -1 || dstLen < 0)
         return Done(std::move(call), 0, kErrorInvalidParameter);
     std::size_t bytes = srcLen == -1 ? std::char_traits<char>::length(src) + 1

@@ -189,7 +189,6 @@ class SimNlsPort final : public platform::NlsPort, SimPortBase {
 public:
     using SimPortBase::SimPortBase;
     platform::Word GetSystemDefaultLangID() override;
-    platform::UInt GetACP() override;
     int WideCharToMultiByte(platform::UInt codePage, platform::DWord flags, const char16_t* src,
                             int srcLen, char* dst, int dstLen) override;
     int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,

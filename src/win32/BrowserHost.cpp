@@ -43,8 +43,9 @@ const Atl& LoadAtl() {
 }
 
 IWebBrowser2* BrowserOf(HWND host) {
+    if (!host) return nullptr;  // no host yet: ATL need not be loaded
     const Atl& atl = LoadAtl();
-    if (!atl.ready || !host) return nullptr;
+    if (!atl.ready) return nullptr;
     IUnknown* control = nullptr;
     if (FAILED(atl.getControl(host, &control)) || !control) return nullptr;
     void* browser = nullptr;

@@ -100,7 +100,10 @@ bool FormView::HandleFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 bool FormView::HandleControlMessage(NativeControl& native, HWND hwnd, UINT msg, WPARAM wParam,
                                     LPARAM lParam, WNDPROC base, LRESULT* result) {
     auto* winControl = dynamic_cast<vcl::TWinControl*>(native.control);
-    if (auto* dropList = dynamic_cast<ringtones::TFileListBoxDragDrop*>(native.control)) {
+    auto* dropList = msg == WM_DROPFILES
+                         ? dynamic_cast<ringtones::TFileListBoxDragDrop*>(native.control)
+                         : nullptr;
+    if (dropList) {
         vcl::TMessage message{msg, wParam, lParam, 0};
         if (dropList->Dispatch(message)) {
             *result = message.Result;

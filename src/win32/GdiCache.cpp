@@ -18,10 +18,6 @@ GdiCache::~GdiCache() {
     for (auto& entry : brushes_) DeleteObject(entry.second);
 }
 
-HFONT GdiCache::Font(const vcl::TFont& font) {
-    return Font(font, font.Charset);
-}
-
 HFONT GdiCache::Font(const vcl::TFont& font, BYTE charset) {
     int height = font.Height;
     if (height == 0) {

@@ -26,7 +26,6 @@ public:
     // Height has its size in points, at the screen's resolution. A face
     // the system lacks is left to its font mapper, which picks one by the
     // character set.
-    HFONT Font(const vcl::TFont& font);
     HFONT Font(const vcl::TFont& font, BYTE charset);
     HBRUSH Brush(vcl::TColor color);
 

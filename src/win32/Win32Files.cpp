@@ -1,22 +1,12 @@
 // FilePort: kernel32's file and folder calls as they are (all present on
 // Windows 2000).
+#include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
 
 namespace win32 {
 
 using namespace platform;
-
-namespace {
-
-HANDLE ToHandle(Handle h) {
-    return reinterpret_cast<HANDLE>(h);
-}
-Handle FromHandle(HANDLE h) {
-    return reinterpret_cast<Handle>(h);
-}
-
-}  // namespace
 
 DWord Win32FilePort::GetModuleFileNameA(char* buffer, DWord size) {
     return ::GetModuleFileNameA(nullptr, buffer, size);

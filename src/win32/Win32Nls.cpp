@@ -9,8 +9,6 @@ using namespace platform;
 
 Word Win32NlsPort::GetSystemDefaultLangID() { return ::GetSystemDefaultLangID(); }
 
-UInt Win32NlsPort::GetACP() { return ::GetACP(); }
-
 int Win32NlsPort::WideCharToMultiByte(UInt codePage, DWord flags, const char16_t* src, int srcLen,
                                       char* dst, int dstLen) {
     static_assert(sizeof(char16_t) == sizeof(WCHAR), "UTF-16 units are WCHARs");

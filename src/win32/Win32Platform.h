@@ -72,7 +72,6 @@ public:
 class Win32NlsPort final : public platform::NlsPort {
 public:
     platform::Word GetSystemDefaultLangID() override;
-    platform::UInt GetACP() override;
     int WideCharToMultiByte(platform::UInt codePage, platform::DWord flags, const char16_t* src,
                             int srcLen, char* dst, int dstLen) override;
     int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
@@ -201,8 +200,8 @@ public:
     bool mciGetErrorStringA(platform::MciError error, char* buffer, platform::UInt size) override;
 };
 
-// Desktops, processes and other processes' windows; the audio endpoint API
-// is loaded at run time, so that the program still starts where it is missing.
+// Desktops, processes and other processes' windows; the default playback
+// endpoint's name through COM, which finds no endpoint API before Vista.
 class Win32ProcessPort final : public platform::ProcessPort {
 public:
     platform::Handle CreateDesktopA(const std::string& name, platform::DWord flags,

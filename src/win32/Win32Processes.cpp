@@ -1,7 +1,7 @@
 // ProcessPort: desktops, processes and other processes' windows through
 // user32 and kernel32, and the default playback endpoint through the audio
-// endpoint API, whose COM entry points are looked up at run time so that
-// the program still loads on Windows 2000 and XP.
+// endpoint API (COM; where the API is missing, before Vista, creating its
+// enumerator fails and there is no name).
 #include <cstring>
 #include <string>
 #include <vector>
@@ -39,16 +39,6 @@ const GUID kIidIMMDeviceEnumerator = {
 const PROPERTYKEY kPkeyDeviceFriendlyName = {
     {0xA45C254E, 0xDF1C, 0x4EFD, {0x80, 0x20, 0x67, 0xD1, 0x46, 0xA8, 0x50, 0xE0}}, 14};
 
-using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-using CoUninitializeFn = void(WINAPI*)();
-using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-using PropVariantClearFn = HRESULT(WINAPI*)(PROPVARIANT*);
-
-template <class Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 std::string ToAnsi(const wchar_t* text) {
     const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1) return std::string();
@@ -58,9 +48,9 @@ std::string ToAnsi(const wchar_t* text) {
 }
 
 // The friendly name once COM is up on this thread.
-bool ReadFriendlyName(CoCreateInstanceFn create, PropVariantClearFn clear, std::string& name) {
+bool ReadFriendlyName(std::string& name) {
     IMMDeviceEnumerator* enumerator = nullptr;
-    if (FAILED(create(kClsidMMDeviceEnumerator, nullptr, CLSCTX_ALL, kIidIMMDeviceEnumerator,
+    if (FAILED(::CoCreateInstance(kClsidMMDeviceEnumerator, nullptr, CLSCTX_ALL, kIidIMMDeviceEnumerator,
                       reinterpret_cast<void**>(&enumerator))) ||
         !enumerator)
         return false;
@@ -76,7 +66,7 @@ bool ReadFriendlyName(CoCreateInstanceFn create, PropVariantClearFn clear, std::
                 name = ToAnsi(value.pwszVal);
                 found = !name.empty();
             }
-            clear(&value);
+            ::PropVariantClear(&value);
             store->Release();
         }
         device->Release();
@@ -88,16 +78,15 @@ bool ReadFriendlyName(CoCreateInstanceFn create, PropVariantClearFn clear, std::
 }  // namespace
 
 Handle Win32ProcessPort::CreateDesktopA(const std::string& name, DWord flags, DWord access) {
-    return reinterpret_cast<Handle>(
-        ::CreateDesktopA(name.c_str(), nullptr, nullptr, flags, access, nullptr));
+    return FromHandle(::CreateDesktopA(name.c_str(), nullptr, nullptr, flags, access, nullptr));
 }
 
 bool Win32ProcessPort::SetThreadDesktop(Handle desktop) {
-    return ::SetThreadDesktop(reinterpret_cast<HDESK>(desktop)) != FALSE;
+    return ::SetThreadDesktop(static_cast<HDESK>(ToHandle(desktop))) != FALSE;
 }
 
 bool Win32ProcessPort::CloseDesktop(Handle desktop) {
-    return ::CloseDesktop(reinterpret_cast<HDESK>(desktop)) != FALSE;
+    return ::CloseDesktop(static_cast<HDESK>(ToHandle(desktop))) != FALSE;
 }
 
 bool Win32ProcessPort::CreateProcessA(const std::string& commandLine, bool inheritHandles,
@@ -176,21 +165,11 @@ UInt Win32ProcessPort::GetSystemDirectoryA(char* buffer, UInt size) {
 }
 
 bool Win32ProcessPort::GetDefaultRenderEndpointName(std::string& name) {
-    HMODULE ole32 = ::LoadLibraryA("ole32.dll");
-    if (!ole32) return false;
-    const auto init = Lookup<CoInitializeExFn>(ole32, "CoInitializeEx");
-    const auto uninit = Lookup<CoUninitializeFn>(ole32, "CoUninitialize");
-    const auto create = Lookup<CoCreateInstanceFn>(ole32, "CoCreateInstance");
-    const auto clear = Lookup<PropVariantClearFn>(ole32, "PropVariantClear");
-    bool found = false;
-    if (init && uninit && create && clear) {
-        // The thread may hold COM already (the browser control): S_FALSE
-        // still needs its CoUninitialize; another model must be left alone.
-        const HRESULT initialized = init(nullptr, COINIT_APARTMENTTHREADED);
-        found = ReadFriendlyName(create, clear, name);
-        if (SUCCEEDED(initialized)) uninit();
-    }
-    ::FreeLibrary(ole32);
+    // The thread may hold COM already (the browser control): S_FALSE still
+    // needs its CoUninitialize; another model must be left alone.
+    const HRESULT initialized = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool found = ReadFriendlyName(name);
+    if (SUCCEEDED(initialized)) ::CoUninitialize();
     return found;
 }
 

@@ -16,6 +16,12 @@ bool isRadio(HWND hwnd) {
     return isClass(hwnd, "Button") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }
 
+BOOL CALLBACK findBrowserHost(HWND hwnd, LPARAM found) {
+    if (!isClass(hwnd, "AtlAxWin")) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
 // The text as UTF-8 (links are Unicode windows).
 std::string textOf(HWND hwnd) {
     wchar_t wide[2048] = {};
@@ -110,15 +116,7 @@ bool tabMeets(HWND form, unsigned tab, const std::string& text, std::string* det
 bool browserMeets(HWND form, const std::string& url, std::string* detail) {
     // The host lies inside the browser's frame, not on the form itself.
     HWND host = nullptr;
-    if (form)
-        EnumChildWindows(
-            form,
-            [](HWND hwnd, LPARAM found) -> BOOL {
-                if (!isClass(hwnd, "AtlAxWin")) return TRUE;
-                *reinterpret_cast<HWND*>(found) = hwnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&host));
+    if (form) EnumChildWindows(form, findBrowserHost, reinterpret_cast<LPARAM>(&host));
     if (host == nullptr) {
         *detail = "no browser host";
         return false;
