@@ -6,37 +6,27 @@
 // replaced every time.
 #include <benchmark/benchmark.h>
 
-#include "app/Program.h"
+#include "LinkedPanel.h"
 #include "driverlink/HandsetMessage.h"
-#include "sim/SimDriver.h"
-#include "sim/SimProcess.h"
 #include "support/HandsetMixer.h"
 
 namespace {
 
 constexpr std::uint8_t kKeyModeOn = 1, kIdle = 0;
 
-struct ShownPanel {
-    sim::SimWorld world;
-    sim::SimProcess panelProcess{world, "panel"};
-    sim::SimDriver driver{world};
-    app::Program program{panelProcess.Platform(), {}};
+// Key mode on, the window shown and in front on the given page.
+struct ShownPanel : LinkedPanel {
     app::TForm1* f = nullptr;
 
-    explicit ShownPanel(int page) {
-        world.journalEnabled = false;
-        testing_support::AddHandsetMixer(world.mixer);
-        panelProcess.SetPump([this] { program.Application().ProcessMessages(); });
-        program.Start();
+    explicit ShownPanel(int page)
+        : LinkedPanel([](sim::SimMixer& mixer) { testing_support::AddHandsetMixer(mixer); }) {
         f = program.Form1();
-        driver.Discover(Panel());
         driver.Status(Panel(), driverlink::kHandsetPresent,
                       sim::SimDriver::StatusLParam(kKeyModeOn, kIdle));
         f->ShowMainWindow();
         f->suiPageControl1.SetActivePageIndex(page);
         world.Advance(0);
     }
-    platform::Hwnd Panel() { return program.Form1()->Handle(); }
     bool InFront() { return world.desktop.foreground == Panel(); }
     void Key(std::uint8_t code) {
         benchmark::DoNotOptimize(driver.Key(Panel(), code, driverlink::kHandsetPresent,

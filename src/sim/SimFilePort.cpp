@@ -47,14 +47,6 @@ bool NextEntry(SimFiles& files, SimFiles::Listing& listing, Win32FindDataA* data
 
 }  // namespace
 
-template <class R>
-R SimFilePort::Done(SimCall call, R result, DWord error) {
-    call.lParam = static_cast<LParam>(result);
-    Log(std::move(call));
-    if (error) World().Thread(Caller()).lastError = error;
-    return result;
-}
-
 DWord SimFilePort::GetModuleFileNameA(char* buffer, DWord size) {
     SimCall call = Call(Api::GetModuleFileNameA);
     const std::string& path = World().files.modulePath;

@@ -104,7 +104,6 @@ MciError SimMedia::Play(MciDeviceId id) {
     Settle(*d);
     d->playing = !noOutput && d->position < d->lengthMs;
     d->startedAt = world_.Now();
-    ++d->plays;
     return 0;
 }
 

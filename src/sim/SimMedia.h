@@ -24,7 +24,6 @@ struct SimMediaDevice {
     platform::DWord position = 0;  // where it stood when it last started or stopped
     bool playing = false;
     std::uint64_t startedAt = 0;
-    int plays = 0;  // play commands accepted
 };
 
 class SimMedia {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/WinConst.h"
 #include "sim/SimProcess.h"
 
 namespace sim {
@@ -20,8 +21,6 @@ using namespace platform;
 namespace {
 
 constexpr DWord kMbErrInvalidChars = 0x8;
-constexpr DWord kErrorInsufficientBuffer = 122;
-constexpr DWord kErrorInvalidParameter = 87;
 constexpr DWord kErrorNoUnicodeTranslation = 1113;
 
 std::string IconvName(UInt codePage) {
@@ -80,7 +79,7 @@ int Deliver(const std::string& out, std::size_t unitSize, char* dst, int dstLen,
     const int units = static_cast<int>(out.size() / unitSize);
     if (dstLen == 0) return units;
     if (units > dstLen) {
-        *error = kErrorInsufficientBuffer;
+        *error = ERROR_INSUFFICIENT_BUFFER;
         return 0;
     }
     std::memcpy(dst, out.data(), out.size());
@@ -96,11 +95,11 @@ int SimNlsPort::WideCharToMultiByte(UInt codePage, DWord, const char16_t* src, i
     SimCall call = Call(Api::WideCharToMultiByte, 0, codePage);
     if (codePage == kCpAcp) codePage = World().locale.ansiCodePage;
     if (src == nullptr || srcLen < -1 || dstLen < 0)
-        return Done(std::move(call), 0, kErrorInvalidParameter);
+        return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
     std::size_t units = srcLen == -1 ? std::char_traits<char16_t>::length(src) + 1
                                      : static_cast<std::size_t>(srcLen);
     Converter converter(IconvName(codePage), "UTF-16LE");
-    if (!converter.ok()) return Done(std::move(call), 0, kErrorInvalidParameter);
+    if (!converter.ok()) return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
     std::string out;
     converter.Run(reinterpret_cast<const char*>(src), units * 2, 2, "?", false, out);
     DWord error = 0;
@@ -113,11 +112,11 @@ int SimNlsPort::MultiByteToWideChar(UInt codePage, DWord flags, const char* src,
     SimCall call = Call(Api::MultiByteToWideChar, 0, codePage);
     if (codePage == kCpAcp) codePage = World().locale.ansiCodePage;
     if (src == nullptr || srcLen < -1 || dstLen < 0)
-        return Done(std::move(call), 0, kErrorInvalidParameter);
+        return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
     std::size_t bytes = srcLen == -1 ? std::char_traits<char>::length(src) + 1
                                      : static_cast<std::size_t>(srcLen);
     Converter converter("UTF-16LE", IconvName(codePage));
-    if (!converter.ok()) return Done(std::move(call), 0, kErrorInvalidParameter);
+    if (!converter.ok()) return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
     std::string out;
     // One UTF-16LE unit: U+FFFD for UTF-8, '?' for the others.
     const std::string replacement =
@@ -127,13 +126,6 @@ int SimNlsPort::MultiByteToWideChar(UInt codePage, DWord flags, const char* src,
     DWord error = 0;
     const int result = Deliver(out, 2, reinterpret_cast<char*>(dst), dstLen, &error);
     return Done(std::move(call), result, error);
-}
-
-int SimNlsPort::Done(SimCall call, int result, DWord error) {
-    call.lParam = result;
-    Log(std::move(call));
-    if (error) World().Thread(Caller()).lastError = error;
-    return result;
 }
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/MessagePort.h"
 #include "platform/RegistryPort.h"
@@ -41,6 +42,14 @@ protected:
     SimCall Call(Api api, platform::Hwnd hwnd = 0, platform::UInt msg = 0,
                  platform::WParam wParam = 0, platform::LParam lParam = 0) const;
     void Log(SimCall call) const;
+    // Logs the call with its result and, when error is not 0, sets it as the
+    // calling thread's last error.
+    template <class R>
+    R Done(SimCall call, R result, platform::DWord error) const {
+        Finish(std::move(call), static_cast<platform::LParam>(result), error);
+        return result;
+    }
+    void Finish(SimCall call, platform::LParam result, platform::DWord error) const;
 
     SimProcess& process_;
 };
@@ -193,10 +202,6 @@ public:
                             int srcLen, char* dst, int dstLen) override;
     int MultiByteToWideChar(platform::UInt codePage, platform::DWord flags, const char* src,
                             int srcLen, char16_t* dst, int dstLen) override;
-
-private:
-    // Logs the call with its result; sets the caller's last error on failure.
-    int Done(SimCall call, int result, platform::DWord error);
 };
 
 // --- Tray icon and tray menu --------------------------------------------------
@@ -268,11 +273,6 @@ public:
     bool FindClose(platform::Handle find) override;
     // Logged with "from|to" in text and failIfExists in flags.
     bool CopyFileA(const std::string& from, const std::string& to, bool failIfExists) override;
-
-private:
-    // Logs the call and sets the thread's last error when it failed.
-    template <class R>
-    R Done(SimCall call, R result, platform::DWord error);
 };
 
 // MCI commands are logged with the device in wParam, the command in msg, the

@@ -74,4 +74,10 @@ SimCall SimPortBase::Call(Api api, Hwnd hwnd, UInt msg, WParam wParam, LParam lP
 
 void SimPortBase::Log(SimCall call) const { World().Log(std::move(call)); }
 
+void SimPortBase::Finish(SimCall call, LParam result, DWord error) const {
+    call.lParam = result;
+    Log(std::move(call));
+    if (error) World().Thread(Caller()).lastError = error;
+}
+
 }  // namespace sim

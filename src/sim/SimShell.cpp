@@ -1,6 +1,5 @@
 #include "sim/SimShell.h"
 
-#include <algorithm>
 
 #include "platform/WinConst.h"
 #include "sim/SimWorld.h"
@@ -54,9 +53,6 @@ void SimShell::Restart(SimWorld& world) {
 }
 
 Handle SimShell::LoadIcon(const std::string& name) {
-    if (!resourceIcons.empty() &&
-        std::find(resourceIcons.begin(), resourceIcons.end(), name) == resourceIcons.end())
-        return 0;
     const Handle icon = nextIcon_++;
     loaded_[icon] = name;
     return icon;
@@ -110,12 +106,6 @@ std::vector<SimMenuItem> SimShell::Snapshot(Handle menu) const {
     for (SimMenuItem& item : items)
         if (item.popup) item.submenu = Snapshot(item.popup);
     return items;
-}
-
-SimPopupMenu* SimShell::OpenPopupMenu() {
-    for (SimPopupMenu& menu : popupMenus)
-        if (menu.open) return &menu;
-    return nullptr;
 }
 
 }  // namespace sim

@@ -23,7 +23,6 @@ struct SimNotifyIcon {
     platform::UInt callbackMessage = 0;
     platform::Handle icon = 0;
     std::string tip;
-    bool hasTip = false;
 };
 
 struct SimMenuItem {
@@ -76,9 +75,8 @@ public:
     // is told "TaskbarCreated".
     void Restart(SimWorld& world);
 
-    // Icons loaded from the programs' resources, by handle; the names a
-    // program's resources hold (all names when empty).
-    std::vector<std::string> resourceIcons;
+    // Icons loaded from the programs' resources, by handle (every name
+    // loads).
     platform::Handle LoadIcon(const std::string& name);
     std::string IconName(platform::Handle icon) const;
     bool DestroyIcon(platform::Handle icon);
@@ -99,7 +97,6 @@ public:
     std::vector<SimPopupMenu> popupMenus;
     std::uint64_t popupMenuLifetimeMs = 0;
     std::function<void(SimPopupMenu&)> onPopupMenu;
-    SimPopupMenu* OpenPopupMenu();
 
     // Documents and addresses the programs asked the shell to open, in
     // order; each one fails with executeResult when that is 32 or less.

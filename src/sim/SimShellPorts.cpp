@@ -21,10 +21,7 @@ std::string TipOf(const NotifyIconDataA& data) {
 void Apply(const NotifyIconDataA& data, SimNotifyIcon& icon) {
     if (data.uFlags & NIF_MESSAGE) icon.callbackMessage = data.uCallbackMessage;
     if (data.uFlags & NIF_ICON) icon.icon = data.hIcon;
-    if (data.uFlags & NIF_TIP) {
-        icon.tip = TipOf(data);
-        icon.hasTip = true;
-    }
+    if (data.uFlags & NIF_TIP) icon.tip = TipOf(data);
 }
 
 }  // namespace
