@@ -63,13 +63,8 @@ void TForm1::suiButtonSysAudioOutClick(vcl::TObject*) {
     const std::string dir = audio::GetSystemDir(processes);
     const std::string line =
         audio::ButtonSoundPanelLine(audio::GetWindowsKind(processes), audio::IsVistaOrLater(processes));
-    StartupInfoA startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION;
-    startup.wShowWindow = SW_HIDE;
     ProcessInformation info;
-    if (!processes.CreateProcessA(audio::InSystemDir(dir, line), true,
-                                  CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS, dir, startup, &info))
-        return;
+    if (!audio::StartSoundPanel(processes, dir, line, "", &info)) return;
     // Not waited for: the user closes it.
     processes.CloseHandle(info.hThread);
     processes.CloseHandle(info.hProcess);

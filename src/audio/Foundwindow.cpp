@@ -155,14 +155,8 @@ SoundPanelRunEnd TFindWindow::Run(SoundDialogSearch& search, Handle& desktop) {
     if (dir.empty()) return SoundPanelRunEnd::NoSystemDir;
     const std::string line = WorkerSoundPanelLine(GetWindowsKind(ports.processes));
     if (line.empty()) return SoundPanelRunEnd::UnsupportedWindows;
-    StartupInfoA startup;
-    startup.desktop = name;
-    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION;
-    startup.wShowWindow = SW_HIDE;
     ProcessInformation info;
-    if (!ports.processes.CreateProcessA(InSystemDir(dir, line), true,
-                                        CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS, dir, startup,
-                                        &info))
+    if (!StartSoundPanel(ports.processes, dir, line, name, &info))
         return SoundPanelRunEnd::StartFailed;
     search.processId = info.dwProcessId;
     bool found = false;
@@ -176,8 +170,7 @@ SoundPanelRunEnd TFindWindow::Run(SoundDialogSearch& search, Handle& desktop) {
     ports.processes.TerminateProcess(info.hProcess, 0);
     ports.processes.CloseHandle(info.hThread);
     ports.processes.CloseHandle(info.hProcess);
-    if (Ending()) return SoundPanelRunEnd::Ending;
-    return found ? SoundPanelRunEnd::Found : SoundPanelRunEnd::NotFound;
+    return found ? SoundPanelRunEnd::Found : SoundPanelRunEnd::NotFound;  // Execute sees Ending
 }
 
 }  // namespace audio

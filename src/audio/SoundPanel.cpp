@@ -63,6 +63,16 @@ std::string InSystemDir(const std::string& dir, const std::string& line) {
     return dir.empty() ? line : dir + "\\" + line;
 }
 
+bool StartSoundPanel(ProcessPort& processes, const std::string& dir, const std::string& line,
+                     const std::string& desktop, ProcessInformation* info) {
+    StartupInfoA startup;
+    startup.desktop = desktop;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION;
+    startup.wShowWindow = SW_HIDE;
+    return processes.CreateProcessA(InSystemDir(dir, line), true,
+                                    CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS, dir, startup, info);
+}
+
 void SoundDialogControls::AddCombo(int id, Hwnd hwnd) {
     Hwnd* slot = id == kPlaybackComboId    ? &playback
                  : id == kRecordingComboId ? &recording

@@ -45,6 +45,11 @@ std::string WorkerSoundPanelLine(int windowsKind);
 std::string ButtonSoundPanelLine(int windowsKind, bool vistaOrLater);
 // dir + "\" + line, or the line alone without a folder.
 std::string InSystemDir(const std::string& dir, const std::string& line);
+// Starts the Sound control panel hidden, from the system folder dir, on the
+// named desktop (empty: the caller's); false when it did not start.
+bool StartSoundPanel(platform::ProcessPort& processes, const std::string& dir,
+                     const std::string& line, const std::string& desktop,
+                     platform::ProcessInformation* info);
 
 // The sheet's controls as the search walks them: combo boxes by identifier
 // into their slots, OK and Cancel; every one found counts, so a page's own

@@ -2,6 +2,7 @@
 
 #include "app/DataFiles.h"
 #include "platform/WinConst.h"
+#include "ringtones/RingToneFiles.h"
 #include "widgets/Application.h"
 
 namespace ringtones {
@@ -25,9 +26,7 @@ private:
 }  // namespace
 
 std::string DropTarget(const std::string& folder, const std::string& dropped) {
-    if (folder.empty()) return {};
-    const std::size_t cut = dropped.find_last_of("\\:");
-    return folder + "\\" + (cut == std::string::npos ? dropped : dropped.substr(cut + 1));
+    return folder.empty() ? std::string() : folder + "\\" + NamePart(dropped);
 }
 
 void TFileListBoxDragDrop::SetDragDropFile(bool accept) {

@@ -47,21 +47,16 @@ void TForm1::LoadUrlList() {
     WebLinks[0]->SetURL(FirstWebAddr);
     platform::FilePort& files = Os().files;
     TextFileReader reader(files, web::UrlListFile(ProgramFolder(files)));
-    if (reader.IsOpen()) {
-        const std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
-        for (std::size_t i = 1; i < kShortcuts; ++i) {
-            const std::string& name = lines[2 * (i - 1)];
-            const std::string& addr = lines[2 * (i - 1) + 1];
-            WebLinks[i]->SetCaption(name.empty() ? EmptyWebName : name);
-            WebLinks[i]->SetURL(addr.empty() ? EmptyWebAddr : addr);
-        }
-    } else {
-        for (std::size_t i = 1; i < kShortcuts; ++i) {
-            WebLinks[i]->SetCaption(EmptyWebName);
-            WebLinks[i]->SetURL(EmptyWebAddr);
-        }
-        SaveUrlList();
+    // A file that cannot be opened reads as empty lines: every shortcut
+    // empty, and then written out so that it can be edited.
+    const std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
+    for (std::size_t i = 1; i < kShortcuts; ++i) {
+        const std::string& name = lines[2 * (i - 1)];
+        const std::string& addr = lines[2 * (i - 1) + 1];
+        WebLinks[i]->SetCaption(name.empty() ? EmptyWebName : name);
+        WebLinks[i]->SetURL(addr.empty() ? EmptyWebAddr : addr);
     }
+    if (!reader.IsOpen()) SaveUrlList();
     for (vcl::TURLLabel* link : WebLinks) link->SetEnabled(!link->URL().empty());
 }
 
