@@ -29,8 +29,9 @@ bool FileExists(FilePort& files, const std::string& path) {
 
 TextFileReader::TextFileReader(FilePort& files, const std::string& path)
     : files_(files),
-      handle_(files.CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL)) {}
+      handle_(files.CreateFileA(path, GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL)) {}
 
 TextFileReader::~TextFileReader() {
     if (IsOpen()) files_.CloseHandle(handle_);
@@ -41,8 +42,10 @@ int TextFileReader::Raw() {
         if (ended_ || !IsOpen()) return -1;
         buffer_.resize(kReadChunk);
         DWord read = 0;
-        if (!files_.ReadFile(handle_, buffer_.data(), kReadChunk, &read) || read == 0) {
+        const bool ok = files_.ReadFile(handle_, buffer_.data(), kReadChunk, &read);
+        if (!ok || read == 0) {
             ended_ = true;
+            readFailed_ = !ok;
             read = 0;
         }
         buffer_.resize(read);
@@ -75,6 +78,24 @@ std::string ReadTextLine(TextFileReader& file) {
         const int c = file.Get();
         if (c == -1 || c == '\n') return line;
         line += static_cast<char>(c);
+    }
+    return line;
+}
+
+std::string ReadWholeTextLine(TextFileReader& file) {
+    std::string line = ReadTextLine(file);
+    if (line.size() == kMaxTextLine) {
+        int c = file.Get();
+        while (c != -1 && c != '\n') c = file.Get();
+    }
+    return line;
+}
+
+std::string StorableTextLine(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        if (line.size() == kMaxTextLine) break;
+        if (c != '\r' && c != '\n' && c != kCtrlZ) line += c;
     }
     return line;
 }

@@ -17,7 +17,8 @@ std::string ProgramFolder(platform::FilePort& files);
 // True only for an existing file, never for a folder.
 bool FileExists(platform::FilePort& files, const std::string& path);
 
-// A file opened for reading; closed when the reader goes.
+// A file opened for reading, with the sharing a text editor that holds it
+// open still allows; closed when the reader goes.
 class TextFileReader {
 public:
     TextFileReader(platform::FilePort& files, const std::string& path);
@@ -26,6 +27,8 @@ public:
     TextFileReader& operator=(const TextFileReader&) = delete;
 
     bool IsOpen() const { return handle_ != platform::kInvalidHandle; }
+    // Whether a read failed: what was read so far is not the whole file.
+    bool ReadFailed() const { return readFailed_; }
     // The next character in text mode (CR LF read as LF, Ctrl-Z ends the
     // text); -1 at the end.
     int Get();
@@ -38,6 +41,7 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t next_ = 0;
     bool ended_ = false;
+    bool readFailed_ = false;
 };
 
 // The longest piece of a line one call returns.
@@ -47,6 +51,15 @@ constexpr std::size_t kMaxTextLine = 1022;
 // rest of a longer line comes from the next call. "" at the end of the file
 // and for an empty line.
 std::string ReadTextLine(TextFileReader& file);
+
+// The next line as ReadTextLine reads it, but the rest of a longer line is
+// dropped: files of fields, where that rest must not shift the fields after.
+std::string ReadWholeTextLine(TextFileReader& file);
+
+// A line to be read back by ReadWholeTextLine as it stands: without CR, LF
+// and Ctrl-Z (which would end it or the file early), and cut to
+// kMaxTextLine characters.
+std::string StorableTextLine(const std::string& text);
 
 // Writes the bytes to a new file beside path and only then puts it in
 // path's place, so that a failure at any step leaves the old file as it was

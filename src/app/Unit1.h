@@ -13,6 +13,7 @@
 #include "app/Unit1Design.h"
 #include "driverlink/KeyRules.h"
 #include "platform/WinTypes.h"
+#include "web/WebFiles.h"
 
 namespace app {
 
@@ -216,6 +217,9 @@ public:
     // --- Web shortcuts (web/WebShortcuts.cpp) --------------------------------
     std::string FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr, BrowserTitle, BrowserHome;
     int WebIndex = 0;
+    // "urlList.jov" exists but could not be read at start-up: saving would
+    // replace shortcuts the program never saw.
+    bool UrlListUnread = false;
     std::array<vcl::TURLLabel*, 5> WebLinks{};
     std::array<vcl::TRadioButton*, 5> WebRadios{};
     std::array<vcl::TLabel*, 5> WebNumbers{};
@@ -224,7 +228,12 @@ public:
     void SaveDefaultWeb();
     void BuildWebControlArrays();
     void LoadUrlList();
-    void SaveUrlList();
+    // Shortcuts 2 to 5 from "urlList.jov", their placeholders where it has
+    // no line or was not read.
+    web::FileRead ReadUrlList();
+    void EnableWebLinks();
+    // True when "urlList.jov" now holds the shortcuts.
+    bool SaveUrlList();
     // index 0 to 4; others are ignored.
     void SelectWebEntry(int index);
     void OpenWebEntry(int index);

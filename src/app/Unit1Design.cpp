@@ -1,6 +1,7 @@
 #include "app/Unit1Design.h"
 
 #include "platform/WinConst.h"
+#include "web/WebFiles.h"
 
 namespace app {
 
@@ -87,9 +88,12 @@ void TForm1Design::DesignUrlPage() {
     Place(LabelWebName, suiTabSheetUrl, 16, 150, 72, 16, "Name");
     Place(suiEditWebName, suiTabSheetUrl, 96, 146, 448, 21);
     suiEditWebName.SetTag(1);
+    // A longer text would not come back from "urlList.jov" as one line.
+    suiEditWebName.SetMaxLength(web::kMaxWebName);
     Place(LabelWebAddr, suiTabSheetUrl, 16, 180, 72, 16, "Website");
     Place(suiEditWebAddr, suiTabSheetUrl, 96, 176, 448, 21);
     suiEditWebAddr.SetTag(1);
+    suiEditWebAddr.SetMaxLength(web::kMaxTypedWebAddress);
     Place(suiButtonWebSave, suiTabSheetUrl, 469, 210, 75, 25, "Save");
     suiButtonWebSave.SetEnabled(false);
     suiButtonWebSave.SetTabStop(false);

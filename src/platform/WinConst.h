@@ -115,6 +115,7 @@ constexpr DWord REG_CREATED_NEW_KEY = 1;
 constexpr DWord REG_OPENED_EXISTING_KEY = 2;
 constexpr DWord ERROR_FILE_NOT_FOUND = 2;
 constexpr DWord ERROR_ACCESS_DENIED = 5;
+constexpr DWord ERROR_SHARING_VIOLATION = 32;
 constexpr DWord ERROR_INVALID_PARAMETER = 87;
 constexpr DWord ERROR_MORE_DATA = 234;
 
@@ -205,6 +206,8 @@ namespace platform {
 constexpr DWord GENERIC_READ = 0x80000000u;
 constexpr DWord GENERIC_WRITE = 0x40000000u;
 constexpr DWord FILE_SHARE_READ = 0x00000001u;
+constexpr DWord FILE_SHARE_WRITE = 0x00000002u;
+constexpr DWord FILE_SHARE_DELETE = 0x00000004u;
 constexpr DWord CREATE_ALWAYS = 2;
 constexpr DWord OPEN_EXISTING = 3;
 constexpr DWord FILE_ATTRIBUTE_HIDDEN = 0x00000002u;

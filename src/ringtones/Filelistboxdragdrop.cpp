@@ -2,7 +2,7 @@
 
 #include "app/DataFiles.h"
 #include "platform/WinConst.h"
-#include "ringtones/RingToneFiles.h"
+#include "ringtones/DropNames.h"
 #include "widgets/Application.h"
 
 namespace ringtones {
@@ -23,11 +23,19 @@ private:
     platform::Handle drop_;
 };
 
-}  // namespace
-
-std::string DropTarget(const std::string& folder, const std::string& dropped) {
-    return folder.empty() ? std::string() : folder + "\\" + NamePart(dropped);
+// The path of dropped item index, "" when the shell gives none or only a
+// part of it: a path cut at the buffer's length could name another file.
+std::string DroppedPath(platform::ShellPort& shell, platform::Handle drop, platform::UInt index) {
+    constexpr platform::UInt kRoom = platform::MAX_PATH - 1;
+    const platform::UInt length = shell.DragQueryFileA(drop, index, nullptr, 0);
+    if (length == 0 || length >= kRoom) return std::string();
+    char name[platform::MAX_PATH] = {};
+    const platform::UInt got = shell.DragQueryFileA(drop, index, name, kRoom);
+    name[platform::MAX_PATH - 1] = '\0';
+    return got == length ? std::string(name, got) : std::string();
 }
+
+}  // namespace
 
 void TFileListBoxDragDrop::SetDragDropFile(bool accept) {
     if (accept == accepted_) return;
@@ -57,13 +65,10 @@ void TFileListBoxDragDrop::DropFiles(platform::Handle drop) {
     if (OnStartCopy) OnStartCopy(this, n);
     for (int i = 0; i < n; ++i) {
         application.ProcessMessages();
-        char name[platform::MAX_PATH] = {};
-        const platform::UInt got = shell.DragQueryFileA(drop, static_cast<platform::UInt>(i), name,
-                                                        platform::MAX_PATH - 1);
-        name[platform::MAX_PATH - 1] = '\0';
+        const std::string name = DroppedPath(shell, drop, static_cast<platform::UInt>(i));
         // Read after the messages ran: the user may have browsed elsewhere.
         const std::string target = DropTarget(Directory(), name);
-        if (got > 0 && !target.empty() && app::FileExists(files, name))
+        if (!target.empty() && app::FileExists(files, name))
             files.CopyFileA(name, target, true);  // an existing file stays as it is
         if (OnCopying) OnCopying(this, n, i);
     }

@@ -37,8 +37,4 @@ private:
     bool accepted_ = false;
 };
 
-// Where a dropped file goes: folder, a backslash and the file's name part
-// (after the last backslash or colon); "" when the list shows no folder.
-std::string DropTarget(const std::string& folder, const std::string& dropped);
-
 }  // namespace ringtones

@@ -11,6 +11,8 @@ using namespace platform;
 
 namespace {
 
+constexpr DWord kErrorReadFault = 30;  // ERROR_READ_FAULT
+
 void Fill(const SimFileEntry& entry, Win32FindDataA* data) {
     *data = Win32FindDataA{};
     data->dwFileAttributes = entry.folder
@@ -86,14 +88,18 @@ bool SimFilePort::CreateDirectoryA(const std::string& path) {
     return Done(std::move(call), true, 0);
 }
 
-Handle SimFilePort::CreateFileA(const std::string& path, DWord access, DWord, DWord disposition,
-                                DWord) {
+Handle SimFilePort::CreateFileA(const std::string& path, DWord access, DWord share,
+                                DWord disposition, DWord) {
     SimCall call = Call(Api::CreateFileA, 0, disposition);
     call.text = path;
     call.flags = access;
     SimFiles& files = World().files;
     const SimFileEntry* entry = files.Find(path);
     if (entry && entry->folder) return Done(std::move(call), kInvalidHandle, ERROR_ACCESS_DENIED);
+    if (const DWord error = entry ? files.SharingError(path, access, share) : 0)
+        return Done(std::move(call), kInvalidHandle, error);
+    if (entry && (access & GENERIC_READ) && files.Listed(files.unreadablePaths, path))
+        return Done(std::move(call), kInvalidHandle, ERROR_ACCESS_DENIED);
     if (disposition == OPEN_EXISTING) {
         if (!entry) return Done(std::move(call), kInvalidHandle, ERROR_FILE_NOT_FOUND);
     } else if (disposition == CREATE_ALWAYS) {
@@ -116,6 +122,8 @@ bool SimFilePort::ReadFile(Handle file, void* buffer, DWord size, DWord* read) {
     SimFileEntry* entry = open ? files.Find(open->key) : nullptr;
     if (read) *read = 0;
     if (!entry) return Done(std::move(call), false, ERROR_INVALID_HANDLE);
+    if (open->position > 0 && files.Listed(files.failingReads, open->key))
+        return Done(std::move(call), false, kErrorReadFault);
     const std::size_t n = std::min<std::size_t>(
         size, entry->bytes.size() - std::min(open->position, entry->bytes.size()));
     if (n > 0) std::memcpy(buffer, entry->bytes.data() + open->position, n);
@@ -163,6 +171,8 @@ bool SimFilePort::MoveFileExA(const std::string& from, const std::string& to, DW
     if (!files.FolderExists(SimFiles::Parent(SimFiles::Key(to))))
         return Done(std::move(call), false, ERROR_PATH_NOT_FOUND);
     if (files.Refused(to)) return Done(std::move(call), false, ERROR_ACCESS_DENIED);
+    if ((target && files.HeldAgainstDelete(to)) || files.HeldAgainstDelete(from))
+        return Done(std::move(call), false, ERROR_SHARING_VIOLATION);
     SimFileEntry moved = *source;
     files.Remove(from);
     files.AddFile(to, std::move(moved.bytes), moved.attributes);
@@ -191,6 +201,8 @@ bool SimFilePort::DeleteFileA(const std::string& path) {
     SimCall call = Call(Api::DeleteFileA);
     call.text = path;
     if (!World().files.FileExists(path)) return Done(std::move(call), false, ERROR_FILE_NOT_FOUND);
+    if (World().files.HeldAgainstDelete(path))
+        return Done(std::move(call), false, ERROR_SHARING_VIOLATION);
     World().files.Remove(path);
     return Done(std::move(call), true, 0);
 }

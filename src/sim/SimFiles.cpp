@@ -132,9 +132,38 @@ std::vector<const SimFileEntry*> SimFiles::Children(const std::string& folder) c
 }
 
 bool SimFiles::Refused(const std::string& path) const {
-    for (const std::string& refused : refusedPaths)
-        if (Key(refused) == Key(path)) return true;
+    return Listed(refusedPaths, path);
+}
+
+bool SimFiles::Listed(const std::set<std::string>& paths, const std::string& path) const {
+    for (const std::string& listed : paths)
+        if (Key(listed) == Key(path)) return true;
     return false;
+}
+
+void SimFiles::HoldOpen(const std::string& path, DWord access, DWord share) {
+    holders_[Key(path)] = Holder{access, share};
+}
+
+void SimFiles::Release(const std::string& path) {
+    holders_.erase(Key(path));
+}
+
+DWord SimFiles::SharingError(const std::string& path, DWord access, DWord share) const {
+    const auto held = holders_.find(Key(path));
+    if (held == holders_.end()) return 0;
+    const Holder& other = held->second;
+    // Each side must allow what the other does.
+    const bool allowed = (!(access & GENERIC_READ) || (other.share & FILE_SHARE_READ)) &&
+                         (!(access & GENERIC_WRITE) || (other.share & FILE_SHARE_WRITE)) &&
+                         (!(other.access & GENERIC_READ) || (share & FILE_SHARE_READ)) &&
+                         (!(other.access & GENERIC_WRITE) || (share & FILE_SHARE_WRITE));
+    return allowed ? 0 : ERROR_SHARING_VIOLATION;
+}
+
+bool SimFiles::HeldAgainstDelete(const std::string& path) const {
+    const auto held = holders_.find(Key(path));
+    return held != holders_.end() && !(held->second.share & FILE_SHARE_DELETE);
 }
 
 Handle SimFiles::OpenHandle(OpenFile file) {

@@ -52,6 +52,28 @@ public:
     // Creating (or replacing) a file at one of these paths fails with
     // ERROR_ACCESS_DENIED.
     std::set<std::string> refusedPaths;
+    // Another program holds the file open: with this access, allowing others
+    // this sharing (FILE_SHARE_*). An open or a replace it does not allow
+    // fails with ERROR_SHARING_VIOLATION.
+    struct Holder {
+        platform::DWord access = 0;
+        platform::DWord share = 0;
+    };
+    void HoldOpen(const std::string& path, platform::DWord access, platform::DWord share);
+    void Release(const std::string& path);
+    // Why an open of path with this access and sharing fails; 0 when it may.
+    platform::DWord SharingError(const std::string& path, platform::DWord access,
+                                 platform::DWord share) const;
+    // Replacing or deleting path fails while a holder does not share deletion.
+    bool HeldAgainstDelete(const std::string& path) const;
+    // Opening one of these paths for reading fails with ERROR_ACCESS_DENIED
+    // (no permission).
+    std::set<std::string> unreadablePaths;
+    // Reading an open file at one of these paths fails (ERROR_READ_FAULT)
+    // after its first chunk.
+    std::set<std::string> failingReads;
+    bool Listed(const std::set<std::string>& paths, const std::string& path) const;
+
     // When set, every write fails with ERROR_DISK_FULL after this many more
     // bytes have been written.
     std::optional<std::size_t> freeSpace;
@@ -82,6 +104,7 @@ private:
     std::map<std::string, SimFileEntry> entries_;
     std::map<platform::Handle, OpenFile> files_;
     std::map<platform::Handle, Listing> listings_;
+    std::map<std::string, Holder> holders_;
     platform::Handle nextHandle_ = 0x7000;
     platform::DWord drives_ = 0;
 };

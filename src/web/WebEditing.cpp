@@ -1,6 +1,8 @@
 // Editing shortcuts 2 to 5: the two edits, their Enter key, and Save.
+#include <stdexcept>
 #include <string>
 
+#include "app/DataFiles.h"
 #include "app/Unit1.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
@@ -9,6 +11,10 @@ namespace app {
 
 namespace {
 constexpr char kEnter = 13;
+constexpr const char* kCannotSave =
+    "The web shortcuts cannot be saved now: \"urlList.jov\" in the program's folder cannot be "
+    "read or replaced. Close the program that holds it, or check its permissions, and save "
+    "again.";
 }  // namespace
 
 void TForm1::BindWebEvents() {
@@ -51,16 +57,27 @@ void TForm1::suiEditWebNameKeyPress(vcl::TObject* sender, char& key) {
 }
 
 void TForm1::suiButtonWebSaveClick(vcl::TObject*) {
+    if (UrlListUnread) {
+        // The shortcuts of a file that could not be read at start-up are not
+        // in the links, and writing them would lose them: read it now, or
+        // keep it and the typing for a later try.
+        if (ReadUrlList() == web::FileRead::Unreadable) throw std::runtime_error(kCannotSave);
+        UrlListUnread = false;
+        EnableWebLinks();
+    }
     vcl::TURLLabel& link = *WebLinks[static_cast<std::size_t>(WebIndex)];
-    link.SetCaption(suiEditWebName.Text().empty() ? EmptyWebName : suiEditWebName.Text());
-    if (suiEditWebAddr.Text().empty()) {
+    // What is stored must come back as one line each.
+    const std::string name = StorableTextLine(suiEditWebName.Text());
+    const std::string typed = StorableTextLine(suiEditWebAddr.Text());
+    link.SetCaption(name.empty() ? EmptyWebName : name);
+    if (typed.empty()) {
         link.SetURL(EmptyWebAddr);
     } else {
-        suiEditWebAddr.SetText(web::StoredWebAddress(suiEditWebAddr.Text()));
+        suiEditWebAddr.SetText(StorableTextLine(web::StoredWebAddress(typed)));
         link.SetURL(suiEditWebAddr.Text());
     }
     link.SetEnabled(!link.URL().empty());
-    SaveUrlList();
+    if (!SaveUrlList()) throw std::runtime_error(kCannotSave);
     suiButtonWebSave.SetEnabled(false);
 }
 

@@ -2,22 +2,9 @@
 
 #include <cstddef>
 
+#include "widgets/WebAddress.h"
+
 namespace web {
-
-namespace {
-
-bool StartsWithIgnoringCase(const std::string& text, const char* prefix) {
-    std::size_t i = 0;
-    for (; prefix[i] != '\0'; ++i) {
-        if (i >= text.size()) return false;
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string DefaultWebFile(const std::string& programFolder) {
     return programFolder + "defaultWeb.jov";
@@ -30,13 +17,13 @@ std::string UrlListFile(const std::string& programFolder) {
 std::vector<std::string> ReadLines(app::TextFileReader& file, int count) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) lines.push_back(app::ReadTextLine(file));
+    for (int i = 0; i < count; ++i) lines.push_back(app::ReadWholeTextLine(file));
     return lines;
 }
 
 std::string FileText(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines) text += app::StorableTextLine(line) + "\r\n";
     return text;
 }
 
@@ -44,7 +31,7 @@ std::string StoredWebAddress(const std::string& typed) {
     // A secure address stays secure: "http://" in front of it would make
     // an address no browser opens.
     for (const char* scheme : {"http://", "https://"}) {
-        if (StartsWithIgnoringCase(typed, scheme)) {
+        if (vcl::StartsWithAsciiIgnoringCase<char>(typed, scheme)) {
             const std::size_t length = std::char_traits<char>::length(scheme);
             return scheme + typed.substr(length);
         }

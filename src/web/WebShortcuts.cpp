@@ -7,6 +7,7 @@
 #include "app/Unit1.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
+#include "widgets/WebAddress.h"
 
 namespace app {
 
@@ -23,14 +24,18 @@ void TForm1::LoadDefaultWeb() {
     BrowserTitle = "Skype";
     BrowserHome = kSkypeHome;
     platform::FilePort& files = Os().files;
-    TextFileReader reader(files, web::DefaultWebFile(ProgramFolder(files)));
+    const std::string path = web::DefaultWebFile(ProgramFolder(files));
+    TextFileReader reader(files, path);
     if (!reader.IsOpen()) {
-        SaveDefaultWeb();
+        // Only a missing file is written: one that is there but cannot be
+        // read now (held by another program, no permission) is the user's.
+        if (!FileExists(files, path)) SaveDefaultWeb();
         return;
     }
+    const std::vector<std::string> lines = web::ReadLines(reader, 6);
+    if (reader.ReadFailed()) return;  // the start values serve this run
     std::string* fields[] = {&FirstWebName, &FirstWebAddr, &EmptyWebName,
                              &EmptyWebAddr, &BrowserTitle, &BrowserHome};
-    const std::vector<std::string> lines = web::ReadLines(reader, 6);
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty()) *fields[i] = lines[i];
 }
@@ -45,29 +50,45 @@ void TForm1::SaveDefaultWeb() {
 void TForm1::LoadUrlList() {
     WebLinks[0]->SetCaption(FirstWebName);
     WebLinks[0]->SetURL(FirstWebAddr);
+    const web::FileRead read = ReadUrlList();
+    // A missing file is written so that it can be edited; one that is there
+    // but could not be read is kept, and Save will not replace it unread.
+    UrlListUnread = read == web::FileRead::Unreadable;
+    if (read == web::FileRead::Missing) SaveUrlList();
+    EnableWebLinks();
+}
+
+web::FileRead TForm1::ReadUrlList() {
     platform::FilePort& files = Os().files;
-    TextFileReader reader(files, web::UrlListFile(ProgramFolder(files)));
-    // A file that cannot be opened reads as empty lines: every shortcut
-    // empty, and then written out so that it can be edited.
-    const std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
+    const std::string path = web::UrlListFile(ProgramFolder(files));
+    TextFileReader reader(files, path);
+    std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
+    web::FileRead read = web::FileRead::Read;
+    if (!reader.IsOpen() || reader.ReadFailed()) {
+        read = FileExists(files, path) ? web::FileRead::Unreadable : web::FileRead::Missing;
+        lines.assign(lines.size(), std::string());
+    }
     for (std::size_t i = 1; i < kShortcuts; ++i) {
         const std::string& name = lines[2 * (i - 1)];
         const std::string& addr = lines[2 * (i - 1) + 1];
         WebLinks[i]->SetCaption(name.empty() ? EmptyWebName : name);
         WebLinks[i]->SetURL(addr.empty() ? EmptyWebAddr : addr);
     }
-    if (!reader.IsOpen()) SaveUrlList();
+    return read;
+}
+
+void TForm1::EnableWebLinks() {
     for (vcl::TURLLabel* link : WebLinks) link->SetEnabled(!link->URL().empty());
 }
 
-void TForm1::SaveUrlList() {
+bool TForm1::SaveUrlList() {
     std::vector<std::string> lines;
     for (std::size_t i = 1; i < kShortcuts; ++i) {
         lines.push_back(WebLinks[i]->Caption());
         lines.push_back(WebLinks[i]->URL());
     }
     platform::FilePort& files = Os().files;
-    WriteFileReplacing(files, web::UrlListFile(ProgramFolder(files)), web::FileText(lines));
+    return WriteFileReplacing(files, web::UrlListFile(ProgramFolder(files)), web::FileText(lines));
 }
 
 void TForm1::SelectWebEntry(int index) {
@@ -108,7 +129,9 @@ void TForm1::SelectWebEntry(int index) {
 void TForm1::OpenWebEntry(int index) {
     if (index < 0 || index >= kShortcuts) return;
     const vcl::TURLLabel& link = *WebLinks[static_cast<std::size_t>(index)];
-    if (!link.Enabled()) return;
+    // A shortcut names a web page; whatever else a data file holds is kept
+    // but never run.
+    if (!link.Enabled() || !vcl::IsWebAddress(link.URL())) return;
     Os().shell.ShellExecuteA(Handle(), "open", link.URL(), "", "", platform::SW_SHOWNORMAL);
 }
 

@@ -49,7 +49,7 @@ struct TFont {
 // What changed on a control, for the view that mirrors it.
 enum class Property {
     Bounds, Caption, Enabled, Visible, Font, Color, Checked, Position, Range, Items,
-    ItemIndex, Text, Selection, Focus, ActivePage, Ticks, Link, Buttons, Url,
+    ItemIndex, Text, Selection, Focus, ActivePage, Ticks, Link, Buttons, Url, MaxLength,
 };
 
 class TControl;

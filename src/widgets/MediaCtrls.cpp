@@ -2,6 +2,7 @@
 
 #include "platform/WinConst.h"
 #include "widgets/Application.h"
+#include "widgets/WebAddress.h"
 
 namespace vcl {
 
@@ -83,7 +84,8 @@ void TMediaPlayer::ClickButton(TMPBtnType button) {
 }
 
 void TWebBrowser::Navigate(const std::wstring& url) {
-    location_ = url;
+    // The pane shows web pages only; anything else leaves it blank.
+    location_ = IsWebAddress(url) ? url : std::wstring();
     NotifyView(Property::Url);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/WinConst.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/WebAddress.h"
 
 namespace vcl {
 
@@ -29,7 +30,8 @@ void TURLLabel::Click() {
     const bool blank = std::all_of(url_.begin(), url_.end(),
                                    [](char c) { return static_cast<unsigned char>(c) <= ' '; });
     TCustomForm* form = Form();
-    if (blank || !form) return;
+    // Only a web address reaches the shell: a link must not run programs.
+    if (blank || !form || !IsWebAddress(url_)) return;
     // The link opens its address itself, without an owner window.
     form->Application().Platform().shell.ShellExecuteA(0, "open", url_, "", "", platform::SW_SHOW);
 }
@@ -76,6 +78,18 @@ void TEdit::SetText(const std::string& text) {
     NotifyView(Property::Text);
     NotifyView(Property::Selection);
     if (OnChange) OnChange(this);
+}
+
+void TEdit::TakeUserText(const std::string& text) {
+    const auto limit = static_cast<std::size_t>(maxLength_);
+    SetText(maxLength_ > 0 && text.size() > limit ? text.substr(0, limit) : text);
+}
+
+void TEdit::SetMaxLength(int length) {
+    length = std::max(length, 0);
+    if (maxLength_ == length) return;
+    maxLength_ = length;
+    NotifyView(Property::MaxLength);
 }
 
 void TEdit::SetSelection(int start, int length) {

@@ -29,7 +29,7 @@ public:
     TColor HoverColor = clPurple;
 
     // A user's click on an enabled label: raises OnClick, then asks the
-    // shell to open the URL unless it is blank.
+    // shell to open the URL when it is a web address.
     void Click();
 
 private:
@@ -88,7 +88,15 @@ public:
     const char* ClassName() const override { return "TEdit"; }
 
     const std::string& Text() const { return text_; }
+    // The program's text, taken whole.
     void SetText(const std::string& text);
+    // Text the user typed or pasted, or another program set in the edit's
+    // window: cut to MaxLength, as the edit's own limit cuts typing.
+    void TakeUserText(const std::string& text);
+
+    // The most characters the user may enter; 0 for no limit.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length);
 
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
@@ -101,6 +109,7 @@ private:
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
+    int maxLength_ = 0;
 };
 
 class TGroupBox : public TWinControl {

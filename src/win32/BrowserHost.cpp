@@ -5,6 +5,8 @@
 #include <exdisp.h>  // IWebBrowser2
 // clang-format on
 
+#include "widgets/WebAddress.h"
+
 namespace win32 {
 
 namespace {
@@ -15,6 +17,9 @@ using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
 // IID_IWebBrowser2, spelt out so that no import library is needed for it.
 const IID kIidWebBrowser2 = {
     0xD30C1661, 0xCDAF, 0x11D0, {0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E}};
+
+// CLSID_WebBrowser, as the host reads a class identifier from its text.
+const wchar_t kWebBrowserClsid[] = L"{8856F961-340A-11D0-A96B-00C04FD705A2}";
 
 struct Atl {
     AtlAxGetControlFn getControl = nullptr;
@@ -60,20 +65,18 @@ HWND CreateBrowserHost(HWND frame, const std::wstring& url) {
     if (!frame || !LoadAtl().ready) return nullptr;
     RECT client;
     GetClientRect(frame, &client);
-    // The host creates the control named by its text; an address names the
-    // WebBrowser control and is navigated to at once.
-    const wchar_t* text = url.empty() ? L"Shell.Explorer" : url.c_str();
+    // The host creates the control its text names, and would take an
+    // address as a ProgID or as "mshtml:" content first: it is given the
+    // WebBrowser control's class identifier, and the address only later.
     HWND host = CreateWindowExW(
-        0, L"AtlAxWin", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-        client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+        0, L"AtlAxWin", kWebBrowserClsid, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+        0, 0, client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!host) return nullptr;
-    IWebBrowser2* browser = BrowserOf(host);
-    if (!browser) {
+    if (!NavigateBrowserHost(host, url)) {
         // A host without the control shows nothing: the white frame stays.
         DestroyWindow(host);
         return nullptr;
     }
-    browser->Release();
     return host;
 }
 
@@ -92,12 +95,17 @@ void FitBrowserHost(HWND frame) {
 bool NavigateBrowserHost(HWND host, const std::wstring& url) {
     IWebBrowser2* browser = BrowserOf(host);
     if (!browser) return false;
-    BSTR address = SysAllocString(url.c_str());
+    // The core sends web addresses only; anything else is refused here too.
+    const bool web = vcl::IsWebAddress(url);
+    BSTR address = SysAllocString(web ? url.c_str() : L"about:blank");
     VARIANT none;
     VariantInit(&none);
     browser->Navigate(address, &none, &none, &none, &none);
     SysFreeString(address);
     browser->Release();
+    // The host's text, read by nothing inside the program, tells tools and
+    // tests outside which address the pane was sent to.
+    SetWindowTextW(host, web ? url.c_str() : L"");
     return true;
 }
 

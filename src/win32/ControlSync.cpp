@@ -298,6 +298,11 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
             if (const auto* edit = dynamic_cast<const vcl::TEdit*>(&control))
                 SyncEditSelection(hwnd, *edit);
             break;
+        case Property::MaxLength:
+            // EM_LIMITTEXT's 0 is its own largest limit: "no limit" too.
+            if (const auto* edit = dynamic_cast<const vcl::TEdit*>(&control))
+                SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(edit->MaxLength()), 0);
+            break;
         case Property::ActivePage:
             if (const auto* pages = dynamic_cast<const vcl::TPageControl*>(&control)) {
                 if (SendMessageA(hwnd, TCM_GETCURSEL, 0, 0) != pages->ActivePageIndex())
@@ -328,7 +333,8 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
 void SyncAll(NativeControl& native, GdiCache& gdi) {
     for (Property what :
          {Property::Font, Property::Caption, Property::Range, Property::Position, Property::Ticks,
-          Property::Items, Property::Text, Property::Checked, Property::ActivePage})
+          Property::Items, Property::Text, Property::MaxLength, Property::Checked,
+          Property::ActivePage})
         SyncProperty(native, what, gdi);
     SyncState(native);
 }

@@ -208,7 +208,7 @@ bool FormView::OnCommand(HWND child, WORD code) {
 void FormView::TakeEditText(NativeControl& native) {
     auto* edit = static_cast<vcl::TEdit*>(native.control);
     feeding_ = edit;
-    edit->SetText(WindowText(native.hwnd));  // Report() clears feeding_ on an error
+    edit->TakeUserText(WindowText(native.hwnd));  // Report() clears feeding_ on an error
     feeding_ = nullptr;
     // A change handler may have replaced the text.
     Changed(*edit, vcl::Property::Text);

@@ -119,3 +119,58 @@ TEST(DataFiles, AFailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     EXPECT_EQ(w.world.files.OpenHandles(), 0u);
 }
+
+TEST(DataFiles, AWholeLineDropsTheRestOfALongLineAndStorableLinesReadBackAsOne) {
+    FilesWorld w;
+    const auto whole = [&w](const std::string& content, int calls) {
+        w.world.files.AddFile("C:\\w.txt", content);
+        TextFileReader reader(w.files(), "C:\\w.txt");
+        Lines lines;
+        for (int i = 0; i < calls; ++i) lines.push_back(app::ReadWholeTextLine(reader));
+        return lines;
+    };
+    const std::string longest(1022, 'y');
+    // The rest of an overlong line, however long, is no line of its own.
+    EXPECT_EQ(whole(std::string(5000, 'x') + "\r\nnext\r\n", 2),
+              (Lines{std::string(1022, 'x'), "next"}));
+    EXPECT_EQ(whole(longest + "z\r\nnext", 2), (Lines{longest, "next"}));
+    // Exactly the limit: the line end is the line's own.
+    EXPECT_EQ(whole(longest + "\r\nnext\r\n", 3), (Lines{longest, "next", ""}));
+    EXPECT_EQ(whole(longest, 2), (Lines{longest, ""}));
+    // Shorter lines read as ReadTextLine reads them.
+    EXPECT_EQ(whole("a\r\n\r\nb\rc\n", 4), (Lines{"a", "", "b\rc", ""}));
+
+    // What may be stored: no line ends, no Ctrl-Z, at most the limit.
+    EXPECT_EQ(app::StorableTextLine("a\r\nb\nc\rd\x1A" "e"), "abcde");
+    EXPECT_EQ(app::StorableTextLine(std::string(1500, 'n')), std::string(1022, 'n'));
+    EXPECT_EQ(app::StorableTextLine("\r\n" + std::string(1022, 'n') + "x"),
+              std::string(1022, 'n'));
+    EXPECT_EQ(app::StorableTextLine("plain text"), "plain text");
+}
+
+TEST(DataFiles, AFileAnEditorHoldsOpenIsReadAndAnUnreadableOneSaysSo) {
+    FilesWorld w;
+    w.world.files.AddFile("C:\\Phone\\urlList.jov", "Name\r\n");
+    // A text editor holding the file open for writing, sharing reads and
+    // writes: the reader still gets in.
+    w.world.files.HoldOpen("C:\\Phone\\urlList.jov", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE);
+    {
+        TextFileReader reader(w.files(), "C:\\Phone\\urlList.jov");
+        ASSERT_TRUE(reader.IsOpen());
+        EXPECT_EQ(ReadTextLine(reader), "Name");
+        EXPECT_FALSE(reader.ReadFailed());
+    }
+    // A program that shares nothing keeps it shut.
+    w.world.files.HoldOpen("C:\\Phone\\urlList.jov", GENERIC_READ, 0);
+    EXPECT_FALSE(TextFileReader(w.files(), "C:\\Phone\\urlList.jov").IsOpen());
+    w.world.files.Release("C:\\Phone\\urlList.jov");
+
+    // A read that fails half-way is not the end of the file.
+    w.world.files.AddFile("C:\\big.txt", std::string(6000, 'b'));
+    w.world.files.failingReads = {"C:\\big.txt"};
+    TextFileReader reader(w.files(), "C:\\big.txt");
+    for (int i = 0; i < 6; ++i) ReadTextLine(reader);
+    EXPECT_TRUE(reader.ReadFailed());
+    EXPECT_EQ(w.world.files.OpenHandles(), 1u);
+}

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/WinConst.h"
+#include "ringtones/DropNames.h"
 #include "ringtones/Filelistboxdragdrop.h"
 #include "support/RingWorld.h"
 
@@ -136,16 +137,24 @@ TEST(DropImport, ExistingNamesFoldersTextFilesAndCutNamesAreHandledQuietly) {
     EXPECT_FALSE(d.w.world.files.Text(InRing(std::string(250, 'x') + ".wav")).has_value());
     // The text file is there but the list shows only sounds.
     EXPECT_EQ(f.FileListBoxTest.Items(), (Items{"b.wav", "mute.wav"}));
-    // Only the existing name and the text file were tried: a folder, a cut
-    // name and a vanished file are no files.
+    // Only the existing name and the text file were tried: a folder and a
+    // vanished file are no files.
     const auto copies = d.w.PanelCalls(Api::CopyFileA);
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_EQ(copies[0].text, "D:\\Sounds\\b.wav|" + InRing("b.wav"));
-    // Each name was asked for with 259 characters of room.
+    // Each name's length was asked first; a name too long for 259
+    // characters of room was not fetched, nor looked for.
     const auto queries = d.w.PanelCalls(Api::DragQueryFileA);
-    ASSERT_EQ(queries.size(), 6u);
+    ASSERT_EQ(queries.size(), 10u);
     EXPECT_EQ(queries[0].wParam, kDragQueryCount);
-    for (std::size_t i = 1; i < queries.size(); ++i) EXPECT_EQ(queries[i].flags, 259u);
+    const std::vector<platform::WParam> asked = {0, 0, 1, 1, 2, 2, 3, 4, 4};
+    const std::vector<platform::UInt> room = {0, 259, 0, 259, 0, 259, 0, 0, 259};
+    for (std::size_t i = 1; i < queries.size(); ++i) {
+        EXPECT_EQ(queries[i].wParam, asked[i - 1]) << i;
+        EXPECT_EQ(queries[i].flags, room[i - 1]) << i;
+    }
+    for (const sim::SimCall& c : d.w.PanelCalls(Api::GetFileAttributesA))
+        EXPECT_NE(c.text, longName);
     EXPECT_EQ(d.w.world.shell.LiveDrops(), 0u);
 }
 
@@ -243,5 +252,38 @@ TEST(DropImport, TheTargetIsTheShownFolderAndTheNameAfterTheLastSeparator) {
     EXPECT_EQ(DropTarget("C:\\Phone\\ring", "D:\\a\\b.wav"), "C:\\Phone\\ring\\b.wav");
     EXPECT_EQ(DropTarget("C:\\Phone\\ring", "D:b.wav"), "C:\\Phone\\ring\\b.wav");
     EXPECT_EQ(DropTarget("C:\\Phone\\ring", "b.wav"), "C:\\Phone\\ring\\b.wav");
+    EXPECT_EQ(DropTarget("C:\\Phone\\ring", "D:/a/b.wav"), "C:\\Phone\\ring\\b.wav");
+    EXPECT_EQ(DropTarget("C:\\Phone\\ring", "\\\\srv\\share\\..x.wav"), "C:\\Phone\\ring\\..x.wav");
+    // A drive's root folder already ends with its backslash.
+    EXPECT_EQ(DropTarget("E:\\", "D:\\a\\b.wav"), "E:\\b.wav");
     EXPECT_EQ(DropTarget("", "D:\\a\\b.wav"), "");
+    // Names that would leave the folder, or name it or a device.
+    for (const char* dropped :
+         {"D:\\a\\", "D:\\a\\..", "D:\\a\\.", "D:/a/..", "D:..", "..", "D:\\a\\...",
+          "D:\\a\\.. ", "D:\\a\\. .", "D:\\a\\NUL", "D:\\a\\con.wav", "D:\\a\\Com1.wav",
+          "D:\\a\\lpt9", "D:\\a\\aux .txt", "D:\\a\\b.wav:"})
+        EXPECT_EQ(DropTarget("C:\\Phone\\ring", dropped), "") << dropped;
+    // Device-like names that are plain files.
+    EXPECT_EQ(ringtones::DroppedName("D:\\a\\com10.wav"), "com10.wav");
+    EXPECT_EQ(ringtones::DroppedName("D:\\a\\console.wav"), "console.wav");
+    EXPECT_EQ(ringtones::DroppedName("D:\\a\\lpt0"), "lpt0");
+}
+
+TEST(DropImport, AHostileDropCopiesNothingOutsideTheShownFolder) {
+    DropWorld d;
+    app::TForm1& f = *d.f;
+    d.AddSound("ok.wav", 100);
+    // 258 characters: the longest name taken whole.
+    const std::string longest = "D:\\Sounds\\" + std::string(258 - 14, 'l') + ".wav";
+    ASSERT_EQ(longest.size(), 258u);
+    d.w.world.files.AddFile(longest, Wave(100));
+    f.suiPageControl1.UserSelectPage(1);
+    ASSERT_TRUE(d.Drop({"D:\\Sounds\\..", "D:\\Sounds\\ok.wav\\..\\..\\Phone\\evil.wav",
+                        "D:\\Sounds/NUL", longest, "D:\\Sounds\\ok.wav"}));
+    EXPECT_EQ(d.seen.size(), 5u);
+    const auto copies = d.w.PanelCalls(Api::CopyFileA);
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(copies[0].text, longest + "|" + InRing(std::string(258 - 14, 'l') + ".wav"));
+    EXPECT_EQ(copies[1].text, "D:\\Sounds\\ok.wav|" + InRing("ok.wav"));
+    EXPECT_FALSE(d.w.world.files.Text("C:\\Phone\\evil.wav").has_value());
 }

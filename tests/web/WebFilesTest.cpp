@@ -27,6 +27,9 @@ TEST(WebFiles, TheStoredAddressGetsOneLowerCaseWebScheme) {
 TEST(WebFiles, LinesAreWrittenWithCrLfInTheProgramFolder) {
     EXPECT_EQ(web::FileText({"N/A", "", "x"}), "N/A\r\n\r\nx\r\n");
     EXPECT_EQ(web::FileText({}), "");
+    // Whatever the lines hold, each is written as one line the reader takes.
+    EXPECT_EQ(web::FileText({"a\r\nb\x1A", std::string(1030, 'c')}),
+              "ab\r\n" + std::string(1022, 'c') + "\r\n");
     EXPECT_EQ(web::UrlListFile("C:\\P\\"), "C:\\P\\urlList.jov");
     EXPECT_EQ(web::DefaultWebFile("C:\\P\\"), "C:\\P\\defaultWeb.jov");
 }

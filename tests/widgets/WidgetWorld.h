@@ -122,6 +122,7 @@ inline const char* PropertyName(vcl::Property p) {
         case Property::Link: return "Link";
         case Property::Buttons: return "Buttons";
         case Property::Url: return "Url";
+        case Property::MaxLength: return "MaxLength";
     }
     return "?";
 }
