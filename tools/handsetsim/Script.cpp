@@ -286,12 +286,17 @@ bool LineParser::listOrButtonExpectation() {
   return true;
 }
 
-// set-edit N "TEXT" | click-link N | click-radio N (all from 1).
+// set-edit N "TEXT" | paste-edit N "TEXT" | click-link N | click-radio N
+// (all from 1).
 bool LineParser::webStep(const std::string& op) {
-  step_.op = op == "set-edit" ? Op::SetEdit : op == "click-link" ? Op::ClickLink : Op::ClickRadio;
+  step_.op = op == "set-edit"     ? Op::SetEdit
+             : op == "paste-edit" ? Op::PasteEdit
+             : op == "click-link" ? Op::ClickLink
+                                  : Op::ClickRadio;
   if (!number(&step_.number, "control number")) return false;
   if (step_.number == 0) return fail("controls count from 1");
-  return (step_.op != Op::SetEdit || word(&step_.text, "text")) && end();
+  const bool typed = step_.op == Op::SetEdit || step_.op == Op::PasteEdit;
+  return (!typed || word(&step_.text, "text")) && end();
 }
 
 // link N "TEXT" [enabled=0|1] | tab N "TEXT" | browser "URL".
@@ -535,7 +540,8 @@ bool LineParser::parse() {
   if (op == "click-button" || op == "select-list" || op == "dblclick-list")
     return listOrButtonStep(op);
   if (op == "device-change") return (s.op = Op::DeviceChange, end());
-  if (op == "set-edit" || op == "click-link" || op == "click-radio") return webStep(op);
+  if (op == "set-edit" || op == "paste-edit" || op == "click-link" || op == "click-radio")
+    return webStep(op);
   if (op == "drop-files") {
     s.op = Op::DropFiles;
     if (!number(&s.number, "list number")) return false;

@@ -20,7 +20,7 @@ enum class Op {
   // Device notices.
   DeviceChange,
   // The shortcut page.
-  SetEdit, ClickLink, ClickRadio,
+  SetEdit, PasteEdit, ClickLink, ClickRadio,
   // Files dropped on a list.
   DropFiles,
 };

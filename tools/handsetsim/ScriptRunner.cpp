@@ -240,6 +240,7 @@ bool ScriptRunner::execute(const Step& step) {
     case Op::DblClickList:
       return listOrButtonStep(step);
     case Op::SetEdit:
+    case Op::PasteEdit:
     case Op::ClickLink:
     case Op::ClickRadio:
       return webStep(step);
@@ -288,6 +289,7 @@ bool ScriptRunner::webStep(const Step& step) {
   bool done = false;
   switch (step.op) {
     case Op::SetEdit: done = setEditText(link_.panel(), step.number, step.text); break;
+    case Op::PasteEdit: done = pasteEditText(link_.panel(), step.number, step.text); break;
     case Op::ClickLink: done = clickLink(link_.panel(), step.number); break;
     default: done = clickRadio(link_.panel(), step.number); break;
   }

@@ -23,7 +23,7 @@ class ScriptRunner {
   bool roundTrip(const Step& step);
   // click-button, select-list, dblclick-list.
   bool listOrButtonStep(const Step& step);
-  // set-edit, click-link, click-radio.
+  // set-edit, paste-edit, click-link, click-radio.
   bool webStep(const Step& step);
   bool needPanel(const Step& step);
   // A user's choice in one of the panel's drop-down lists.

@@ -11,6 +11,8 @@ bool isLink(HWND hwnd) {
     return isClass(hwnd, "Static") && (GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
 }
 
+bool isEdit(HWND hwnd) { return isClass(hwnd, "Edit"); }
+
 bool isRadio(HWND hwnd) {
     const LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
     return isClass(hwnd, "Button") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
@@ -37,11 +39,21 @@ std::string textOf(HWND hwnd) {
 }  // namespace
 
 bool setEditText(HWND form, unsigned edit, const std::string& text) {
-    const HWND box = nthControl(form, edit, [](HWND h) { return isClass(h, "Edit"); });
+    const HWND box = nthControl(form, edit, isEdit);
     if (box == nullptr || !IsWindowEnabled(box)) return false;
     bool delivered = false;
     sendTo(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &delivered);
     return delivered && notifyForm(form, box, EN_CHANGE);
+}
+
+bool pasteEditText(HWND form, unsigned edit, const std::string& text) {
+    const HWND box = nthControl(form, edit, isEdit);
+    if (box == nullptr || !IsWindowEnabled(box)) return false;
+    bool selected = false;
+    bool pasted = false;
+    sendTo(box, EM_SETSEL, 0, -1, &selected);
+    sendTo(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), &pasted);
+    return selected && pasted;
 }
 
 bool clickLink(HWND form, unsigned link) {

@@ -9,6 +9,11 @@
 // Edit N (from 1, in creation order) takes text as typed: WM_SETTEXT, then
 // the EN_CHANGE the edit reports; false when it is missing or disabled.
 bool setEditText(HWND form, unsigned edit, const std::string& text);
+// Edit N takes text as a paste does: its whole text selected, then
+// EM_REPLACESEL, which the edit's own length limit applies to and which
+// the edit reports to the panel (EN_CHANGE) itself; false when it is
+// missing or disabled.
+bool pasteEditText(HWND form, unsigned edit, const std::string& text);
 // A click on link N (from 1: the static controls that notify, in creation
 // order); false when it is missing or disabled.
 bool clickLink(HWND form, unsigned link);
