@@ -131,6 +131,9 @@ void TForm1::FormCreate(vcl::TObject*) {
 }
 
 void TForm1::FormDestroy(vcl::TObject*) {
+    // A status or key arriving inside the leaving send below must not start
+    // a ring or a preview that nothing would stop, with the speaker up.
+    Destroying = true;
     StopRingFile();
     FileListBoxTest.SetDragDropFile(false);
     if (DrvWnd != 0) SendToDriver(DrvWnd, MsgAttach, 0, 0);

@@ -27,6 +27,9 @@ public:
 
     // --- Main window (app/Unit1.cpp) -----------------------------------------
     bool ExitRequested = false;
+    // Raised for good when the window is being destroyed: driver messages
+    // that arrive meanwhile are answered and otherwise ignored.
+    bool Destroying = false;
 
     void FormCreate(vcl::TObject* sender);
     void FormDestroy(vcl::TObject* sender);

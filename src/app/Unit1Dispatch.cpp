@@ -38,6 +38,10 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
                 handled = true;
                 break;
             case WM_SETTINGCHANGE:
+                // Answered first (its result is not read): inside an unanswered
+                // send the Skype lists' device queries could not reach the
+                // driver, and the lists would stay at the default device.
+                Os().messages.ReplyMessage(0);
                 DetectLanguage();
                 ApplyLanguage(LanguageCharset(CurrentLanguage));
                 return false;

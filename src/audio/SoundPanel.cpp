@@ -18,7 +18,10 @@ std::string PrivateDesktopName(DWord threadId) {
 int WindowsKindOf(bool known, const OsVersionInfoA& version) {
     if (!known || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return 0;
     if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0) return 1;
-    if (version.dwMajorVersion == 5 && version.dwMinorVersion == 1) return 2;
+    // NT 5.2 (XP x64, Server 2003) has XP's Sound control panel: for the
+    // 64-bit build it is the only XP there is.
+    if (version.dwMajorVersion == 5 && (version.dwMinorVersion == 1 || version.dwMinorVersion == 2))
+        return 2;
     if (version.dwMajorVersion == 6 && version.dwMinorVersion == 0) return 3;
     return 0;
 }

@@ -29,7 +29,8 @@ constexpr int kCancelButtonId = 2;
 // "Jov desktop " and the thread's identifier in eight upper-case hex digits.
 std::string PrivateDesktopName(platform::DWord threadId);
 
-// 1 Windows 2000, 2 XP, 3 Vista, 0 anything else (also when unknown).
+// 1 Windows 2000, 2 XP (NT 5.1, and 5.2: XP x64 and Server 2003), 3 Vista,
+// 0 anything else (also when unknown).
 int WindowsKindOf(bool known, const platform::OsVersionInfoA& version);
 // Windows NT 6.0 or later, where the Sound control panel has another form.
 bool IsVistaOrLaterOf(bool known, const platform::OsVersionInfoA& version);

@@ -58,6 +58,7 @@ void TForm1::OnHandsetMessage(vcl::TMessage& message) {
     // status handling issues are no longer inside an unanswered send.
     message.Result = 1;
     Os().messages.ReplyMessage(1);
+    if (Destroying) return;
     RestartTimer(TimerDrvCheck);
     StatusL = static_cast<std::uint32_t>(message.LParam);
     StatusW = static_cast<std::uint32_t>(message.WParam);

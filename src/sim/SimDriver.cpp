@@ -53,6 +53,7 @@ LResult SimDriver::OnMessage(UInt msg, WParam wParam, LParam lParam) {
         r.bytes = CopyDataBytes(*data);
     }
     received_.push_back(r);
+    if (onSent) onSent(msg, wParam, lParam);
     if (msg == msgAttach_ && lParam == driverlink::kGreetingLParam && answerGreeting) {
         Discover(static_cast<Hwnd>(wParam));
         return 1;

@@ -41,6 +41,9 @@ public:
     std::string skypeIn = "Microphone";
     // Called for every command received (text without the "!").
     std::function<void(const std::string&)> onCommand;
+    // Called for every message sent to the link window, after it is recorded
+    // and before the driver's own answer: a driver that talks back at once.
+    std::function<void(platform::UInt msg, platform::WParam, platform::LParam)> onSent;
 
     // What arrived.
     const std::vector<DriverReceived>& Received() const { return received_; }

@@ -21,7 +21,8 @@ TEST(SoundPanel, WindowsKindsByPlatformAndVersion) {
         bool vistaOrLater;
     };
     const Row rows[] = {
-        {5, 0, 2, 1, false}, {5, 1, 2, 2, false}, {5, 2, 2, 0, false}, {6, 0, 2, 3, true},
+        // NT 5.2, Windows XP x64 and Server 2003, has XP's Sound control panel.
+        {5, 0, 2, 1, false}, {5, 1, 2, 2, false}, {5, 2, 2, 2, false}, {6, 0, 2, 3, true},
         {6, 1, 2, 0, true},  {10, 0, 2, 0, true}, {4, 0, 2, 0, false}, {5, 1, 1, 0, false},
         {6, 0, 1, 0, false},
     };

@@ -218,3 +218,25 @@ TEST(SkypeDevices, TheHandsetIsSelectedOnlyWhileSkypeIsReadyAndItsDeviceOpen) {
     EXPECT_FALSE(f.SkypeInPending);
     EXPECT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 1);
 }
+
+TEST(SkypeDevices, ASettingsBroadcastRefillsTheListsAndShowsSkypesDevicesAgain) {
+    SkypePanel w;
+    app::TForm1& f = w.f();
+    w.driver.answerAudioCommands = true;
+    w.driver.skypeOut = "Line In";
+    w.driver.skypeIn = kHeadphonesUtf8;
+    SendStatus(w, kReady);
+    ASSERT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 3);
+    ASSERT_EQ(f.suiComboBoxSkypeIn.ItemIndex(), 2);
+    w.driver.ClearReceived();
+    // Another program broadcasts a settings change (a send, as Windows
+    // delivers it): the refilled lists ask Skype again, and the queries get
+    // through although they are made while handling that send.
+    sim::SimProcess other(w.world, "other");
+    LResult answer = -1;
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, 1000,
+                                       &answer);
+    EXPECT_EQ(w.driver.Commands(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN"}));
+    EXPECT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 3);
+    EXPECT_EQ(f.suiComboBoxSkypeIn.ItemIndex(), 2);
+}

@@ -244,3 +244,32 @@ TEST(Playback, AFileThatFailsToOpenShowsOneErrorBoxWhileTheHandsetGoesOnRinging)
     EXPECT_EQ(p.w.world.desktop.messageBoxes.size(), boxes + 1);
     EXPECT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
 }
+
+TEST(Playback, NothingStartsWhileTheWindowIsBeingDestroyed) {
+    PlaybackWorld p;
+    app::TForm1& f = *p.f;
+    f.ShowMainWindow();
+    f.suiPageControl1.UserSelectPage(1);
+    p.w.Advance(10);
+    const std::size_t plays = p.Plays();
+    // The driver answers the panel's leaving send with a ringing handset
+    // and the play key, from inside that send.
+    bool leaving = false;
+    const Hwnd panel = p.w.Panel();
+    p.w.driver.onSent = [&](UInt msg, WParam wParam, LParam lParam) {
+        if (msg != p.w.driver.MsgAttach() || wParam != 0 || lParam != 0) return;
+        leaving = true;
+        for (int i = 0; i < 6; ++i)
+            p.w.driver.Status(panel, kPresent, sim::SimDriver::StatusLParam(0, kRinging));
+        const std::uint32_t keyMode = sim::SimDriver::StatusLParam(1, kIdle);
+        p.w.driver.Key(panel, 38, kPresent, keyMode);
+        p.w.driver.Key(panel, 0, kPresent, keyMode);
+    };
+    p.w.Program().Shutdown();
+    ASSERT_TRUE(leaving);
+    EXPECT_EQ(p.Plays(), plays);
+    EXPECT_TRUE(p.w.world.media.Playing().empty());
+    // The speaker is as the user left it.
+    EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
+    EXPECT_EQ(p.device.speakerMute->values[0], 1u);
+}

@@ -160,9 +160,12 @@ TEST(LanguageChoice, ASettingChangeKeepsThePickedLanguageAndOtherwiseFollowsTheS
     EXPECT_EQ(f.CurrentLanguage, 3);
     EXPECT_EQ(DefaultItems(f), std::vector<int>{3});
     EXPECT_EQ(f.LabelVolOut.Font().Charset, 128);
-    // The message goes on to default handling, unanswered.
+    // The send is answered first, then the message goes on to default
+    // handling.
     EXPECT_EQ(w.PanelCalls(Api::DefWindowProcA, WM_SETTINGCHANGE).size(), 1u);
-    EXPECT_TRUE(w.PanelCalls(Api::ReplyMessage).empty());
+    const auto replies = w.PanelCalls(Api::ReplyMessage);
+    ASSERT_EQ(replies.size(), 1u);
+    EXPECT_EQ(replies[0].lParam, 0);
 
     f.ItemLanguageRus.Click();
     w.world.locale.langId = 0x0407;
