@@ -129,9 +129,15 @@ void TFindWindow::Execute() {
         search.apply = FApply;
         search.outIndex = FOutDev;
         search.inIndex = FInDev;
+        // Windows refuses to close a desktop a thread is still on: the
+        // worker goes back to its own desktop first.
+        const Handle home = ports.processes.GetThreadDesktop(ThreadID());
         Handle desktop = 0;
         SoundPanelRunEnd end = Run(search, desktop);
-        if (desktop) ports.processes.CloseDesktop(desktop);
+        if (desktop) {
+            if (home) ports.processes.SetThreadDesktop(home);
+            ports.processes.CloseDesktop(desktop);
+        }
         FInDev = search.inIndex;
         FOutDev = search.outIndex;
         if (Ending()) end = SoundPanelRunEnd::Ending;

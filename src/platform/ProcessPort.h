@@ -44,7 +44,11 @@ public:
 
     // CreateDesktopA without device, mode or security attributes; 0 on failure.
     virtual Handle CreateDesktopA(const std::string& name, DWord flags, DWord access) = 0;
+    // GetThreadDesktop: the desktop the thread is on (a handle that is not
+    // closed); 0 on failure.
+    virtual Handle GetThreadDesktop(DWord threadId) = 0;
     virtual bool SetThreadDesktop(Handle desktop) = 0;
+    // Fails (ERROR_BUSY) while a thread is still on the desktop.
     virtual bool CloseDesktop(Handle desktop) = 0;
 
     // CreateProcessA without application name, process or thread attributes

@@ -89,6 +89,7 @@ constexpr UInt MB_ICONERROR = 0x0010;
 constexpr DWord ERROR_SUCCESS = 0;
 constexpr DWord ERROR_ALREADY_EXISTS = 183;
 constexpr DWord ERROR_INVALID_HANDLE = 6;
+constexpr DWord ERROR_BUSY = 170;
 constexpr DWord ERROR_INVALID_WINDOW_HANDLE = 1400;
 
 // Waits and threads.

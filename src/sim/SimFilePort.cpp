@@ -111,6 +111,7 @@ Handle SimFilePort::CreateFileA(const std::string& path, DWord access, DWord sha
         return Done(std::move(call), kInvalidHandle, ERROR_INVALID_PARAMETER);
     }
     const Handle h = files.OpenHandle({SimFiles::Key(path), (access & GENERIC_WRITE) != 0, 0});
+    process_.handles.Opened(HandleKind::File, h);
     call.wParam = h;
     return Done(std::move(call), h, 0);
 }
@@ -155,6 +156,7 @@ bool SimFilePort::WriteFile(Handle file, const void* buffer, DWord size, DWord* 
 bool SimFilePort::CloseHandle(Handle file) {
     SimCall call = Call(Api::CloseHandle, 0, 0, file);
     const bool closed = World().files.File(file) && World().files.Close(file);
+    if (closed) process_.handles.Closed({HandleKind::File}, file);
     return Done(std::move(call), closed, closed ? 0 : ERROR_INVALID_HANDLE);
 }
 
@@ -228,6 +230,7 @@ Handle SimFilePort::FindFirstFileA(const std::string& pattern, Win32FindDataA* d
     }
     if (listing.names.empty()) return Done(std::move(call), kInvalidHandle, ERROR_FILE_NOT_FOUND);
     const Handle h = files.OpenListing(std::move(listing));
+    process_.handles.Opened(HandleKind::Find, h);
     NextEntry(files, *files.FindListing(h), data);
     return Done(std::move(call), h, 0);
 }
@@ -244,6 +247,7 @@ bool SimFilePort::FindNextFileA(Handle find, Win32FindDataA* data) {
 bool SimFilePort::FindClose(Handle find) {
     SimCall call = Call(Api::FindClose, 0, 0, find);
     const bool closed = World().files.FindListing(find) && World().files.Close(find);
+    if (closed) process_.handles.Closed({HandleKind::Find}, find);
     return Done(std::move(call), closed, closed ? 0 : ERROR_INVALID_HANDLE);
 }
 

@@ -33,7 +33,7 @@ namespace sim {
     X(CreateFileA) X(ReadFile) X(WriteFile) X(MoveFileExA) X(DeleteFileA) X(FindFirstFileA)   \
     X(FindNextFileA) X(FindClose) X(mciSendCommandA) X(mciGetErrorStringA)               \
     /* Desktops, processes and other processes' windows. */                                 \
-    X(CreateDesktopA) X(SetThreadDesktop) X(CloseDesktop) X(CreateProcessA)                   \
+    X(CreateDesktopA) X(GetThreadDesktop) X(SetThreadDesktop) X(CloseDesktop) X(CreateProcessA)                   \
     X(TerminateProcess) X(EnumWindows) X(EnumChildWindows) X(GetClassNameA) X(GetDlgCtrlID)   \
     X(GetVersionExA) X(GetSystemDirectoryA) X(GetDefaultRenderEndpointName)                          \
     /* Opening addresses. */                                                                  \

@@ -64,7 +64,9 @@ Handle SimSyncPort::CreateSemaphoreA(long, long, const std::string& name) {
     semaphore.process = Pid();
     semaphore.name = name;
     World().Thread(Caller()).lastError = existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
-    return World().kernel.Add(std::move(semaphore));
+    const Handle handle = World().kernel.Add(std::move(semaphore));
+    process_.handles.Opened(HandleKind::Semaphore, handle);
+    return handle;
 }
 
 DWord SimSyncPort::GetLastError() { return World().Thread(Caller()).lastError; }
@@ -111,6 +113,7 @@ Handle SimThreadPort::CreateThread(ThreadBody& body, bool suspended, DWord* thre
     object.process = Pid();
     object.thread = tid;
     const Handle handle = World().kernel.Add(object);
+    process_.handles.Opened(HandleKind::Thread, handle);
     SimCall call = Call(Api::CreateThread);
     call.wParam = tid;
     call.flags = suspended ? CREATE_SUSPENDED : 0;
@@ -147,6 +150,7 @@ Handle SimThreadPort::CreateEventA(bool manualReset, bool initialState) {
     event.manualReset = manualReset;
     event.signalled = initialState;
     const Handle handle = World().kernel.Add(event);
+    process_.handles.Opened(HandleKind::Event, handle);
     SimCall call = Call(Api::CreateEventA);
     call.lParam = static_cast<LParam>(handle);
     Log(std::move(call));
@@ -218,7 +222,9 @@ bool SimThreadPort::CloseHandle(Handle handle) {
     SimCall call = Call(Api::CloseHandle);
     call.lParam = static_cast<LParam>(handle);
     Log(std::move(call));
-    return World().kernel.Close(handle);
+    if (!World().kernel.Close(handle)) return false;
+    process_.handles.Closed({HandleKind::Event, HandleKind::Thread, HandleKind::Semaphore}, handle);
+    return true;
 }
 
 }  // namespace sim

@@ -28,11 +28,13 @@ MciError SimMediaPort::mciSendCommandA(MciDeviceId device, UInt message, std::ui
                 call.text = file;
                 MciDeviceId id = 0;  // the block is packed: no pointer into it
                 result = media.Open(Pid(), file, &id);
+                if (result == 0) process_.handles.Opened(HandleKind::MciDevice, id);
                 open->wDeviceID = id;
                 break;
             }
             case MCI_CLOSE:
                 result = media.Close(device);
+                if (result == 0) process_.handles.Closed({HandleKind::MciDevice}, device);
                 break;
             case MCI_PLAY:
                 result = media.Play(device);

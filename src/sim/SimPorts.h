@@ -292,6 +292,7 @@ public:
     using SimPortBase::SimPortBase;
     platform::Handle CreateDesktopA(const std::string& name, platform::DWord flags,
                                     platform::DWord access) override;
+    platform::Handle GetThreadDesktop(platform::DWord threadId) override;
     bool SetThreadDesktop(platform::Handle desktop) override;
     bool CloseDesktop(platform::Handle desktop) override;
     bool CreateProcessA(const std::string& commandLine, bool inheritHandles,

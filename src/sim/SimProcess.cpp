@@ -41,6 +41,7 @@ void SimProcess::Exit() {
     world_.kernel.CloseAllOf(pid_);
     world_.mixer.CloseAllOf(pid_);
     world_.media.CloseAllOf(pid_);
+    handles.Clear();
 }
 
 Hwnd SimProcess::CreatePeerWindow(const std::string& className, const std::string& title,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "sim/SimHandleLedger.h"
 #include "sim/SimPorts.h"
 #include "sim/SimWorld.h"
 
@@ -37,6 +38,9 @@ public:
     SimMediaPort media{*this};
     // Desktops, processes and other processes' windows.
     SimProcessPort processes{*this};
+
+    // The handles the process holds, as its ports handed them out.
+    SimHandleLedger handles;
 
     platform::Platform& Platform() { return platform_; }
     SimWorld& World() { return world_; }

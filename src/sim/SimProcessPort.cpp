@@ -18,6 +18,7 @@ Handle SimProcessPort::CreateDesktopA(const std::string& name, DWord flags, DWor
     call.flags = flags;
     call.wParam = access;
     const Handle desktop = World().system.CreateDesktop(name);
+    if (desktop) process_.handles.Opened(HandleKind::Desktop, desktop);
     call.lParam = static_cast<LParam>(desktop);
     Log(std::move(call));
     return desktop;
@@ -30,11 +31,24 @@ bool SimProcessPort::SetThreadDesktop(Handle desktop) {
     return World().system.SetThreadDesktop(Caller(), desktop);
 }
 
+Handle SimProcessPort::GetThreadDesktop(DWord threadId) {
+    SimCall call = Call(Api::GetThreadDesktop);
+    call.wParam = threadId;
+    const Handle desktop = World().system.ThreadDesktop(threadId);
+    call.lParam = static_cast<LParam>(desktop);
+    Log(std::move(call));
+    return desktop;
+}
+
 bool SimProcessPort::CloseDesktop(Handle desktop) {
     SimCall call = Call(Api::CloseDesktop);
     call.lParam = static_cast<LParam>(desktop);
-    Log(std::move(call));
-    return World().system.CloseDesktop(desktop);
+    // As Windows: a desktop that a thread is still on cannot be closed.
+    if (World().system.InUse(desktop)) return Done(std::move(call), false, ERROR_BUSY);
+    if (!World().system.CloseDesktop(desktop))
+        return Done(std::move(call), false, ERROR_INVALID_HANDLE);
+    process_.handles.Closed({HandleKind::Desktop}, desktop);
+    return Done(std::move(call), true, 0);
 }
 
 bool SimProcessPort::CreateProcessA(const std::string& commandLine, bool inheritHandles,
@@ -50,7 +64,12 @@ bool SimProcessPort::CreateProcessA(const std::string& commandLine, bool inherit
     launch.inheritHandles = inheritHandles;
     launch.creationFlags = creationFlags;
     launch.startup = startup;
-    return World().system.CreateProcess(launch, info);
+    ProcessInformation started;
+    if (!World().system.CreateProcess(launch, &started)) return false;
+    process_.handles.Opened(HandleKind::Process, started.hProcess);
+    process_.handles.Opened(HandleKind::Thread, started.hThread);
+    if (info) *info = started;
+    return true;
 }
 
 bool SimProcessPort::TerminateProcess(Handle process, UInt exitCode) {
@@ -65,7 +84,9 @@ bool SimProcessPort::CloseHandle(Handle object) {
     SimCall call = Call(Api::CloseHandle);
     call.lParam = static_cast<LParam>(object);
     Log(std::move(call));
-    return World().system.CloseHandle(object);
+    if (!World().system.CloseHandle(object)) return false;
+    process_.handles.Closed({HandleKind::Process, HandleKind::Thread}, object);
+    return true;
 }
 
 bool SimProcessPort::EnumWindows(WndEnumProc proc, LParam lParam) {

@@ -20,6 +20,7 @@ Long SimRegistryPort::RegCreateKeyExA(HKey key, const std::string& subKey, DWord
     const Long status =
         AsLong(World().registry.Create(key, subKey, samDesired, &opened, disposition));
     if (result) *result = opened;
+    if (status == 0 && opened) process_.handles.Opened(HandleKind::RegistryKey, opened);
     SimCall call = Call(Api::RegCreateKeyExA);
     call.wParam = key;
     call.lParam = status;
@@ -55,6 +56,7 @@ Long SimRegistryPort::RegSetValueExA(HKey key, const std::string& valueName, DWo
 
 Long SimRegistryPort::RegCloseKey(HKey key) {
     const Long status = AsLong(World().registry.Close(key));
+    if (status == 0) process_.handles.Closed({HandleKind::RegistryKey}, key);
     SimCall call = Call(Api::RegCloseKey);
     call.wParam = key;
     call.lParam = status;

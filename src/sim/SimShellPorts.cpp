@@ -129,6 +129,7 @@ void SimShellPort::DragFinish(Handle drop) {
 
 HMenu SimMenuPort::CreatePopupMenu() {
     const HMenu menu = World().shell.NewMenu();
+    process_.handles.Opened(HandleKind::Menu, menu);
     SimCall call = Call(Api::CreatePopupMenu);
     call.lParam = static_cast<LParam>(menu);
     Log(std::move(call));
@@ -225,7 +226,14 @@ bool SimMenuPort::DestroyMenu(HMenu menu) {
     SimCall call = Call(Api::DestroyMenu);
     call.lParam = static_cast<LParam>(menu);
     Log(std::move(call));
-    return World().shell.DestroyMenu(menu);
+    // Windows destroys the submenus with their menu.
+    std::vector<HMenu> going = {menu};
+    for (std::size_t i = 0; i < going.size(); ++i)
+        for (const SimMenuItem& item : World().shell.Snapshot(going[i]))
+            if (item.popup) going.push_back(item.popup);
+    if (!World().shell.DestroyMenu(menu)) return false;
+    for (HMenu gone : going) process_.handles.Closed({HandleKind::Menu}, gone);
+    return true;
 }
 
 }  // namespace sim

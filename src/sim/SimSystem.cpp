@@ -60,11 +60,34 @@ Handle SimSystem::CreateDesktop(const std::string& name) {
     return handle;
 }
 
+Handle SimSystem::ThreadDesktop(DWord tid) const {
+    const auto on = threadDesktops_.find(tid);
+    if (on == threadDesktops_.end()) return kDefaultDesktopHandle;
+    for (const auto& [handle, name] : desktops_)
+        if (name == on->second) return handle;
+    return 0;
+}
+
 bool SimSystem::SetThreadDesktop(DWord tid, Handle desktop) {
+    if (setThreadDesktopFails) return false;
+    if (desktop == kDefaultDesktopHandle) {
+        threadDesktops_.erase(tid);
+        return true;
+    }
     const auto it = desktops_.find(desktop);
-    if (setThreadDesktopFails || it == desktops_.end()) return false;
+    if (it == desktops_.end()) return false;
     threadDesktops_[tid] = it->second;
     return true;
+}
+
+bool SimSystem::InUse(Handle desktop) const {
+    const auto it = desktops_.find(desktop);
+    if (it == desktops_.end()) return false;
+    for (const auto& [tid, name] : threadDesktops_) {
+        const SimThread* thread = world_.FindThread(tid);
+        if (name == it->second && thread && !thread->exited) return true;
+    }
+    return false;
 }
 
 bool SimSystem::CloseDesktop(Handle desktop) { return desktops_.erase(desktop) != 0; }

@@ -57,6 +57,8 @@ struct SimSoundDialog {
 
 class SimSystem {
 public:
+    static constexpr platform::Handle kDefaultDesktopHandle = 0x30;
+
     explicit SimSystem(SimWorld& world);
     ~SimSystem();
     SimSystem(const SimSystem&) = delete;
@@ -102,7 +104,12 @@ public:
 
     // --- What the ports call -------------------------------------------------
     platform::Handle CreateDesktop(const std::string& name);
+    // The handle of the desktop a thread is on; the default desktop's is
+    // kDefaultDesktopHandle.
+    platform::Handle ThreadDesktop(platform::DWord tid) const;
     bool SetThreadDesktop(platform::DWord tid, platform::Handle desktop);
+    // Whether a thread that has not ended is on the desktop.
+    bool InUse(platform::Handle desktop) const;
     bool CloseDesktop(platform::Handle desktop);
     bool CreateProcess(const SimLaunch& request, platform::ProcessInformation* info);
     bool TerminateProcess(platform::Handle process);

@@ -206,6 +206,7 @@ class Win32ProcessPort final : public platform::ProcessPort {
 public:
     platform::Handle CreateDesktopA(const std::string& name, platform::DWord flags,
                                     platform::DWord access) override;
+    platform::Handle GetThreadDesktop(platform::DWord threadId) override;
     bool SetThreadDesktop(platform::Handle desktop) override;
     bool CloseDesktop(platform::Handle desktop) override;
     bool CreateProcessA(const std::string& commandLine, bool inheritHandles,

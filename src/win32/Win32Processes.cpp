@@ -81,6 +81,10 @@ Handle Win32ProcessPort::CreateDesktopA(const std::string& name, DWord flags, DW
     return FromHandle(::CreateDesktopA(name.c_str(), nullptr, nullptr, flags, access, nullptr));
 }
 
+Handle Win32ProcessPort::GetThreadDesktop(DWord threadId) {
+    return FromHandle(::GetThreadDesktop(threadId));
+}
+
 bool Win32ProcessPort::SetThreadDesktop(Handle desktop) {
     return ::SetThreadDesktop(static_cast<HDESK>(ToHandle(desktop))) != FALSE;
 }

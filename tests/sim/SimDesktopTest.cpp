@@ -97,3 +97,45 @@ TEST(SimDesktop, AMessageBoxKeepsItsThreadsMessagesFlowingUntilItIsClosed) {
     EXPECT_EQ(app.windows.MessageBoxA(0, "again", "Panel", MB_OK), 2);
     EXPECT_EQ(world.Now(), 8000u);
 }
+
+TEST(SimDesktop, ADesktopAThreadIsOnCannotBeClosedAndEveryHandleIsCounted) {
+    SimWorld world;
+    SimProcess program(world, "program");
+    ProcessPort& processes = program.processes;
+    const Handle home = processes.GetThreadDesktop(program.ThreadId());
+    ASSERT_NE(home, 0u);
+    const Handle desktop = processes.CreateDesktopA("Private", 0, GENERIC_ALL);
+    ASSERT_NE(desktop, 0u);
+    EXPECT_EQ(program.handles.Count(sim::HandleKind::Desktop), 1u);
+    ASSERT_TRUE(processes.SetThreadDesktop(desktop));
+    EXPECT_EQ(processes.GetThreadDesktop(program.ThreadId()), desktop);
+    // As Windows: busy while the thread is on it.
+    EXPECT_FALSE(processes.CloseDesktop(desktop));
+    EXPECT_EQ(program.sync.GetLastError(), ERROR_BUSY);
+    EXPECT_EQ(world.system.OpenDesktops(), 1u);
+    EXPECT_EQ(program.handles.Describe(), "Desktop 1");
+    // Back home, it closes.
+    ASSERT_TRUE(processes.SetThreadDesktop(home));
+    EXPECT_EQ(world.system.DesktopOf(program.ThreadId()), "Default");
+    EXPECT_TRUE(processes.CloseDesktop(desktop));
+    EXPECT_EQ(world.system.OpenDesktops(), 0u);
+    EXPECT_EQ(program.handles.Describe(), "none");
+
+    // Processes, files and menus are counted as they are handed out and
+    // taken back; the process's end closes what is left.
+    ProcessInformation info;
+    ASSERT_TRUE(processes.CreateProcessA("x.exe", false, 0, "", StartupInfoA{}, &info));
+    world.files.AddFile("C:\\a.txt", "a");
+    const Handle file =
+        program.files.CreateFileA("C:\\a.txt", GENERIC_READ, 0, OPEN_EXISTING, 0);
+    const HMenu menu = program.menus.CreatePopupMenu();
+    const HMenu sub = program.menus.CreatePopupMenu();
+    program.menus.AppendMenuA(menu, MF_POPUP, sub, "Sub");
+    EXPECT_EQ(program.handles.Describe(), "Process 1, Thread 1, File 1, Menu 2");
+    EXPECT_TRUE(processes.CloseHandle(info.hThread));
+    EXPECT_TRUE(program.files.CloseHandle(file));
+    EXPECT_TRUE(program.menus.DestroyMenu(menu));  // and its submenu
+    EXPECT_EQ(program.handles.Describe(), "Process 1");
+    program.Exit();
+    EXPECT_EQ(program.handles.Describe(), "none");
+}
