@@ -22,12 +22,13 @@ TAudioMixer::TAudioMixer(std::string name, vcl::TCustomForm& owner)
 }
 
 TAudioMixer::~TAudioMixer() {
+    destroying_ = true;
     if (FWorker) {
         FWorker->Terminate();
         for (int i = 0; i < 50; ++i)
             if (FWorker->Suspended()) FWorker->Resume();
         Ports().sync.Sleep(500);
-        FWorker.reset();  // waits for the thread to end
+        FWorker.reset();  // waits for the thread to end, answering its sends
     }
     CloseMixer();
     if (FNotifyWnd) Ports().windows.DestroyWindow(FNotifyWnd);
@@ -61,9 +62,19 @@ void TAudioMixer::SetMixerId(int id) {
     if (Port().mixerOpen(&handle, static_cast<UInt>(id), FNotifyWnd, 0, CALLBACK_WINDOW) !=
         MMSYSERR_NOERROR)
         return;
+    // Without its capabilities a device has no name to list and no count of
+    // destinations to build from: it is left out like one that does not
+    // open. They are read into a record of their own, so that a driver that
+    // fails half-way leaves FCaps the last good device's.
+    MixerCapsA caps;
+    if (Port().mixerGetDevCapsA(static_cast<std::uintptr_t>(id), &caps, sizeof(MixerCapsA)) !=
+        MMSYSERR_NOERROR) {
+        Port().mixerClose(handle);
+        return;
+    }
     FMixerHandle = handle;
     FOpenID = id;
-    Port().mixerGetDevCapsA(static_cast<std::uintptr_t>(id), &FCaps, sizeof(MixerCapsA));
+    FCaps = caps;
     // Whatever a driver wrote, the name ends inside the field.
     FCaps.szPname[kMaxPnameLen - 1] = '\0';
     FDestinations = std::make_unique<TMixerDestinations>(*this);
@@ -142,6 +153,14 @@ bool TAudioMixer::CheckCtrlID(int destination, int source, int controlID) const 
 }
 
 LResult TAudioMixer::MixerCallBack(UInt msg, WParam wParam, LParam lParam) {
+    if (destroying_) {
+        // The owner may be half gone: only the worker's send is answered.
+        if (msg == WM_SYSDEFAULT_SUCCESS || msg == WM_SYSDEFAULT_FAIL) {
+            Ports().messages.ReplyMessage(1);
+            return 0;
+        }
+        return Ports().messages.DefWindowProcA(FNotifyWnd, msg, wParam, lParam);
+    }
     switch (msg) {
         case MM_MIXM_LINE_CHANGE:
             if (FOpenID >= 0 && OnLineChange)

@@ -51,6 +51,7 @@ public:
     // opened stays open.
     void GetMixerNumDevs();
     // Opens device id (closing the open one first), or only closes with -1.
+    // A device whose capabilities cannot be read counts as not opening.
     void SetMixerId(int id);
     void CloseMixer();
     // The record of device id; nullptr when it is not in the list.
@@ -65,11 +66,13 @@ public:
     bool FindLine(int destination, int source, TMixerLineRef& found) const;
     // A control's current values, channels × items of them (channels 1 for a
     // uniform control, else the line's; items only for a multiple-item
-    // control), the items of the first channel first.
+    // control), the items of the first channel first. False, reading
+    // nothing, for counts past kMaxMixerChannels or kMaxMixerItems.
     bool ReadControlValues(const platform::MixerControlA& control, platform::DWord lineChannels,
                            std::vector<platform::DWord>& values) const;
     // Writes values laid out as ReadControlValues reads them; a list too
-    // short for the control is padded with its last value.
+    // short for the control is padded with its last value. False, writing
+    // nothing, where ReadControlValues would read nothing.
     bool WriteControlValues(const platform::MixerControlA& control, platform::DWord lineChannels,
                             std::vector<platform::DWord> values) const;
 
@@ -82,8 +85,9 @@ public:
     bool GetVolume(int destination, int source, int& left, int& right, int& mute,
                    bool& volumeDisabled, bool& muteDisabled) const;
     // Writes a line's volume (left -1: leave it; right -1: as left) and mute
-    // (-1: leave it). False only when the line does not exist; failed
-    // writes are not reported.
+    // (-1: leave it), the mute where GetVolume reads it: a disabled mute
+    // control is passed over. False only when the line does not exist;
+    // failed writes are not reported.
     bool SetVolume(int destination, int source, int left, int right, int mute) const;
 
     // Asks the worker to read (apply false) or set the Windows default
@@ -120,6 +124,9 @@ private:
     // True while GetMixerNumDevs tries every device: FDevCount then holds
     // the raw count and FNames is not complete yet.
     bool scanning_ = false;
+    // Raised when the component starts going: what the worker or the mixer
+    // still sends its window is answered, and raises no event.
+    bool destroying_ = false;
 };
 
 }  // namespace audio

@@ -22,8 +22,16 @@ bool HasClass(Platform& ports, Hwnd hwnd, const char* className) {
     return std::strcmp(buffer, className) == 0;
 }
 
-void Send(Platform& ports, Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
-    ports.messages.SendMessageA(hwnd, msg, wParam, lParam);
+// The Sound control panel is another program: one that hangs must hold up
+// neither the worker nor, through it, the program's exit.
+bool Send(Platform& ports, Hwnd hwnd, UInt msg, WParam wParam, LParam lParam,
+          LResult* result = nullptr) {
+    LResult answer = 0;
+    const bool answered = ports.messages.SendMessageTimeoutA(hwnd, msg, wParam, lParam,
+                                                             SMTO_ABORTIFHUNG,
+                                                             kSoundPanelSendTimeoutMs, &answer);
+    if (result) *result = answer;
+    return answered;
 }
 
 void ClickButton(Platform& ports, Hwnd button) {
@@ -35,7 +43,10 @@ void ClickButton(Platform& ports, Hwnd button) {
 // Reads the selection, or sets it with the keystrokes the dialog needs to
 // take a selection as the user's (also to set a read one back).
 void SelectComboItem(Platform& ports, Hwnd combo, int& index, bool read, bool reselect) {
-    if (read) index = static_cast<int>(ports.messages.SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    if (read) {
+        LResult selected = 0;
+        index = Send(ports, combo, CB_GETCURSEL, 0, 0, &selected) ? static_cast<int>(selected) : -1;
+    }
     if (read && !reselect) return;
     Send(ports, combo, WM_KEYDOWN, VK_UP, 0x01480001);
     Send(ports, combo, WM_KEYUP, VK_UP, static_cast<LParam>(static_cast<std::int32_t>(0xC1480001u)));

@@ -16,6 +16,8 @@ namespace audio {
 constexpr int kSoundPanelPolls = 3000;
 constexpr platform::DWord kSoundPanelPollMs = 10;
 constexpr platform::DWord kWorkerIdleMs = 100;
+// How long one message to the Sound control panel may take.
+constexpr platform::UInt kSoundPanelSendTimeoutMs = 1000;
 
 // One search of the private desktop's dialogs; the enumeration callbacks
 // reach it through their parameter. There is one worker, so one search.

@@ -1,5 +1,7 @@
 #include "audio/MixerTree.h"
 
+#include <algorithm>
+
 #include "audio/Audiomixer.h"
 #include "platform/WinConst.h"
 
@@ -14,8 +16,11 @@ void TMixerConnectionList::ReleaseItem(TMixerConnection* item) {
     delete item;
 }
 
-TMixerControls::TMixerControls(TAudioMixer& mixer, DWord lineId, DWord controlCount)
-    : controlArray_(controlCount) {
+TMixerControls::TMixerControls(TAudioMixer& mixer, DWord lineId, DWord controlCount) {
+    // A query for fewer records than the line reports is not allowed, so
+    // a line past the bound gets none rather than the first of them.
+    if (controlCount > kMaxLineControls) return;
+    controlArray_.resize(controlCount);
     MixerLineControlsA query;
     query.cbStruct = sizeof(MixerLineControlsA);
     query.dwLineID = lineId;
@@ -36,7 +41,7 @@ TMixerConnection::TMixerConnection(TAudioMixer& mixer, const MixerLineA& line)
 
 TMixerConnections::TMixerConnections(TAudioMixer& mixer, DWord destination, DWord connectionCount)
     : mixer_(mixer) {
-    for (DWord source = 0; source < connectionCount; ++source) {
+    for (DWord source = 0; source < std::min(connectionCount, kMaxMixerLines); ++source) {
         // Set afresh for every query: a failed one may have written the record.
         MixerLineA line;
         line.cbStruct = sizeof(MixerLineA);
@@ -60,7 +65,7 @@ TMixerDestination::TMixerDestination(TAudioMixer& mixer, const MixerLineA& line)
       controls_(std::make_unique<TMixerControls>(mixer, line.dwLineID, line.cControls)) {}
 
 TMixerDestinations::TMixerDestinations(TAudioMixer& mixer) {
-    for (DWord index = 0; index < mixer.FCaps.cDestinations; ++index) {
+    for (DWord index = 0; index < std::min(mixer.FCaps.cDestinations, kMaxMixerLines); ++index) {
         MixerLineA line;
         line.cbStruct = sizeof(MixerLineA);
         line.dwDestination = index;

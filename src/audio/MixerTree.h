@@ -12,6 +12,20 @@ namespace audio {
 
 class TAudioMixer;
 
+// Bounds on the counts a driver reports. Real devices have a few
+// destinations with up to a couple of dozen sources, a handful of controls
+// per line, stereo or surround channels and one selection item per source.
+// A broken or hostile driver may report anything up to 0xFFFFFFFF, which
+// trusted would mean billions of line queries or hundreds of gigabytes of
+// control records and value buffers (and, in a 32-bit build, a buffer size
+// that wraps round and is written past). The bounds are far above any real
+// device and keep the largest possible tree under 40 MB and a value buffer
+// at 64 KB.
+constexpr platform::DWord kMaxMixerLines = 64;     // destinations of a device, sources of one
+constexpr platform::DWord kMaxLineControls = 64;   // controls of one line
+constexpr platform::DWord kMaxMixerChannels = 64;  // channels of a line a control is read with
+constexpr platform::DWord kMaxMixerItems = 256;    // items of a multiple-item control
+
 // A list of item pointers. ReleaseItem is called for every item when the
 // list is cleared; here it releases nothing. A list that owns its items
 // releases them in its own destructor, because the base destructor can no
@@ -65,7 +79,7 @@ protected:
 
 // The controls of one line: one block of records filled by a single query,
 // listed in the order the query returned them. A failed query leaves the
-// list empty.
+// list empty, and so does a count past kMaxLineControls, without a query.
 class TMixerControls : public TMixerList<const platform::MixerControlA> {
 public:
     TMixerControls(TAudioMixer& mixer, platform::DWord lineId, platform::DWord controlCount);
@@ -93,7 +107,7 @@ private:
 };
 
 // The source lines of one destination, in the order found; a source whose
-// line query fails is left out.
+// line query fails is left out, and so are those past kMaxMixerLines.
 class TMixerConnections : public TMixerConnectionList {
 public:
     TMixerConnections(TAudioMixer& mixer, platform::DWord destination,
@@ -122,7 +136,7 @@ private:
 
 // The destinations of the open device, in the order found; a destination
 // whose line query fails is left out, so positions can run ahead of the
-// mixer's own numbers.
+// mixer's own numbers; those past kMaxMixerLines are not queried.
 class TMixerDestinations : public TMixerDestinationList {
 public:
     explicit TMixerDestinations(TAudioMixer& mixer);

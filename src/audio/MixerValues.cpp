@@ -1,6 +1,7 @@
 // Control values of the open device. The value buffer is sized from the
 // control itself (channels × items), never a fixed count, so a control with
-// many channels or a long selection list is not written past.
+// many channels or a long selection list is not written past; a control
+// whose counts pass the bounds is neither read nor written.
 #include <algorithm>
 
 #include "audio/Audiomixer.h"
@@ -15,6 +16,9 @@ namespace {
 struct Shape {
     DWord channels = 1;
     DWord items = 0;  // cMultipleItems as the query states it
+    // Within the bounds the product cannot wrap round, not even in a 32-bit
+    // build, nor come to a buffer worth refusing.
+    bool Sane() const { return channels <= kMaxMixerChannels && items <= kMaxMixerItems; }
     std::size_t Count() const {
         return static_cast<std::size_t>(std::max<DWord>(channels, 1)) * std::max<DWord>(items, 1);
     }
@@ -46,6 +50,7 @@ bool TAudioMixer::ReadControlValues(const MixerControlA& control, DWord lineChan
                                     std::vector<DWord>& values) const {
     if (FOpenID < 0) return false;
     const Shape shape = ShapeOf(control, lineChannels);
+    if (!shape.Sane()) return false;
     std::vector<DWord> read(shape.Count(), 0);
     MixerControlDetails details = DetailsFor(control, shape, read);
     if (Port().mixerGetControlDetailsA(FMixerHandle, &details,
@@ -60,6 +65,7 @@ bool TAudioMixer::WriteControlValues(const MixerControlA& control, DWord lineCha
                                      std::vector<DWord> values) const {
     if (FOpenID < 0 || values.empty()) return false;
     const Shape shape = ShapeOf(control, lineChannels);
+    if (!shape.Sane()) return false;
     values.resize(shape.Count(), values.back());
     MixerControlDetails details = DetailsFor(control, shape, values);
     return Port().mixerSetControlDetails(FMixerHandle, &details,

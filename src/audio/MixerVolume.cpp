@@ -81,11 +81,16 @@ bool TAudioMixer::SetVolume(int destination, int source, int left, int right, in
         const MixerControlA& control = *line.Controls->Items(i);
         if (!IsVolumeOrMute(control)) continue;
         if (control.dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME) {
-            if (volumeDone) continue;
+            // Written where GetVolume reads it: a disabled control is passed
+            // over for a later one.
+            if (volumeDone || Disabled(control)) continue;
             WriteControlValues(control, line.Line->cChannels, VolumeValues(left, right));
             volumeDone = true;
         } else {
-            if (muteDone) continue;
+            // A disabled mute control is passed over as GetVolume passes it
+            // over, so the mute goes where it is read from: a later mute
+            // control or the destination's selection list.
+            if (muteDone || Disabled(control)) continue;
             const DWord m = static_cast<DWord>(mute);
             WriteControlValues(control, line.Line->cChannels, {m, m});
             muteDone = true;

@@ -52,9 +52,10 @@ bool TForm1::LoadLineControls(int destination, int source, vcl::TTrackBar& slide
             const int shown = audio::LouderChannel(left, right);
             position = audio::ClampLevel(shown, min, max);
             // The slider cannot show more than its range; the line is
-            // brought down to what it shows.
-            if (position != shown)
-                AudioMixerUsb.SetVolume(destination, source, position, -1, checked ? 1 : 0);
+            // brought down to what it shows. The mute goes with it as it
+            // was read (-1, left alone, when it could not be), never as the
+            // box shows it: an unreadable mute shows unchecked.
+            if (position != shown) AudioMixerUsb.SetVolume(destination, source, position, -1, mute);
         }
         SetCheckBoxState(box, checked ? 1 : 0, muteEnabled ? 1 : 0);
         SetTrackBarState(slider, position, sliderEnabled ? 1 : 0, -1, -1);

@@ -34,6 +34,11 @@ public:
     // WAIT_OBJECT_0 when the object is signalled (a thread: it has ended),
     // WAIT_TIMEOUT when the time ran out, WAIT_FAILED for a bad handle.
     virtual DWord WaitForSingleObject(Handle object, DWord timeoutMs) = 0;
+    // MsgWaitForMultipleObjects on one object, woken also by a message sent
+    // to the calling thread (QS_SENDMESSAGE): WAIT_OBJECT_0 + 1 then, which
+    // the caller answers by taking the sent messages (PeekMessageA with
+    // PM_QS_SENDMESSAGE) before it waits again.
+    virtual DWord MsgWaitForSingleObject(Handle object, DWord timeoutMs) = 0;
     virtual bool CloseHandle(Handle object) = 0;
 };
 

@@ -60,6 +60,7 @@ constexpr UInt SMTO_ABORTIFHUNG = 0x0002;
 // PeekMessage flags.
 constexpr UInt PM_NOREMOVE = 0x0000;
 constexpr UInt PM_REMOVE = 0x0001;
+constexpr UInt PM_QS_SENDMESSAGE = 0x00400000u;  // QS_SENDMESSAGE << 16
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;

@@ -20,7 +20,7 @@ namespace sim {
     X(SetTimer) X(KillTimer)                                                                  \
     X(CreateSemaphoreA) X(Sleep)                                                              \
     X(CreateThread) X(ResumeThread) X(CreateEventA) X(SetEvent) X(ResetEvent)                 \
-    X(WaitForSingleObject) X(CloseHandle)                                                     \
+    X(WaitForSingleObject) X(MsgWaitForSingleObject) X(CloseHandle)                           \
     X(RegCreateKeyExA) X(RegQueryValueExA) X(RegSetValueExA) X(RegCloseKey)                    \
     X(mixerGetNumDevs) X(mixerOpen) X(mixerClose) X(mixerGetDevCapsA) X(mixerGetLineInfoA)    \
     X(mixerGetLineControlsA) X(mixerGetControlDetailsA) X(mixerSetControlDetails)     \

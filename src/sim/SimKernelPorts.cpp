@@ -1,4 +1,5 @@
 // TimerPort, SyncPort and ThreadPort of a simulated process.
+#include <optional>
 #include <string>
 
 #include "platform/WinConst.h"
@@ -190,7 +191,15 @@ bool SimThreadPort::Signalled(Handle handle, bool take) {
 }
 
 DWord SimThreadPort::WaitForSingleObject(Handle handle, DWord timeoutMs) {
-    SimCall call = Call(Api::WaitForSingleObject);
+    return Wait(Api::WaitForSingleObject, handle, timeoutMs, false);
+}
+
+DWord SimThreadPort::MsgWaitForSingleObject(Handle handle, DWord timeoutMs) {
+    return Wait(Api::MsgWaitForSingleObject, handle, timeoutMs, true);
+}
+
+DWord SimThreadPort::Wait(Api api, Handle handle, DWord timeoutMs, bool takesSentMessages) {
+    SimCall call = Call(api);
     call.lParam = static_cast<LParam>(handle);
     call.timeout = timeoutMs;
     Log(std::move(call));
@@ -208,12 +217,13 @@ DWord SimThreadPort::WaitForSingleObject(Handle handle, DWord timeoutMs) {
         const std::uint64_t wake = timeoutMs == INFINITE ? kNever : world.Now() + timeoutMs;
         world.ParkWorker(wake, signalled);
     } else {
-        BlockedWithoutMessages blocked(thread);
+        std::optional<BlockedWithoutMessages> blocked;
+        if (!takesSentMessages) blocked.emplace(thread);
         const std::uint64_t longest = timeoutMs == INFINITE ? kLongestWaitMs : timeoutMs;
         const bool ended = world.WaitUntil(thread.tid, world.Now() + longest, signalled);
         if (!ended && timeoutMs == INFINITE)
-            world.hangs.push_back("thread " + std::to_string(thread.tid) +
-                                  ": WaitForSingleObject(INFINITE) on a handle nothing signals");
+            world.hangs.push_back("thread " + std::to_string(thread.tid) + ": " + ApiName(api) +
+                                  "(INFINITE) on a handle nothing signals");
     }
     return Signalled(handle, true) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
 }

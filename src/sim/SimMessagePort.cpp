@@ -30,7 +30,7 @@ bool SimMessagePort::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LPa
 LResult SimMessagePort::SendMessageA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     Log(Call(Api::SendMessageA, hwnd, msg, wParam, lParam));
     LResult result = 0;
-    World().Send(Caller(), hwnd, msg, wParam, lParam, SMTO_NORMAL, 0, &result);
+    World().Send(Caller(), hwnd, msg, wParam, lParam, SMTO_NORMAL, INFINITE, &result);
     return result;
 }
 

@@ -1,8 +1,9 @@
 // The simulated winmm mixer: devices that tests describe (names, devices
-// that fail to open, destinations with their sources, channel counts,
-// controls with their flags, selection lists, values of any size, queries
-// that fail), the handles programs hold on them, and the control-change
-// notices Windows posts to every callback window that has a device open.
+// that fail to open or to report their capabilities, destinations with
+// their sources, channel counts, controls with their flags, selection lists,
+// values of any size, queries that fail), the handles programs hold on them,
+// and the control-change notices Windows posts to every callback window that
+// has a device open.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +57,9 @@ private:
 struct SimMixerDevice {
     std::string name;
     bool failsToOpen = false;
+    // mixerGetDevCapsA fails for it after writing the record, as a driver
+    // that gives up half-way may.
+    bool failsCaps = false;
     std::deque<SimMixerLine> destinations;
 
     SimMixerLine& AddDestination(const std::string& lineName, platform::DWord channels,

@@ -127,6 +127,7 @@ MmResult SimMixerPort::mixerOpen(HMixer* mixer, UInt deviceId, std::uintptr_t ca
     const bool toWindow = (flags & CALLBACK_WINDOW) != 0;
     if (toWindow && !World().Window(static_cast<Hwnd>(callback))) return MMSYSERR_INVALPARAM;
     *mixer = simMixer.Open(deviceId, toWindow ? static_cast<Hwnd>(callback) : 0, Pid());
+    process_.handles.Opened(HandleKind::MixerDevice, *mixer);
     return MMSYSERR_NOERROR;
 }
 
@@ -135,6 +136,7 @@ MmResult SimMixerPort::mixerClose(HMixer mixer) {
     const SimMixerHandle* held = World().mixer.FindHandle(mixer);
     if (!held || held->pid != Pid()) return MMSYSERR_INVALHANDLE;
     World().mixer.Close(mixer);
+    process_.handles.Closed({HandleKind::MixerDevice}, mixer);
     return MMSYSERR_NOERROR;
 }
 
@@ -151,7 +153,7 @@ MmResult SimMixerPort::mixerGetDevCapsA(std::uintptr_t deviceId, MixerCapsA* cap
     CopyName(filled.szPname, sizeof filled.szPname, simMixer.devices[device].name);
     filled.cDestinations = static_cast<DWord>(simMixer.devices[device].destinations.size());
     std::memcpy(caps, &filled, std::min<std::size_t>(size, sizeof filled));
-    return MMSYSERR_NOERROR;
+    return simMixer.devices[device].failsCaps ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
 }
 
 MmResult SimMixerPort::mixerGetLineInfoA(HMixer mixer, MixerLineA* line, DWord flags) {

@@ -137,9 +137,16 @@ public:
     bool SetEvent(platform::Handle event) override;
     bool ResetEvent(platform::Handle event) override;
     platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    platform::DWord MsgWaitForSingleObject(platform::Handle object,
+                                           platform::DWord timeoutMs) override;
     bool CloseHandle(platform::Handle object) override;
 
 private:
+    // A wait of the calling thread; takesSentMessages: messages other
+    // threads send it are handled meanwhile (they are delivered as soon as
+    // it does not block them, so the wait itself never ends for one).
+    platform::DWord Wait(Api api, platform::Handle object, platform::DWord timeoutMs,
+                         bool takesSentMessages);
     bool SignalEvent(Api api, platform::Handle event, bool signalled);
     // Whether the object is signalled now; consumes an auto-reset event's
     // signal when take is set.

@@ -153,6 +153,9 @@ void SimSystem::ShowDialog(SimSoundDialog& dialog) {
     for (int id : soundPanel.pageButtonIds) Create(dialog, "Button", dialog.page, id, kRolePageButton);
     dialog.ok = Create(dialog, "Button", dialog.sheet, 1, kRoleOk);
     dialog.cancel = Create(dialog, "Button", dialog.sheet, 2, kRoleCancel);
+    if (!soundPanel.hung) return;
+    world_.Window(dialog.sheet)->hung = true;
+    for (Hwnd hwnd : world_.windows.Descendants(dialog.sheet)) world_.Window(hwnd)->hung = true;
 }
 
 void SimSystem::CloseDialog(SimSoundDialog& dialog) {

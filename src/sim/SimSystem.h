@@ -85,6 +85,8 @@ public:
         std::array<int, 3> selection{{0, 0, 0}};  // of 6662, 6663, 6664
         // Buttons inside the page besides the sheet's OK and Cancel.
         std::vector<int> pageButtonIds;
+        // The panel hangs once shown: its windows answer no sent message.
+        bool hung = false;
     } soundPanel;
 
     // A dialog of an earlier, interrupted run, left on desktop.

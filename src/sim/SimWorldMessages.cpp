@@ -72,7 +72,12 @@ bool SimWorld::Send(DWord senderTid, Hwnd hwnd, UInt msg, WParam wParam, LParam 
         return false;
     }
     if (window->hung) {
-        if (!(flags & SMTO_ABORTIFHUNG)) now_ += timeoutMs;
+        // A plain send waits for ever; Windows would hang there.
+        if (timeoutMs == INFINITE)
+            hangs.push_back("thread " + std::to_string(senderTid) +
+                            ": SendMessageA to a window that answers nothing");
+        else if (!(flags & SMTO_ABORTIFHUNG))
+            now_ += timeoutMs;
         return false;
     }
     // A thread inside Sleep or a wait takes sent messages only once it is
@@ -81,7 +86,8 @@ bool SimWorld::Send(DWord senderTid, Hwnd hwnd, UInt msg, WParam wParam, LParam 
     SimThread& sender = Thread(senderTid);
     if (receiverTid != senderTid && Thread(receiverTid).blockedWithoutMessages &&
         sender.IsWorker() && sender.fiber->IsCurrent()) {
-        const std::uint64_t deadline = timeoutMs ? now_ + timeoutMs : kNever;
+        const std::uint64_t deadline =
+            timeoutMs && timeoutMs != INFINITE ? now_ + timeoutMs : kNever;
         const bool free = ParkWorker(deadline, [this, receiverTid] {
             const SimThread& receiver = Thread(receiverTid);
             return !receiver.blockedWithoutMessages || receiver.exited;

@@ -2,6 +2,7 @@
 // message hook, the forms it owns, and the top-level error report.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,6 +53,7 @@ public:
     // Hook, then translation and dispatch to the window.
     void ProcessMessage(platform::Msg& msg);
     void Terminate();
+    // Read by the worker thread too.
     bool Terminated() const { return terminated_; }
 
     // Sees every message taken from the queue; may mark it handled.
@@ -78,7 +80,7 @@ private:
     std::string title_;
     std::vector<std::unique_ptr<TCustomForm>> forms_;
     TCustomForm* mainForm_ = nullptr;
-    bool terminated_ = false;
+    std::atomic<bool> terminated_{false};
 };
 
 }  // namespace vcl

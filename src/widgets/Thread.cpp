@@ -24,7 +24,13 @@ void TThread::Stop() {
     ThreadPort& threads = platform_.threads;
     Terminate();
     if (suspended_) Resume();
-    threads.WaitForSingleObject(handle_, INFINITE);
+    // The body may be sending to this thread's windows right now: a wait
+    // that did not take sent messages would never end.
+    for (;;) {
+        if (threads.MsgWaitForSingleObject(handle_, INFINITE) != WAIT_OBJECT_0 + 1) break;
+        Msg sent;
+        platform_.messages.PeekMessageA(sent, 0, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
     threads.CloseHandle(handle_);
     handle_ = 0;
 }

@@ -37,7 +37,8 @@ public:
     explicit TThread(platform::Platform& platform) : platform_(platform) {}
     ~TThread() override;
     // Asks the body to end, lets a suspended thread run to see that, waits
-    // for it and releases it.
+    // for it (answering what it sends this thread meanwhile) and releases
+    // it.
     void Stop();
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;

@@ -25,6 +25,7 @@
     X(WM_MBUTTONUP) X(WM_MOUSEWHEEL) X(WM_DEVICECHANGE) X(WM_DROPFILES) X(WM_USER)               \
     X(WA_INACTIVE) X(SC_MINIMIZE) X(SC_RESTORE)                                                  \
     X(SMTO_NORMAL) X(SMTO_BLOCK) X(SMTO_ABORTIFHUNG) X(PM_NOREMOVE) X(PM_REMOVE)                 \
+    X(PM_QS_SENDMESSAGE)                                                                         \
     X(SW_HIDE) X(SW_SHOWNORMAL) X(SW_MINIMIZE) X(SW_SHOW) X(SW_RESTORE)                          \
     X(SWP_NOSIZE) X(SWP_NOMOVE) X(SWP_NOZORDER) X(SWP_NOACTIVATE)                                \
     X(WS_POPUP) X(WS_CAPTION) X(WS_SYSMENU) X(WS_EX_TOOLWINDOW) X(WS_EX_TOPMOST)                 \

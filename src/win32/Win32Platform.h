@@ -96,6 +96,8 @@ public:
     bool SetEvent(platform::Handle event) override;
     bool ResetEvent(platform::Handle event) override;
     platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    platform::DWord MsgWaitForSingleObject(platform::Handle object,
+                                           platform::DWord timeoutMs) override;
     bool CloseHandle(platform::Handle object) override;
 };
 

@@ -56,6 +56,11 @@ DWord Win32ThreadPort::WaitForSingleObject(Handle object, DWord timeoutMs) {
     return ::WaitForSingleObject(ToHandle(object), timeoutMs);
 }
 
+DWord Win32ThreadPort::MsgWaitForSingleObject(Handle object, DWord timeoutMs) {
+    HANDLE handle = ToHandle(object);
+    return ::MsgWaitForMultipleObjects(1, &handle, FALSE, timeoutMs, QS_SENDMESSAGE);
+}
+
 bool Win32ThreadPort::CloseHandle(Handle object) {
     return ::CloseHandle(ToHandle(object)) != FALSE;
 }

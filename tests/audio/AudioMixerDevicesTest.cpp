@@ -87,6 +87,29 @@ TEST(AudioMixerDevices, ADeviceThatFailsToOpenIsLeftOutAndTheOnesAfterItStayOpen
     EXPECT_TRUE(w.world.mixer.Handles().empty());
 }
 
+TEST(AudioMixerDevices, ADeviceWhoseCapabilitiesCannotBeReadIsLeftOutLikeOneThatFailsToOpen) {
+    MixerWorld w;
+    w.world.mixer.AddDevice("Out: default").AddDestination("Master Volume", 2);
+    sim::SimMixerDevice& broken = w.world.mixer.AddDevice("Out: USB Audio Device");
+    broken.AddDestination("Speaker", 2);
+    broken.AddDestination("Recording", 1);
+    broken.failsCaps = true;
+    w.world.mixer.AddDevice("Out: Modem").AddDestination("Master Volume", 1);
+    audio::TAudioMixer& mixer = w.CreateMixer();
+
+    EXPECT_EQ(mixer.FDevCount, 2);
+    ASSERT_EQ(mixer.FNames.size(), 2u);
+    EXPECT_EQ(mixer.FNames[1].Id, 2);
+
+    // Tried on its own it is not held open, and what its driver wrote
+    // before failing does not replace the last good device's record.
+    mixer.SetMixerId(1);
+    EXPECT_EQ(mixer.FOpenID, -1);
+    EXPECT_TRUE(w.world.mixer.Handles().empty());
+    EXPECT_STREQ(mixer.FCaps.szPname, "Out: default");
+    EXPECT_EQ(mixer.FCaps.cDestinations, 1u);
+}
+
 TEST(AudioMixerDevices, TheComponentClosesItsDeviceAndWindowWhenItGoes) {
     MixerWorld w;
     w.world.mixer.AddDevice("Out: USB Audio Device").AddDestination("Master Volume", 2);

@@ -1,7 +1,8 @@
 // The tree of the open device: lines whose queries fail are left out,
-// controls are listed as the query returned them, CheckCtrlID finds only
-// volume and mute controls of existing lines, and control values come back
-// and go out in buffers that fit the control.
+// controls are listed as the query returned them, counts past the bounds
+// are not trusted, CheckCtrlID finds only volume and mute controls of
+// existing lines, and control values come back and go out in buffers that
+// fit the control.
 #include <gtest/gtest.h>
 
 #include "audio/MixerWorld.h"
@@ -123,4 +124,31 @@ TEST(AudioMixerTree, ControlValuesFitTheControlWhateverItsChannelsItemsOrSize) {
     EXPECT_EQ(values, (std::vector<DWord>{7}));
     mixer.SetMixerId(-1);
     EXPECT_FALSE(mixer.FindLine(0, -1, line));
+}
+
+TEST(AudioMixerTree, LinesAndControlsPastTheBoundsAreNeitherQueriedNorAllocated) {
+    MixerWorld w;
+    sim::SimMixerDevice& device = w.world.mixer.AddDevice("USB Audio Device");
+    sim::SimMixerLine& speaker = device.AddDestination("Speaker", 2);
+    for (DWord i = 0; i < audio::kMaxLineControls; ++i) speaker.AddControl(kVolume);
+    for (DWord i = 0; i <= audio::kMaxMixerLines; ++i) device.AddSource(speaker, "Wave", 2);
+    sim::SimMixerLine& crowded = device.AddDestination("Recording", 1);
+    for (DWord i = 0; i <= audio::kMaxLineControls; ++i) crowded.AddControl(kVolume);
+    while (device.destinations.size() <= audio::kMaxMixerLines) device.AddDestination("Aux", 1);
+    audio::TAudioMixer& mixer = w.CreateMixer();
+
+    const audio::TMixerDestinations& tree = *mixer.FDestinations;
+    EXPECT_EQ(tree.Count(), static_cast<int>(audio::kMaxMixerLines));
+    EXPECT_EQ(tree.Items(0)->Connections().Count(), static_cast<int>(audio::kMaxMixerLines));
+    EXPECT_EQ(tree.Items(0)->Controls().Count(), static_cast<int>(audio::kMaxLineControls));
+    EXPECT_EQ(tree.Items(1)->Controls().Count(), 0);
+    EXPECT_TRUE(tree.Items(1)->Controls().FControlArray().empty());
+    for (const sim::SimCall& query : w.Calls(sim::Api::mixerGetLineControlsA))
+        EXPECT_NE(query.lParam, static_cast<LParam>(crowded.lineId));
+    // Lines past the bound are not asked for, in either list.
+    const LParam bound = audio::kMaxMixerLines;
+    for (const sim::SimCall& query : w.Calls(sim::Api::mixerGetLineInfoA)) {
+        EXPECT_LT(query.lParam & 0xFFFF, bound);  // destination
+        EXPECT_LT(query.lParam >> 16, bound);     // source
+    }
 }

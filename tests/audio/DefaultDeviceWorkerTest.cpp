@@ -97,7 +97,7 @@ TEST(DefaultDeviceWorker, AReadRunsTheXpPanelHiddenOnItsDesktopReadsBothCombosAn
     EXPECT_EQ(dialog.comboMessages[1].msg, CB_GETCURSEL);
     // Cancel is pressed as a click: down, up, focus gone.
     const auto cancelSends = w.world.Journal().Where([&](const sim::SimCall& c) {
-        return c.api == Api::SendMessageA && c.hwnd == dialog.cancel;
+        return c.api == Api::SendMessageTimeoutA && c.hwnd == dialog.cancel;
     });
     ASSERT_EQ(cancelSends.size(), 3u);
     EXPECT_EQ(cancelSends[0].msg, WM_LBUTTONDOWN);
@@ -249,7 +249,7 @@ TEST(DefaultDeviceWorker, LeftoverDialogsOnTheDesktopAreCancelledBeforeThePanelS
     EXPECT_EQ(users.cancelClicks, 0);
     EXPECT_TRUE(leftover.comboMessages.empty());
     const int cancelled = w.world.Journal().IndexOf([&](const sim::SimCall& c) {
-        return c.api == Api::SendMessageA && c.hwnd == leftover.cancel && c.msg == WM_LBUTTONUP;
+        return c.api == Api::SendMessageTimeoutA && c.hwnd == leftover.cancel && c.msg == WM_LBUTTONUP;
     });
     const int started = w.world.Journal().IndexOf(
         [](const sim::SimCall& c) { return c.api == Api::CreateProcessA; });
@@ -288,4 +288,39 @@ TEST(DefaultDeviceWorker, DestroyingTheComponentWhileTheWorkerPollsEndsThePanelA
     EXPECT_EQ(w.System().OpenDesktops(), 0u);
     EXPECT_EQ(w.System().OpenProcessHandles(), 0u);
     EXPECT_TRUE(w.world.hangs.empty());
+}
+
+TEST(DefaultDeviceWorker, AnExitWhileTheWorkerIsAboutToReportEndsWithinASecond) {
+    WorkerWorld w;
+    w.mixer.SysDefaultAudio(false, 0, 0);
+    // The GUI thread takes no messages while the worker finishes its read:
+    // the worker has made its check and now waits in its report's send.
+    w.process.sync.Sleep(300);
+    ASSERT_EQ(w.Calls(Api::SendMessageA, audio::WM_SYSDEFAULT_SUCCESS).size(), 1u);
+    ASSERT_EQ(w.Answered(), 0);
+    // The program ends now: the wait for the worker answers its send.
+    const std::uint64_t before = w.world.Now();
+    w.component.reset();
+    EXPECT_LT(w.world.Now() - before, 1000u);
+    EXPECT_TRUE(w.world.hangs.empty());
+    // A component on its way out raises no event.
+    EXPECT_EQ(w.Answered(), 0);
+}
+
+TEST(DefaultDeviceWorker, AHungSoundPanelHoldsUpNeitherTheReadNorTheExit) {
+    WorkerWorld w;
+    w.System().soundPanel.hung = true;
+    w.mixer.SysDefaultAudio(false, 0, 0);
+    w.world.Advance(500);
+    // Nothing could be read from it: the read ends all the same.
+    EXPECT_EQ(w.Answered(), 1);
+    ASSERT_EQ(w.answers.successes.size(), 1u);
+    EXPECT_EQ(w.answers.successes[0], std::make_pair(-1, -1));
+    for (const sim::SimCall& c : w.Calls(Api::SendMessageTimeoutA))
+        EXPECT_EQ(c.flags & SMTO_ABORTIFHUNG, SMTO_ABORTIFHUNG);
+    EXPECT_TRUE(w.world.hangs.empty());
+    EXPECT_EQ(w.Calls(Api::TerminateProcess).size(), 1u);
+    const std::uint64_t before = w.world.Now();
+    w.component.reset();
+    EXPECT_LT(w.world.Now() - before, 1000u);
 }

@@ -1,7 +1,8 @@
 // Volume and mute of a line through the mixer component: the first usable
 // control of each kind, channels as the control has them, writes that touch
-// only what was asked, and a source line's mute kept in its destination's
-// selection list when it has no mute control of its own.
+// only what was asked and go where the reads come from, a source line's
+// mute kept in its destination's selection list when it has no usable mute
+// control of its own, and controls too large to trust left alone.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -172,4 +173,62 @@ TEST(MixerVolume, ASourceWithoutMuteUsesItsDestinationsSelectionList) {
     EXPECT_EQ(Read(mixer, 0, 2).mute, 1);
     // The destination itself never uses a list.
     EXPECT_EQ(Read(mixer, 0, -1).mute, -1);
+}
+
+TEST(MixerVolume, SetVolumeWritesTheMuteWhereGetVolumeReadsItPassingOverADisabledControl) {
+    MixerWorld w;
+    sim::SimMixerDevice& device = w.world.mixer.AddDevice("USB Audio Device");
+    sim::SimMixerLine& speaker = device.AddDestination("Speaker", 2);
+    sim::SimMixerControl& disabledVolume = speaker.AddControl(kVolume, kDisabled);
+    sim::SimMixerControl& usableVolume = speaker.AddControl(kVolume);
+    sim::SimMixerControl& disabled = speaker.AddControl(kMute, kUniform | kDisabled);
+    sim::SimMixerControl& usable = speaker.AddControl(kMute, kUniform);
+    sim::SimMixerLine& rec = device.AddDestination("Recording", 1);
+    sim::SimMixerControl& mux =
+        rec.AddControl(MIXERCONTROL_CONTROLTYPE_MUX, kUniform | kMultiple, 2);
+    mux.values = {0, 1};
+    device.AddSource(rec, "Mic", 1).AddControl(kMute, kUniform | kDisabled);
+    audio::TAudioMixer& mixer = w.CreateMixer();
+
+    ASSERT_TRUE(mixer.SetVolume(0, -1, 30000, -1, 1));
+    EXPECT_EQ(usable.values, (std::vector<DWord>{1}));
+    EXPECT_EQ(disabled.values, (std::vector<DWord>{0}));
+    EXPECT_EQ(Read(mixer, 0, -1).mute, 1);
+    // The volume likewise.
+    EXPECT_EQ(usableVolume.values, (std::vector<DWord>{30000, 30000}));
+    EXPECT_EQ(disabledVolume.values, (std::vector<DWord>{0, 0}));
+    EXPECT_EQ(Read(mixer, 0, -1).left, 30000);
+
+    // A source whose own mute is disabled is read and written in the list.
+    ASSERT_TRUE(mixer.SetVolume(1, 0, -1, -1, 1));
+    EXPECT_EQ(mux.values, (std::vector<DWord>{1, 0}));
+    EXPECT_EQ(Read(mixer, 1, 0).mute, 1);
+}
+
+TEST(MixerVolume, ControlsWithChannelsOrItemsPastTheBoundsAreNeitherReadNorWritten) {
+    MixerWorld w;
+    sim::SimMixerDevice& device = w.world.mixer.AddDevice("USB Audio Device");
+    sim::SimMixerLine& wide = device.AddDestination("Speaker", audio::kMaxMixerChannels + 1);
+    sim::SimMixerControl& volume = wide.AddControl(kVolume);
+    volume.values.assign(volume.values.size(), 500);
+    sim::SimMixerControl& mute = wide.AddControl(kMute, kUniform);  // one channel: usable
+    sim::SimMixerLine& rec = device.AddDestination("Recording", 1);
+    sim::SimMixerControl& list = rec.AddControl(MIXERCONTROL_CONTROLTYPE_MIXER,
+                                                kUniform | kMultiple, audio::kMaxMixerItems + 1);
+    list.values[0] = 1;
+    device.AddSource(rec, "Mic", 1);
+    audio::TAudioMixer& mixer = w.CreateMixer();
+
+    Reading speakerLine = Read(mixer, 0, -1);
+    EXPECT_TRUE(speakerLine.volumeDisabled);
+    EXPECT_EQ(speakerLine.mute, 0);
+    EXPECT_TRUE(Read(mixer, 1, 0).muteDisabled);
+    ASSERT_TRUE(mixer.SetVolume(0, -1, 9, -1, 1));
+    ASSERT_TRUE(mixer.SetVolume(1, 0, -1, -1, 0));
+    EXPECT_EQ(mute.values, (std::vector<DWord>{1}));
+    EXPECT_EQ(volume.values, std::vector<DWord>(volume.values.size(), 500));
+    EXPECT_EQ(list.values[0], 1u);
+    for (sim::Api api : {sim::Api::mixerGetControlDetailsA, sim::Api::mixerSetControlDetails})
+        for (const sim::SimCall& call : w.Calls(api))
+            EXPECT_EQ(call.lParam, static_cast<LParam>(mute.id));  // only the mute is asked for
 }

@@ -92,6 +92,19 @@ TEST(VolumeRows, AVolumeAboveTheSliderIsShownAtItsMaximumAndWrittenBack) {
     EXPECT_LE(w.notices, 10);
 }
 
+TEST(VolumeRows, AVolumeBroughtDownToTheSliderLeavesAMuteThatCannotBeReadAsItIs) {
+    VolumePanel w;
+    w.device.speakerVolume->values = {70000, 100};
+    w.device.speakerMute->values = {1};
+    w.device.speakerMute->failsReads = true;
+    w.StartPresent();
+
+    EXPECT_EQ(w.device.speakerVolume->values, (Values{65535, 65535}));
+    EXPECT_EQ(w.device.speakerMute->values, (Values{1}));
+    for (const sim::SimCall& write : w.PanelCalls(Api::mixerSetControlDetails))
+        EXPECT_NE(write.lParam, static_cast<LParam>(w.device.speakerMute->id));
+}
+
 TEST(VolumeRows, OnlyAUsersChangeIsWrittenAndOnlyWhileADeviceIsOpen) {
     VolumePanel w;
     w.device.micVolume->values = {500};
