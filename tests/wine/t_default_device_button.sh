@@ -7,7 +7,7 @@
 # tests/wine/standin) hidden on its private desktop: the button names the
 # device the stand-in's playback list selects, the stand-in is cancelled and
 # its process is gone afterwards, and the poll ends within 200 ms of the
-# dialog showing.
+# dialog showing; no private desktop is left once the read has answered.
 source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin default_device_button "$PANEL_EXE" "$SIM_EXE" SoundPanelStandIn.cpl
 # A 32-bit panel's rundll32 finds system32 redirected to syswow64: the
@@ -37,6 +37,8 @@ start panel UsbPhonePanel.exe
 expect attach-ack within 5000
 wait 3000
 list-controls
+# The read has answered: its private desktop is closed, not left behind.
+expect no desktop "Jov desktop" within 500
 SCRIPT
 tr -d '\r' <"$STANDIN_LOG" | sed 's/^/  stand-in| /'
 selected=$(standin selected)

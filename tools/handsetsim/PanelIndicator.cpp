@@ -44,3 +44,8 @@ bool indicatorHidden(HWND panel, std::string* detail) {
 bool postDeviceChange(HWND panel) {
   return PostMessageA(panel, WM_DEVICECHANGE, kDevNodesChanged, 0) != FALSE;
 }
+
+bool sendSettingChange(HWND panel) {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutA(panel, WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer) != 0;
+}

@@ -20,3 +20,8 @@ bool indicatorHidden(HWND panel, std::string* detail);
 // Posts WM_DEVICECHANGE (DBT_DEVNODES_CHANGED) to the panel's window, as
 // Windows does when a device is plugged in or out.
 bool postDeviceChange(HWND panel);
+
+// Sends WM_SETTINGCHANGE to the panel's window, as Windows broadcasts a
+// change of the system's settings (a send: the panel is inside it until it
+// answers); false when the send failed.
+bool sendSettingChange(HWND panel);

@@ -352,6 +352,7 @@ bool LineParser::expect() {
       {"browser", Expectation::Browser},        {"active-tab", Expectation::ActiveTab},
       {"radio", Expectation::Radio},            {"accepts-drops", Expectation::AcceptsDrops},
       {"progress", Expectation::Progress},      {"panel-foreground", Expectation::PanelForeground},
+      {"desktop", Expectation::Desktop},
   };
   bool known = false;
   for (const auto& k : kinds) {
@@ -424,6 +425,9 @@ bool LineParser::expect() {
       break;
     case Expectation::Progress:
       if (!progressExpectation()) return false;
+      break;
+    case Expectation::Desktop:
+      if (!word(&step_.text, "start of a desktop's name")) return false;
       break;
     default:
       break;
@@ -540,6 +544,7 @@ bool LineParser::parse() {
   if (op == "click-button" || op == "select-list" || op == "dblclick-list")
     return listOrButtonStep(op);
   if (op == "device-change") return (s.op = Op::DeviceChange, end());
+  if (op == "setting-change") return (s.op = Op::SettingChange, end());
   if (op == "set-edit" || op == "paste-edit" || op == "click-link" || op == "click-radio")
     return webStep(op);
   if (op == "drop-files") {

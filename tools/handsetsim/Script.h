@@ -17,8 +17,8 @@ enum class Op {
   TrayClick, MenuKey, ListWindows, ClosePanel, Cursor,
   // Buttons and lists.
   ClickButton, SelectList, DblClickList,
-  // Device notices.
-  DeviceChange,
+  // Device notices and settings broadcasts.
+  DeviceChange, SettingChange,
   // The shortcut page.
   SetEdit, PasteEdit, ClickLink, ClickRadio,
   // Files dropped on a list.
@@ -40,6 +40,8 @@ enum class Expectation {
   AcceptsDrops, Progress,
   // The panel's window is the foreground window.
   PanelForeground,
+  // A desktop of the window station by the start of its name.
+  Desktop,
 };
 
 // A message argument: a number, our own link window, or the panel's window.

@@ -4,6 +4,7 @@
 #include "LinkProtocol.h"
 #include "ListAndButtonSteps.h"
 #include "PanelControls.h"
+#include "Desktops.h"
 #include "PanelIndicator.h"
 #include "PanelTray.h"
 #include "PanelWindows.h"
@@ -227,6 +228,11 @@ bool ScriptRunner::execute(const Step& step) {
       if (!postDeviceChange(link_.panel())) return fail(step, "not posted");
       log_.line("done: %s", step.source.c_str());
       return true;
+    case Op::SettingChange:
+      if (!needPanel(step)) return false;
+      if (!sendSettingChange(link_.panel())) return fail(step, "not answered");
+      log_.line("done: %s", step.source.c_str());
+      return true;
     case Op::Cursor:
       // Where the panel pops its menu up: it reads the cursor.
       if (!SetCursorPos(static_cast<int>(step.first.number), static_cast<int>(step.second.number)))
@@ -422,6 +428,8 @@ bool ScriptRunner::holds(const Step& step, bool* broken, std::string* detail) {
       return buttonMeets(link_.panel(), step.text, step.check.enabled, detail);
     case Expectation::List:
       return listMeets(link_.panel(), step.number, step.text, step.listSelected, detail);
+    case Expectation::Desktop:
+      return desktopExists(step.text, detail);
     case Expectation::IndicatorShown:
       return link_.panel() != nullptr && indicatorShown(link_.panel(), detail);
     case Expectation::IndicatorHidden:
