@@ -30,6 +30,8 @@ public:
     // Raised for good when the window is being destroyed: driver messages
     // that arrive meanwhile are answered and otherwise ignored.
     bool Destroying = false;
+    // The status handling is looking for the handset's mixer device now.
+    bool SearchingHandsetMixer = false;
 
     void FormCreate(vcl::TObject* sender);
     void FormDestroy(vcl::TObject* sender);

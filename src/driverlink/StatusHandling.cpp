@@ -15,8 +15,15 @@ namespace app {
 using namespace driverlink;
 
 void TForm1::StatusRefresh() {
-    UpdateVolumeGroup((StatusW & kHandsetPresent) != 0);
-    UpdateSkypeGroup((StatusW & kSkypeReady) != 0);
+    // A status taken inside the mixer's own calls while an earlier one looks
+    // for the handset's device (a driver that works on a thread of its own
+    // lets messages sent to the panel in meanwhile) leaves both groups to
+    // that search: the device list is half rebuilt, and the groups would be
+    // filled from it and Skype pointed at the handset once for each.
+    if (!SearchingHandsetMixer) {
+        UpdateVolumeGroup((StatusW & kHandsetPresent) != 0);
+        UpdateSkypeGroup((StatusW & kSkypeReady) != 0);
+    }
     SendRingToneCommand();
     UpdateTrayIcon();
     ShowIndicator((StatusW & kHandsetPresent) && (StatusW & kKeyboardBlocked));
@@ -27,6 +34,11 @@ void TForm1::UpdateVolumeGroup(bool on) {
     vcl::TTrackBar* const sliders[] = {&suiTrackBarVolRing, &suiTrackBarVolOut, &suiTrackBarVolIn};
     if (on == suiGroupBoxVol.Enabled()) return;
     if (on) {
+        SearchingHandsetMixer = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{SearchingHandsetMixer};
         // Tried again at every status message until the handset's device
         // is found and opens.
         RescanMixers();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <deque>
 #include <string>
 #include <vector>
@@ -88,6 +89,9 @@ public:
 
     std::deque<SimMixerDevice> devices;
     SimMixerDevice& AddDevice(const std::string& name);
+    // Called inside every mixerOpen, as a driver that sends to a thread of
+    // its own lets the opening thread take messages sent to it meanwhile.
+    std::function<void()> onOpen;
 
     // The handles open now, oldest first.
     const std::vector<SimMixerHandle>& Handles() const { return handles_; }

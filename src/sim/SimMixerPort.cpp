@@ -126,6 +126,7 @@ MmResult SimMixerPort::mixerOpen(HMixer* mixer, UInt deviceId, std::uintptr_t ca
     if (simMixer.devices[deviceId].failsToOpen) return MMSYSERR_NODRIVER;
     const bool toWindow = (flags & CALLBACK_WINDOW) != 0;
     if (toWindow && !World().Window(static_cast<Hwnd>(callback))) return MMSYSERR_INVALPARAM;
+    if (simMixer.onOpen) simMixer.onOpen();
     *mixer = simMixer.Open(deviceId, toWindow ? static_cast<Hwnd>(callback) : 0, Pid());
     process_.handles.Opened(HandleKind::MixerDevice, *mixer);
     return MMSYSERR_NOERROR;

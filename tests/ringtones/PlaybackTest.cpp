@@ -273,3 +273,49 @@ TEST(Playback, NothingStartsWhileTheWindowIsBeingDestroyed) {
     EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
     EXPECT_EQ(p.device.speakerMute->values[0], 1u);
 }
+
+TEST(Playback, RingingStatusesTakenInsideTheMixerScanCountOnceEach) {
+    PanelWorld w;
+    AddHandsetMixer(w.world.mixer);
+    w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
+    w.world.files.AddFile(InRing("a.wav"), Wave(5000));
+    w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+    ASSERT_TRUE(w.Start());
+    app::TForm1& f = w.Form();
+    w.driver.Discover(w.Panel());
+    w.driver.ClearReceived();
+    const Hwnd panel = w.Panel();
+    const std::uint32_t ready = kPresent | driverlink::kSkypeReady;
+    const std::uint32_t ringing = sim::SimDriver::StatusLParam(0, kRinging);
+    // The driver's next three statuses reach the panel inside the mixer's
+    // open, while the first one is being handled.
+    int nested = 0;
+    w.world.mixer.onOpen = [&] {
+        if (nested >= 3) return;
+        ++nested;
+        w.driver.Status(panel, ready, ringing);
+    };
+    w.driver.Status(panel, ready, ringing);
+    w.Advance(0);
+    w.world.mixer.onOpen = nullptr;
+    ASSERT_GE(nested, 2);
+    EXPECT_TRUE(f.suiGroupBoxVol.Enabled());
+    EXPECT_EQ(f.AudioMixerUsb.FOpenID, 0);
+    // Every status counts once towards the ring, nested or not.
+    for (int sent = 1 + nested; sent < 4; ++sent) {
+        w.driver.Status(panel, ready, ringing);
+        w.Advance(0);
+    }
+    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_TRUE(w.world.media.Playing().empty());
+    // Skype is pointed at the handset once.
+    std::size_t sets = 0;
+    for (const std::string& command : w.driver.Commands())
+        sets += command.rfind("SET AUDIO_OUT ", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(sets, 1u);
+    // The fifth ringing status starts the ring.
+    w.driver.Status(panel, ready, ringing);
+    w.Advance(0);
+    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_EQ(w.world.media.Playing(), Items{InRing("a.wav")});
+}

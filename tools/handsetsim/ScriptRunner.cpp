@@ -54,6 +54,10 @@ int ScriptRunner::run(const std::vector<Step>& steps) {
 
 bool ScriptRunner::fail(const Step& step, const char* why) {
   log_.line("FAIL line %d: %s: %s", step.line, step.source.c_str(), why);
+  // What was on the screen then: a message box or a window left open is
+  // often the reason, and a failure that comes once in many runs is not
+  // seen again.
+  for (const std::string& line : describeWindows()) log_.line("at the failure: %s", line.c_str());
   return false;
 }
 
