@@ -35,9 +35,7 @@ struct LifetimeWorld {
         // Two devices: the button reads the default one on the worker.
         w.world.mixer.AddDevice("Speakers");
         AddHandsetMixer(w.world.mixer);
-        w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
-        w.world.files.AddFile(InRing("a.wav"), Wave(500));
-        w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+        AddChosenTone(w.world.files, "a.wav", 500);
         w.world.files.AddFolder("D:\\Sounds");
         w.world.files.AddFile("D:\\Sounds\\new.wav", Wave(300));
         EXPECT_TRUE(w.Start());

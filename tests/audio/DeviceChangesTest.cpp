@@ -138,9 +138,7 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     HandsetMixer device = AddHandsetMixer(w.world.mixer);
     device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
     device.speakerMute->values = device.waveMute->values = {1};
-    w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
-    w.world.files.AddFile(InRing("a.wav"), Wave(5000));
-    w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+    AddChosenTone(w.world.files, "a.wav", 5000);
     ASSERT_TRUE(w.Start());
     app::TForm1& f = w.Form();
     w.driver.Discover(w.Panel());

@@ -23,10 +23,8 @@ struct PlaybackWorld {
         device = AddHandsetMixer(w.world.mixer);
         device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
         device.speakerMute->values = device.waveMute->values = {1};
-        w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
-        w.world.files.AddFile(InRing("a.wav"), Wave(toneMs));
+        AddChosenTone(w.world.files, "a.wav", toneMs);
         w.world.files.AddFile(InRing("b.wav"), Wave(toneMs));
-        w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
         EXPECT_TRUE(w.Start());
         f = &w.Form();
         w.driver.Discover(w.Panel());
@@ -277,9 +275,7 @@ TEST(Playback, NothingStartsWhileTheWindowIsBeingDestroyed) {
 TEST(Playback, RingingStatusesTakenInsideTheMixerScanCountOnceEach) {
     PanelWorld w;
     AddHandsetMixer(w.world.mixer);
-    w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
-    w.world.files.AddFile(InRing("a.wav"), Wave(5000));
-    w.world.files.AddFile(kChoiceFile, InRing("a.wav") + "\r\n");
+    AddChosenTone(w.world.files, "a.wav", 5000);
     ASSERT_TRUE(w.Start());
     app::TForm1& f = w.Form();
     w.driver.Discover(w.Panel());

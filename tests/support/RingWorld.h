@@ -51,6 +51,14 @@ inline std::string InRing(const std::string& name) {
     return std::string(kRingFolder) + "\\" + name;
 }
 
+// The program in C:\Phone\ with one tone of ms milliseconds in its ring
+// folder, chosen in "ring.jov".
+inline void AddChosenTone(sim::SimFiles& files, const std::string& name, std::uint32_t ms) {
+    files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
+    files.AddFile(InRing(name), Wave(ms));
+    files.AddFile(kChoiceFile, InRing(name) + "\r\n");
+}
+
 // A status message with a call state, and the panel's loop run after it.
 inline void SendCall(PanelWorld& w, std::uint32_t statusW, std::uint8_t call) {
     w.driver.Status(w.Panel(), statusW, sim::SimDriver::StatusLParam(0, call));
