@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
-.PHONY: all native asan windows win32 win64 check test unit-test wine-test wine-test-i686 \
+.PHONY: all native asan clang windows win32 win64 check test unit-test wine-test wine-test-i686 \
         import-check bench run run-sim clean
 
 all: native windows
@@ -24,6 +24,13 @@ asan:
 	@$(DEPS) native
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j$(JOBS)
+
+# The core, the simulation and the tests built with clang as well, warnings
+# as errors there too.
+clang:
+	@$(DEPS) native clang
+	@cmake --preset clang >/dev/null
+	@cmake --build --preset clang -j$(JOBS)
 
 windows: win32 win64
 

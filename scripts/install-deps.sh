@@ -8,6 +8,7 @@
 # Usage: install-deps.sh GROUP...
 #   native   cmake, make, g++, GoogleTest          (unit tests, make check)
 #   bench    Google Benchmark                      (make bench)
+#   clang    clang++                               (make clang)
 #   windows  MinGW-w64 i686 and x86_64             (the Windows programs)
 #   wine     Wine (64-bit), Xvfb                   (the Wine tests)
 #   display  imagemagick, xdpyinfo                 (make run)
@@ -167,6 +168,9 @@ collect_missing() {
         ;;
       bench)
         need libbenchmark-dev have_benchmark
+        ;;
+      clang)
+        need clang have_cmd clang++
         ;;
       windows)
         need g++-mingw-w64-i686 have_cmd i686-w64-mingw32-g++

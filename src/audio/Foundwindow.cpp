@@ -144,7 +144,7 @@ void TFindWindow::Execute() {
         // worker goes back to its own desktop first.
         const Handle home = ports.processes.GetThreadDesktop(ThreadID());
         Handle desktop = 0;
-        SoundPanelRunEnd end = Run(search, desktop);
+        SoundPanelRunEnd end = RunSoundPanel(search, desktop);
         if (desktop) {
             if (home) ports.processes.SetThreadDesktop(home);
             ports.processes.CloseDesktop(desktop);
@@ -162,7 +162,7 @@ void TFindWindow::Execute() {
     }
 }
 
-SoundPanelRunEnd TFindWindow::Run(SoundDialogSearch& search, Handle& desktop) {
+SoundPanelRunEnd TFindWindow::RunSoundPanel(SoundDialogSearch& search, Handle& desktop) {
     Platform& ports = Ports();
     const std::string name = PrivateDesktopName(ThreadID());
     desktop = ports.processes.CreateDesktopA(name, 0, GENERIC_ALL);

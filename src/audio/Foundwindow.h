@@ -52,7 +52,7 @@ protected:
 
 private:
     bool Ending() const;
-    SoundPanelRunEnd Run(SoundDialogSearch& search, platform::Handle& desktop);
+    SoundPanelRunEnd RunSoundPanel(SoundDialogSearch& search, platform::Handle& desktop);
 
     std::function<bool()> appEnding_;
 };

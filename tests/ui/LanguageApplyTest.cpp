@@ -18,7 +18,6 @@ using namespace platform;
 using sim::Api;
 using testing_support::PanelWorld;
 using testing_support::StartOn;
-constexpr const char* kKey = testing_support::kSettingsKey;
 
 namespace {
 
