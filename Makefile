@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
-.PHONY: all native asan clang windows win32 win64 check test unit-test wine-test wine-test-i686 \
+.PHONY: all native asan clang fuzz windows win32 win64 check test unit-test wine-test wine-test-i686 \
         import-check bench run run-sim clean
 
 all: native windows
@@ -31,6 +31,15 @@ clang:
 	@$(DEPS) native clang
 	@cmake --preset clang >/dev/null
 	@cmake --build --preset clang -j$(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each (default 60): executions per
+# second, coverage and findings.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@$(DEPS) native clang
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j$(JOBS) --target fuzz_data_files
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
 windows: win32 win64
 
