@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
-.PHONY: all native asan clang fuzz windows win32 win64 check test unit-test wine-test wine-test-i686 \
+.PHONY: all native asan clang fuzz fuzz-build fuzz-smoke windows win32 win64 check test unit-test wine-test wine-test-i686 \
         import-check bench run run-sim clean
 
 all: native windows
@@ -35,11 +35,17 @@ clang:
 # Every fuzz target for FUZZ_SECONDS each (default 60): executions per
 # second, coverage and findings.
 FUZZ_SECONDS ?= 60
-fuzz:
-	@$(DEPS) native clang
-	@cmake --preset fuzz >/dev/null
-	@cmake --build --preset fuzz -j$(JOBS) --target fuzz_data_files
+fuzz: fuzz-build
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The short form in make test: a few seconds each.
+fuzz-smoke: fuzz-build
+	@scripts/fuzz.sh 5
+
+fuzz-build:
+	@$(DEPS) native fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j$(JOBS) --target fuzz_targets
 
 windows: win32 win64
 
@@ -78,7 +84,7 @@ wine-test-i686: win32
 	  echo "SKIPPED: the Wine tests of the i686 programs (no wine32)"; \
 	fi
 
-test: unit-test import-check wine-test-i686 wine-test
+test: unit-test fuzz-smoke import-check wine-test-i686 wine-test
 
 # Google Benchmark is needed here only; the native build skips the
 # benchmarks while it is missing.

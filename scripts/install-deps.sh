@@ -9,6 +9,7 @@
 #   native   cmake, make, g++, GoogleTest          (unit tests, make check)
 #   bench    Google Benchmark                      (make bench)
 #   clang    clang++                               (make clang)
+#   fuzz     clang++ with libFuzzer's runtime      (make fuzz, make test)
 #   windows  MinGW-w64 i686 and x86_64             (the Windows programs)
 #   wine     Wine (64-bit), Xvfb                   (the Wine tests)
 #   display  imagemagick, xdpyinfo                 (make run)
@@ -83,6 +84,13 @@ have_wine32() {
 have_cmds() {  # COMMAND...: every one of them
   local c
   for c in "$@"; do have_cmd "$c" || return 1; done
+}
+
+# clang++ links a libFuzzer target (its runtime is a package of its own).
+have_fuzzer() {
+  have_cmd clang++ || return 1
+  printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' |
+    clang++ -x c++ -fsanitize=fuzzer - -o /dev/null >/dev/null 2>&1
 }
 
 have_gtest() { have_cmake_package GTest || have_header_and_lib gtest/gtest.h gtest; }
@@ -171,6 +179,10 @@ collect_missing() {
         ;;
       clang)
         need clang have_cmd clang++
+        ;;
+      fuzz)
+        need clang have_cmd clang++
+        need libclang-rt-14-dev have_fuzzer
         ;;
       windows)
         need g++-mingw-w64-i686 have_cmd i686-w64-mingw32-g++
