@@ -31,7 +31,6 @@ std::string DroppedPath(platform::ShellPort& shell, platform::Handle drop, platf
     if (length == 0 || length >= kRoom) return std::string();
     char name[platform::MAX_PATH] = {};
     const platform::UInt got = shell.DragQueryFileA(drop, index, name, kRoom);
-    name[platform::MAX_PATH - 1] = '\0';
     return got == length ? std::string(name, got) : std::string();
 }
 

@@ -26,12 +26,10 @@ void TURLLabel::SetLinkColor(TColor color) {
 void TURLLabel::Click() {
     if (!EffectivelyEnabled()) return;
     if (OnClick) OnClick(this);
-    // Blanks as Trim sees them: every control character too.
-    const bool blank = std::all_of(url_.begin(), url_.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) <= ' '; });
     TCustomForm* form = Form();
-    // Only a web address reaches the shell: a link must not run programs.
-    if (blank || !form || !IsWebAddress(url_)) return;
+    // Only a web address reaches the shell (a blank one is none): a link
+    // must not run programs.
+    if (!form || !IsWebAddress(url_)) return;
     // The link opens its address itself, without an owner window.
     form->Application().Platform().shell.ShellExecuteA(0, "open", url_, "", "", platform::SW_SHOW);
 }
