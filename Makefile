@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
-.PHONY: all native asan clang fuzz fuzz-build fuzz-smoke windows win32 win64 check test unit-test wine-test wine-test-i686 \
+.PHONY: all native asan clang fuzz fuzz-build fuzz-smoke soak windows win32 win64 check test unit-test wine-test wine-test-i686 \
         import-check bench run run-sim clean
 
 all: native windows
@@ -41,6 +41,15 @@ fuzz: fuzz-build
 # The short form in make test: a few seconds each.
 fuzz-smoke: fuzz-build
 	@scripts/fuzz.sh 5
+
+# The soak: SOAK_EVENTS random events (default a million) on the simulated
+# Windows with the checks after each. SOAK_SEED replays a run; without it a
+# new seed is drawn and printed. make test runs a short form (20,000 events,
+# a fixed seed) with the unit tests.
+SOAK_EVENTS ?= 1000000
+SOAK_SEED ?=
+soak: native
+	@build/native/bin/panel_soak --events $(SOAK_EVENTS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 fuzz-build:
 	@$(DEPS) native fuzz

@@ -197,6 +197,10 @@ public:
     bool SpeakerSaved = false;
     int SavedSpeakerPosition = 0;
     bool SavedSpeakerMute = false;
+    // The speaker was put back while its device was closed (between a device
+    // notice and the reload): only the slider heard of it, and the saved
+    // values go to the device when it opens again.
+    bool SpeakerRestorePending = false;
     // A media error box is up: a further failure while it runs its loop
     // (ringing goes on meanwhile) shows none of its own.
     bool MediaErrorShowing = false;

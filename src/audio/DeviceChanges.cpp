@@ -18,19 +18,9 @@ void TForm1::TimerDevChgTimer(vcl::TObject*) {
     // and the reselection is what stops the player. The ring count is left
     // as it is.
     RingPlaying = false;
-    const bool speakerTurnedUp = SpeakerSaved;
-    const int speakerPosition = SavedSpeakerPosition;
-    const bool speakerMute = SavedSpeakerMute;
     SelectRingFile(FileListBoxTest.ItemIndex());
     RescanMixers();
-    const bool opened = OpenHandsetMixer(true);
-    // Stopping the tone put the speaker back while the mixer was closed, so
-    // only the slider heard of it: the device would stay turned up. Written
-    // again, as the user would, now that the device is open.
-    if (speakerTurnedUp && !SpeakerSaved && opened) {
-        suiTrackBarVolOut.SetPosition(speakerPosition);
-        suiCheckBoxVolOut.SetChecked(speakerMute);
-    }
+    OpenHandsetMixer(true);
     UpdateSysAudioButton();
 }
 

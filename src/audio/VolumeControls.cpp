@@ -95,6 +95,13 @@ bool TForm1::OpenHandsetMixer(bool refreshLists) {
                     AudioMixerUsb.SetVolume(0, 0, suiTrackBarVolOut.Position(), -1,
                                             suiCheckBoxVolOut.Checked() ? 1 : 0);
                 LoadLineControls(1, -1, suiTrackBarVolIn, suiCheckBoxVolIn, kVolumeMin, kVolumeMax);
+                // A tone that ended while the device was closed left it
+                // turned up: written now, as the user would.
+                if (SpeakerRestorePending) {
+                    SpeakerRestorePending = false;
+                    suiTrackBarVolOut.SetPosition(SavedSpeakerPosition);
+                    suiCheckBoxVolOut.SetChecked(SavedSpeakerMute);
+                }
                 SkypeOutPending = SkypeInPending = true;
                 result = true;
             }

@@ -48,6 +48,10 @@ void TForm1::UpdateVolumeGroup(bool on) {
         LoadRingVolume();
         return;
     }
+    // The device is let go: a speaker turned up for a tone goes back first,
+    // while it can still be written, or it would stay loud and be read back
+    // as the user's volume.
+    if (AudioMixerUsb.FOpenID >= 0) RestoreSpeaker();
     RescanMixers();
     suiGroupBoxVol.SetEnabled(false);
     for (vcl::TTrackBar* slider : sliders) slider->SetShowTick(false);

@@ -69,6 +69,12 @@ void TForm1::ToggleRingPreview() {
 }
 
 void TForm1::BoostSpeaker() {
+    // Only a speaker the panel holds open can be turned up, and only then
+    // does the slider show the device: off, the volume group holds its reset
+    // values, and between a device notice and the reload the slider may
+    // have been moved without effect. Saved, those would be written to the
+    // handset as its volume when the tone ends.
+    if (!suiGroupBoxVol.Enabled() || AudioMixerUsb.FOpenID < 0) return;
     if (!SpeakerSaved) {
         SpeakerSaved = true;
         SavedSpeakerPosition = suiTrackBarVolOut.Position();
@@ -82,6 +88,7 @@ void TForm1::BoostSpeaker() {
 void TForm1::RestoreSpeaker() {
     if (!SpeakerSaved) return;
     SpeakerSaved = false;
+    SpeakerRestorePending = AudioMixerUsb.FOpenID < 0;
     suiTrackBarVolOut.SetPosition(SavedSpeakerPosition);
     suiCheckBoxVolOut.SetChecked(SavedSpeakerMute);
 }

@@ -44,6 +44,13 @@ bool SimTimers::AnyDue(std::uint64_t now, const std::function<bool(Hwnd)>& belon
     return false;
 }
 
+std::size_t SimTimers::CountOf(const std::function<bool(Hwnd)>& belong) const {
+    std::size_t count = 0;
+    for (const SimTimer& t : timers_)
+        if (belong(t.hwnd)) ++count;
+    return count;
+}
+
 std::uint64_t SimTimers::NextDueAfter(std::uint64_t now,
                                       const std::function<bool(Hwnd)>& belong) const {
     std::uint64_t next = 0;

@@ -30,6 +30,8 @@ public:
     // The earliest timer due by now among those belong() accepts.
     SimTimer* EarliestDue(std::uint64_t now, const std::function<bool(platform::Hwnd)>& belong);
     bool AnyDue(std::uint64_t now, const std::function<bool(platform::Hwnd)>& belong) const;
+    // How many timers run on the windows belong() accepts.
+    std::size_t CountOf(const std::function<bool(platform::Hwnd)>& belong) const;
     // The earliest time after now at which one of them falls due; 0 if none.
     std::uint64_t NextDueAfter(std::uint64_t now,
                                const std::function<bool(platform::Hwnd)>& belong) const;

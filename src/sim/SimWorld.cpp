@@ -31,6 +31,7 @@ DWord SimWorld::NewThread(DWord pid) {
     thread->tid = tid;
     thread->pid = pid;
     threads_[tid] = std::move(thread);
+    live_.insert(tid);
     return tid;
 }
 
@@ -55,8 +56,8 @@ const SimThread* SimWorld::FindThread(DWord tid) const {
 
 std::vector<DWord> SimWorld::ThreadsOf(DWord pid) const {
     std::vector<DWord> out;
-    for (const auto& [tid, thread] : threads_)
-        if (thread->pid == pid && !thread->exited) out.push_back(tid);
+    for (DWord tid : live_)
+        if (threads_.at(tid)->pid == pid) out.push_back(tid);
     return out;
 }
 
@@ -69,8 +70,12 @@ void SimWorld::EndThread(DWord tid) {
         ThreadScope scope(*this, tid);
         thread.fiber.reset();
     }
+    // A finished body's host thread is joined now, not when the world goes:
+    // a long run starts thousands of workers.
+    if (thread.fiber && thread.fiber->Finished()) thread.fiber.reset();
     if (thread.exitCode == STILL_ACTIVE) thread.exitCode = 0;
     thread.exited = true;
+    live_.erase(tid);
     thread.queue.clear();
     thread.quitPosted = false;
     thread.parked = false;
@@ -87,8 +92,8 @@ bool SimWorld::RunReadyWorkers() {
     for (bool again = true; again;) {
         again = false;
         std::vector<DWord> ready;
-        for (const auto& [tid, thread] : threads_)
-            if (WorkerReady(*thread)) ready.push_back(tid);
+        for (DWord tid : live_)
+            if (WorkerReady(Thread(tid))) ready.push_back(tid);
         for (DWord tid : ready) {
             SimThread& thread = Thread(tid);
             if (!WorkerReady(thread)) continue;
@@ -215,11 +220,17 @@ void SimWorld::RunPumpsExcept(DWord excludeTid) {
     // once a round changes nothing.
     for (int round = 0; round < 10000; ++round) {
         bool progressed = false;
-        for (auto& [tid, thread] : threads_) {
-            if (tid == excludeTid || thread->exited || thread->pumping || !HasWork(*thread)) continue;
-            const std::uint64_t before = retrieved_;
-            PumpThread(*thread);
-            if (retrieved_ != before) progressed = true;
+        // A pump may start threads (met later in this round) or end them:
+        // the walk goes on from the next identifier, not from an iterator.
+        for (auto it = live_.begin(); it != live_.end();) {
+            const DWord tid = *it;
+            SimThread& thread = Thread(tid);
+            if (tid != excludeTid && !thread.pumping && HasWork(thread)) {
+                const std::uint64_t before = retrieved_;
+                PumpThread(thread);
+                if (retrieved_ != before) progressed = true;
+            }
+            it = live_.upper_bound(tid);
         }
         if (!progressed) return;
     }
@@ -260,10 +271,11 @@ std::uint64_t SimWorld::NextEventTime() const {
     });
     if (next == 0) next = kNever;
     for (const Scheduled& s : scheduled_) next = std::min(next, std::max(s.when, now_ + 1));
-    for (const auto& [tid, thread] : threads_)
-        if (thread->IsWorker() && thread->parked && !thread->suspended && !thread->exited &&
-            thread->wakeAt != kNever)
-            next = std::min(next, std::max(thread->wakeAt, now_ + 1));
+    for (DWord tid : live_) {
+        const SimThread& thread = *threads_.at(tid);
+        if (thread.IsWorker() && thread.parked && !thread.suspended && thread.wakeAt != kNever)
+            next = std::min(next, std::max(thread.wakeAt, now_ + 1));
+    }
     return next;
 }
 
@@ -275,7 +287,9 @@ void SimWorld::Advance(std::uint64_t ms) {
         if (next == kNever || next > target) break;
         now_ = next;
     }
-    now_ = target;
+    // A modal loop run on the way (a menu, a message box) may have moved the
+    // clock past the target: time never runs backwards.
+    now_ = std::max(now_, target);
     Pump();
 }
 

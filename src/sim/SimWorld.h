@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,10 @@ private:
     platform::DWord current_ = 0;
     SimJournal journal_;
     std::map<platform::DWord, std::unique_ptr<SimThread>> threads_;
+    // The threads that have not ended, in the order of their identifiers:
+    // what the clock and the pumps walk (ended ones stay in threads_ for
+    // their exit codes).
+    std::set<platform::DWord> live_;
     std::vector<Scheduled> scheduled_;
     std::uint64_t scheduleOrder_ = 0;
     std::map<std::string, platform::UInt> registered_;

@@ -3,6 +3,7 @@
 // count of ringing messages, and files the media layer cannot open.
 #include <gtest/gtest.h>
 
+#include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
 #include "support/RingWorld.h"
 
@@ -182,6 +183,73 @@ TEST(Playback, TheWatchdogEndsTheRingWhenTheDriverFallsSilent) {
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
     EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
     EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
+    // The device the panel lets go of is not left turned up.
+    EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
+    EXPECT_EQ(p.device.speakerMute->values[0], 1u);
+}
+
+TEST(Playback, TheHandsetsSpeakerIsAlwaysLeftAtTheUsersVolume) {
+    // The handset reported away while a preview plays: the speaker goes back
+    // before the panel lets go of the device, and the end of the preview
+    // writes nothing more.
+    {
+        PlaybackWorld p;
+        app::TForm1& f = *p.f;
+        f.MediaPlayerTest.ClickButton(vcl::btPlay);
+        p.ExpectSpeaker(65535, false);
+        SendCall(p.w, driverlink::kSkypeReady, kIdle);
+        EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
+        EXPECT_EQ(p.device.speakerMute->values[0], 1u);
+        f.MediaPlayerTest.ClickButton(vcl::btStop);
+        EXPECT_FALSE(f.SpeakerSaved);
+        EXPECT_EQ(p.device.speakerVolume->values[0], 8000u);
+        EXPECT_EQ(p.device.speakerMute->values[0], 1u);
+    }
+    // A ring that starts while the volume group is off turns nothing up: the
+    // group's reset values are nobody's volume, and the handset that comes
+    // back during the ring keeps its own.
+    {
+        PlaybackWorld p;
+        app::TForm1& f = *p.f;
+        for (int i = 0; i < 5; ++i) SendCall(p.w, driverlink::kSkypeReady, kRinging);
+        ASSERT_TRUE(f.RingPlaying);
+        EXPECT_FALSE(f.SpeakerSaved);
+        SendCall(p.w, kPresent, kRinging);
+        ASSERT_TRUE(f.suiGroupBoxVol.Enabled());
+        p.ExpectSpeaker(8000, true);
+        SendCall(p.w, kPresent, kIdle);
+        EXPECT_FALSE(f.RingPlaying);
+        p.ExpectSpeaker(8000, true);
+    }
+    // A preview that ends by itself between a device notice and the reload
+    // puts the slider back at once and the device at the reload.
+    {
+        PlaybackWorld p(500);
+        app::TForm1& f = *p.f;
+        f.MediaPlayerTest.ClickButton(vcl::btPlay);
+        p.ExpectSpeaker(65535, false);
+        p.w.Advance(300);
+        p.w.driver.Send(p.w.Panel(), WM_DEVICECHANGE, 0, 0);
+        p.w.Advance(700);  // the end-of-tone tick, with the device closed
+        ASSERT_EQ(f.MediaPlayerTest.EnabledButtons(), vcl::ButtonBit(vcl::btPlay));
+        EXPECT_EQ(f.suiTrackBarVolOut.Position(), 8000);
+        EXPECT_EQ(p.device.speakerVolume->values[0], 65535u);
+        SendCall(p.w, kPresent, kIdle);
+        p.w.Advance(300);  // the reload
+        p.ExpectSpeaker(8000, true);
+    }
+    // The slider moved between a notice and the reload is not the device's
+    // volume: a preview started then turns nothing up and puts nothing back.
+    {
+        PlaybackWorld p;
+        app::TForm1& f = *p.f;
+        p.w.driver.Send(p.w.Panel(), WM_DEVICECHANGE, 0, 0);
+        f.suiTrackBarVolOut.SetPosition(30000);
+        f.MediaPlayerTest.ClickButton(vcl::btPlay);
+        EXPECT_FALSE(f.SpeakerSaved);
+        p.w.Advance(1000);  // the reload ends the preview
+        p.ExpectSpeaker(8000, true);
+    }
 }
 
 TEST(Playback, InterruptedRingingKeepsItsCount) {

@@ -139,3 +139,21 @@ TEST(SimDesktop, ADesktopAThreadIsOnCannotBeClosedAndEveryHandleIsCounted) {
     program.Exit();
     EXPECT_EQ(program.handles.Describe(), "none");
 }
+
+TEST(SimDesktop, AModalLoopInsideAShortAdvanceLeavesTheClockWhereTheLoopEnded) {
+    SimWorld world;
+    SimProcess app(world, "app");
+    const Hwnd window = app.CreatePeerWindow("App", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+        if (msg == WM_USER) app.windows.MessageBoxA(0, "Busy", "Panel", MB_OK);
+        return 0;
+    });
+    world.desktop.messageBoxLifetimeMs = 250;
+    world.Advance(1000);
+    app.messages.PostMessageA(window, WM_USER, 0, 0);
+    // The box runs its loop for 250 ms inside an advance of 0 ms: time
+    // never runs back to where the advance began.
+    world.Advance(0);
+    EXPECT_EQ(world.Now(), 1250u);
+    world.Advance(10);
+    EXPECT_EQ(world.Now(), 1260u);
+}
