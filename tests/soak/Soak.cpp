@@ -41,6 +41,7 @@ const std::vector<Soak::Kind>& Soak::Kinds() {
         {"other-program", 3, &Soak::OtherProgramSetsSpeaker},
         {"settings", 1, &Soak::SettingsBroadcast},
         {"disk", 2, &Soak::DiskTrouble},
+        {"close-programs", 1, &Soak::CloseStartedPrograms},
     };
     return kinds;
 }
@@ -111,7 +112,8 @@ std::string Soak::State() {
           << " user " << userSpeaker_.position << " mixer " << f_->AudioMixerUsb.FOpenID
           << " group " << f_->suiGroupBoxVol.Enabled() << " saved " << f_->SpeakerSaved
           << " ring " << f_->RingPlaying << " player " << f_->MediaPlayerTest.EnabledButtons()
-          << " link " << f_->TimerDrvCheck.Enabled() << " shown " << w_.Shown();
+          << " link " << f_->TimerDrvCheck.Enabled() << " shown " << w_.Shown() << " threads "
+          << w_.world.ThreadsOf(w_.panelProcess.ProcessId()).size();
     return state.str();
 }
 
@@ -175,6 +177,7 @@ SoakResult Soak::Run(std::uint64_t count) {
         if (trace) std::cout << recent_.back() << "\n    " << State() << "\n";
         if (!w_.Running()) return fail("the panel ended");
         if (std::string wrong = CheckAll(); !wrong.empty()) return fail(wrong);
+        if (progress && (eventNumber_ + 1) % progressEvery == 0) progress(eventNumber_ + 1);
         if (eventNumber_ % kHousekeepingEvents == 0 && !w_.world.desktop.OpenMessageBox()) {
             w_.world.desktop.messageBoxes.clear();
             w_.world.shell.popupMenus.clear();

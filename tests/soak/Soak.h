@@ -37,6 +37,9 @@ public:
 
     // Prints the panel's state after every event (for replaying a failure).
     bool trace = false;
+    // Called every progressEvery events with the number run so far.
+    std::function<void(std::uint64_t)> progress;
+    std::uint64_t progressEvery = 100000;
 
     // Starts the panel, runs count events with the checks after each, then
     // ends the program and checks that it left nothing behind.
@@ -91,6 +94,7 @@ private:
     void SettingsBroadcast();
     void DiskTrouble();
     void SecondStart();
+    void CloseStartedPrograms();
     // Whether the user can reach the control now (shown and enabled).
     bool Reachable(const vcl::TControl& control);
 
@@ -161,6 +165,8 @@ private:
     // The handles the panel holds for its whole life, once linked.
     std::map<sim::HandleKind, std::size_t> lifelong_;
     std::vector<platform::Hwnd> panelWindows_;
+    // The programs the panel started that the user has closed.
+    std::size_t closedLaunches_ = 0;
 };
 
 }  // namespace soak

@@ -47,6 +47,11 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     soak::Soak run(seed);
     run.trace = trace;
+    run.progress = [start](std::uint64_t done) {
+        const double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::cout << "  " << done << " events, " << elapsed << " s" << std::endl;
+    };
     const soak::SoakResult result = run.Run(events);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -5,6 +5,7 @@
 // another program holds.
 #include <array>
 
+#include "audio/Foundwindow.h"
 #include "soak/Soak.h"
 #include "support/RingWorld.h"
 
@@ -160,6 +161,18 @@ void Soak::CloseOrShowWindow() {
 void Soak::SecondStart() {
     Note("a second start of the program");
     w_.SecondStart({});
+}
+
+void Soak::CloseStartedPrograms() {
+    // Not while the panel's worker reads the default device through one.
+    const audio::TFindWindow* worker = f_->AudioMixerUsb.FWorker.get();
+    if (worker && worker->FBusy) return Note("the programs the panel started stay open");
+    const std::vector<sim::SimLaunch>& launches = w_.world.system.launches;
+    Note("the user closes the " + std::to_string(launches.size() - closedLaunches_) +
+         " programs the panel started");
+    for (; closedLaunches_ < launches.size(); ++closedLaunches_)
+        for (const DWord tid : w_.world.ThreadsOf(launches[closedLaunches_].pid))
+            w_.world.EndThread(tid);
 }
 
 void Soak::DropFiles() {
