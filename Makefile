@@ -11,7 +11,7 @@ JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
 .PHONY: all native asan clang fuzz fuzz-build fuzz-smoke soak windows win32 win64 check test unit-test wine-test wine-test-i686 \
-        import-check bench run run-sim clean
+        import-check bench measure run run-sim clean
 
 all: native windows
 
@@ -102,6 +102,13 @@ bench:
 	@cmake --preset native >/dev/null
 	@cmake --build --preset native -j$(JOBS) --target panel_bench
 	@build/native/bin/panel_bench --benchmark_min_time=0.2
+
+# Figures of the real program under Wine (scripts/measure-*.sh, one per
+# measurement): the start-up against two minimal tray programs for now.
+# MEASURE_ROUNDS sets the starts per program (default 12).
+measure: win64
+	@$(DEPS) wine
+	@scripts/measure.sh
 
 run-sim: native
 	@build/native/bin/panel_simrun

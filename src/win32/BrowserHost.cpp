@@ -5,6 +5,8 @@
 #include <exdisp.h>  // IWebBrowser2
 // clang-format on
 
+#include "ComLibraries.h"
+
 #include "widgets/WebAddress.h"
 
 namespace win32 {
@@ -36,7 +38,8 @@ const Atl& LoadAtl() {
     static const Atl atl = [] {
         Atl loaded;
         // The control is an OLE object: OLE must be up on this thread.
-        if (FAILED(OleInitialize(nullptr))) return loaded;
+        const Ole32& ole32 = Ole32Functions();
+        if (!ole32.oleInitialize || FAILED(ole32.oleInitialize(nullptr))) return loaded;
         const HMODULE module = LoadLibraryA("atl.dll");
         if (!module) return loaded;
         const auto init = Export<AtlAxWinInitFn>(module, "AtlAxWinInit");
@@ -95,13 +98,18 @@ void FitBrowserHost(HWND frame) {
 bool NavigateBrowserHost(HWND host, const std::wstring& url) {
     IWebBrowser2* browser = BrowserOf(host);
     if (!browser) return false;
+    const OleAut32& oleaut32 = OleAut32Functions();
+    if (!oleaut32.sysAllocString || !oleaut32.sysFreeString || !oleaut32.variantInit) {
+        browser->Release();
+        return false;
+    }
     // The core sends web addresses only; anything else is refused here too.
     const bool web = vcl::IsWebAddress(url);
-    BSTR address = SysAllocString(web ? url.c_str() : L"about:blank");
+    BSTR address = oleaut32.sysAllocString(web ? url.c_str() : L"about:blank");
     VARIANT none;
-    VariantInit(&none);
+    oleaut32.variantInit(&none);
     browser->Navigate(address, &none, &none, &none, &none);
-    SysFreeString(address);
+    oleaut32.sysFreeString(address);
     browser->Release();
     // The host's text, read by nothing inside the program, tells tools and
     // tests outside which address the pane was sent to.

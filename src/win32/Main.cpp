@@ -10,11 +10,23 @@
 
 namespace {
 
+// The views are the first to need the common controls, and they come after
+// the window is published: comctl32 is loaded here rather than by the loader
+// at start, where under Wine it held the published window up by about 5 ms
+// (docs/PERFORMANCE.md). The manifest's activation context still gives
+// version 6; a second start, which only hands over to the running panel,
+// never loads it.
 void RegisterControlClasses() {
+    using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const HMODULE comctl32 = LoadLibraryA("comctl32.dll");
+    if (!comctl32) return;
+    const auto init = reinterpret_cast<InitCommonControlsExFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(comctl32, "InitCommonControlsEx")));
+    if (!init) return;
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    init(&controls);
 }
 
 // The entry of Program::Main, with the windows of the forms put on screen
@@ -23,6 +35,7 @@ void RunPanel() {
     win32::Win32Platform platform;
     app::Program program(platform.Ports(), app::ProgramArguments(GetCommandLineA()));
     if (program.Start()) {
+        RegisterControlClasses();
         win32::PanelViews views(*program.Form1(), *program.Form2());
         // Destroys the forms at its end, while their views still stand.
         program.RunToEnd();
@@ -33,7 +46,6 @@ void RunPanel() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    RegisterControlClasses();
     try {
         RunPanel();
     } catch (...) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ComLibraries.h"
 #include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
@@ -48,10 +49,11 @@ std::string ToAnsi(const wchar_t* text) {
 }
 
 // The friendly name once COM is up on this thread.
-bool ReadFriendlyName(std::string& name) {
+bool ReadFriendlyName(const Ole32& ole32, std::string& name) {
     IMMDeviceEnumerator* enumerator = nullptr;
-    if (FAILED(::CoCreateInstance(kClsidMMDeviceEnumerator, nullptr, CLSCTX_ALL, kIidIMMDeviceEnumerator,
-                      reinterpret_cast<void**>(&enumerator))) ||
+    if (FAILED(ole32.coCreateInstance(kClsidMMDeviceEnumerator, nullptr, CLSCTX_ALL,
+                                      kIidIMMDeviceEnumerator,
+                                      reinterpret_cast<void**>(&enumerator))) ||
         !enumerator)
         return false;
     bool found = false;
@@ -66,7 +68,7 @@ bool ReadFriendlyName(std::string& name) {
                 name = ToAnsi(value.pwszVal);
                 found = !name.empty();
             }
-            ::PropVariantClear(&value);
+            ole32.propVariantClear(&value);
             store->Release();
         }
         device->Release();
@@ -169,11 +171,15 @@ UInt Win32ProcessPort::GetSystemDirectoryA(char* buffer, UInt size) {
 }
 
 bool Win32ProcessPort::GetDefaultRenderEndpointName(std::string& name) {
+    const Ole32& ole32 = Ole32Functions();
+    if (!ole32.coInitializeEx || !ole32.coUninitialize || !ole32.coCreateInstance ||
+        !ole32.propVariantClear)
+        return false;
     // The thread may hold COM already (the browser control): S_FALSE still
     // needs its CoUninitialize; another model must be left alone.
-    const HRESULT initialized = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const bool found = ReadFriendlyName(name);
-    if (SUCCEEDED(initialized)) ::CoUninitialize();
+    const HRESULT initialized = ole32.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool found = ReadFriendlyName(ole32, name);
+    if (SUCCEEDED(initialized)) ole32.coUninitialize();
     return found;
 }
 
