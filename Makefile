@@ -104,9 +104,11 @@ bench:
 	@build/native/bin/panel_bench --benchmark_min_time=0.2
 
 # Figures of the real program under Wine (scripts/measure-*.sh, one per
-# measurement): the start-up against two minimal tray programs for now.
-# MEASURE_ROUNDS sets the starts per program (default 12).
-measure: win64
+# measurement): the start-up against two minimal tray programs, the faults
+# and load (driver round trip, idle CPU, a hung driver, a flood, a drop of
+# 1,000 files) and the programs' sizes. MEASURE_ROUNDS sets the starts per
+# program (default 12).
+measure: windows
 	@$(DEPS) wine
 	@scripts/measure.sh
 

@@ -558,6 +558,30 @@ bool LineParser::parse() {
     }
     return !s.commandLine.empty() || fail("drop-files needs a path");
   }
+  if (op == "hang") {
+    s.op = Op::Hang;
+    if (!number(&s.number, "milliseconds")) return false;
+    if (take("under") && !number(&s.worstMs, "longest wait")) return false;
+    s.hasState = !atEnd();
+    return stateFields(&s.state);
+  }
+  if (op == "flood") {
+    s.op = Op::Flood;
+    if (!number(&s.number, "rate") || !number(&s.item, "seconds")) return false;
+    if (s.number == 0 || s.item == 0) return fail("rate and seconds must not be 0");
+    if (take("under") && !number(&s.worstMs, "longest wait")) return false;
+    return end();
+  }
+  if (op == "device-changes") {
+    s.op = Op::DeviceChanges;
+    return number(&s.number, "count") && number(&s.item, "milliseconds") &&
+           (s.number > 0 || fail("count 0")) && end();
+  }
+  if (op == "panel-usage") {
+    s.op = Op::PanelUsage;
+    for (std::size_t i = 1; i < words_.size(); ++i) s.text += (i > 1 ? " " : "") + words_[i];
+    return true;
+  }
   if (op == "expect") return (s.op = Op::Expect, expect());
   if (op == "quit") return (s.op = Op::Quit, end());
   return fail("unknown command '" + op + "'");

@@ -23,6 +23,9 @@ enum class Op {
   SetEdit, PasteEdit, ClickLink, ClickRadio,
   // Files dropped on a list.
   DropFiles,
+  // Faults and load: the driver hangs, a flood, a burst of notices, and
+  // what the panel process uses.
+  Hang, Flood, DeviceChanges, PanelUsage,
 };
 
 enum class Expectation {
@@ -82,7 +85,8 @@ struct Step {
   bool expectTimeout = false;     // answer timeout
 
   // Buttons and lists: list number in number, button text or items in text.
-  unsigned item = 0;       // SelectList
+  unsigned item = 0;       // SelectList; Flood's seconds; DeviceChanges' milliseconds
+  unsigned worstMs = 0;    // Hang, Flood: the longest a WM_NULL may wait (0: no bound)
   int listSelected = -2;   // expect list: the selected item (-1 none; -2 not checked)
 };
 

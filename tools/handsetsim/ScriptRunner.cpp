@@ -3,6 +3,7 @@
 #include "DropSteps.h"
 #include "LinkProtocol.h"
 #include "ListAndButtonSteps.h"
+#include "LoadSteps.h"
 #include "PanelControls.h"
 #include "Desktops.h"
 #include "PanelIndicator.h"
@@ -231,6 +232,17 @@ bool ScriptRunner::execute(const Step& step) {
       if (!needPanel(step)) return false;
       if (!postDeviceChange(link_.panel())) return fail(step, "not posted");
       log_.line("done: %s", step.source.c_str());
+      return true;
+    case Op::Hang:
+      return hang(step);
+    case Op::Flood:
+      return flood(step);
+    case Op::DeviceChanges:
+      return deviceChanges(step);
+    case Op::PanelUsage:
+      if (!needPanel(step)) return false;
+      log_.line("panel-usage %s: %s", step.text.c_str(),
+                describeUsage(processUsageOf(link_.panel())).c_str());
       return true;
     case Op::SettingChange:
       if (!needPanel(step)) return false;

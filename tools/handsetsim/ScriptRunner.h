@@ -21,6 +21,10 @@ class ScriptRunner {
   bool expect(const Step& step);
   bool sendCopyData(const Step& step);
   bool roundTrip(const Step& step);
+  // hang, flood, device-changes, panel-usage (LoadRunner.cpp).
+  bool hang(const Step& step);
+  bool flood(const Step& step);
+  bool deviceChanges(const Step& step);
   // click-button, select-list, dblclick-list.
   bool listOrButtonStep(const Step& step);
   // set-edit, paste-edit, click-link, click-radio.
