@@ -3,8 +3,7 @@
 namespace app {
 
 void RestartTimer(vcl::TTimer& timer) {
-    timer.SetEnabled(false);
-    timer.SetEnabled(true);
+    timer.Restart();
 }
 
 }  // namespace app

@@ -5,8 +5,8 @@
 
 namespace app {
 
-// Disables and enables the timer: a running timer starts its interval over,
-// a stopped one starts.
+// As disabling and enabling the timer: a running timer starts its interval
+// over, a stopped one starts.
 void RestartTimer(vcl::TTimer& timer);
 
 }  // namespace app

@@ -22,6 +22,12 @@ void TTimer::SetEnabled(bool enabled) {
     UpdateTimer();
 }
 
+void TTimer::Restart() {
+    enabled_ = true;
+    if (!running_) return UpdateTimer();
+    running_ = Ports().timers.SetTimer(Owner().Handle(), id_, interval_);
+}
+
 void TTimer::SetInterval(platform::UInt ms) {
     if (interval_ == ms) return;
     interval_ = ms;

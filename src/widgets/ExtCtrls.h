@@ -11,8 +11,8 @@ namespace vcl {
 
 class TCustomForm;
 
-// A timer on its form's window. Enabling starts a full interval; to restart
-// a running timer, disable and enable it.
+// A timer on its form's window. Enabling starts a full interval, and so does
+// Restart, also for a running timer.
 class TTimer : public TComponent {
 public:
     TTimer(std::string name, TCustomForm& owner);
@@ -20,6 +20,9 @@ public:
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    // A full interval from now: a running timer is set again (Windows
+    // replaces it in one call), a stopped one starts.
+    void Restart();
     platform::UInt Interval() const { return interval_; }
     void SetInterval(platform::UInt ms);
     platform::UInt Id() const { return id_; }

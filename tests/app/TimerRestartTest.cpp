@@ -18,7 +18,14 @@ TEST(TimerRestart, ARestartedTimerFiresAFullIntervalAfterTheRestart) {
     watchdog.OnTimer = [&](vcl::TObject*) { fired.push_back(desk.world.Now()); };
 
     desk.world.Advance(2000);
+    // A running timer is set again in one call: every driver message
+    // restarts the watchdog, and each call to Windows costs the driver's
+    // round trip.
+    const std::size_t kills = desk.Calls(sim::Api::KillTimer).size();
+    const std::size_t sets = desk.Calls(sim::Api::SetTimer).size();
     app::RestartTimer(watchdog);
+    EXPECT_EQ(desk.Calls(sim::Api::KillTimer).size(), kills);
+    EXPECT_EQ(desk.Calls(sim::Api::SetTimer).size(), sets + 1);
     desk.world.Advance(2999);
     EXPECT_EQ(fired, Times{});
     desk.world.Advance(1);

@@ -109,9 +109,9 @@ bool ScriptRunner::flood(const Step& step) {
   pump(500);
   const ProcessUsage after = processUsageOf(panel);
   log_.line("flood offered=%u rate=%u seconds=%.2f rate_per_s=%.0f failed=%u probes=%u "
-            "probe_failed=%u worst_null_us=%.0f",
+            "probe_failed=%u worst_null_us=%.0f worst_at_ms=%.0f",
             total, step.number, seconds, total / seconds, failed, probe.probes(),
-            probe.failed(), probe.worstUs());
+            probe.failed(), probe.worstUs(), probe.worstAtMs());
   log_.line("flood before: %s", describeUsage(before).c_str());
   log_.line("flood after: %s", describeUsage(after).c_str());
   if (failed != 0 || probe.failed() != 0) return fail(step, "the panel left sends unanswered");

@@ -135,6 +135,9 @@ void LatencyProbe::run() {
     const double waited = nowUs() - before;
     InterlockedIncrement(&probes_);
     if (sent == 0) InterlockedIncrement(&failed_);
-    if (waited > worstUs_) worstUs_ = waited;
+    if (waited > worstUs_) {
+      worstUs_ = waited;
+      worstAtMs_ = (before - started) / 1000.0;
+    }
   } while (WaitForSingleObject(stopEvent_, intervalMs_) == WAIT_TIMEOUT);
 }

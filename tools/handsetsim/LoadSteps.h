@@ -37,6 +37,8 @@ class LatencyProbe {
   unsigned probes() const { return probes_; }
   unsigned failed() const { return failed_; }
   double worstUs() const { return worstUs_; }
+  // When the longest wait began, in ms from the start.
+  double worstAtMs() const { return worstAtMs_; }
 
   // Run on the probe's thread before each WM_NULL when set (the hang's
   // status messages, which must not come from the hung thread).
@@ -54,6 +56,7 @@ class LatencyProbe {
   volatile LONG probes_ = 0;
   volatile LONG failed_ = 0;
   double worstUs_ = 0;
+  double worstAtMs_ = 0;
 };
 
 // Microseconds from QueryPerformanceCounter.
