@@ -4,10 +4,9 @@ namespace ringtones {
 
 namespace {
 
-constexpr std::uint32_t kSampleRate = 16000;
+constexpr std::uint32_t kMuteSampleRate = 16000;
+constexpr std::uint32_t kMuteSeconds = 3;
 constexpr std::uint16_t kBytesPerSample = 2;
-constexpr std::uint32_t kSeconds = 3;
-constexpr std::uint32_t kDataSize = kSampleRate * kBytesPerSample * kSeconds;
 constexpr std::uint32_t kHeaderSize = 44;
 
 void Put(std::vector<std::uint8_t>& out, const char* tag) {
@@ -52,24 +51,31 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "\\" + name;
 }
 
-std::vector<std::uint8_t> MuteWaveBytes() {
+std::vector<std::uint8_t> PcmWaveBytes(const std::vector<std::int16_t>& samples,
+                                       std::uint32_t sampleRate) {
+    const auto dataSize = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);
     std::vector<std::uint8_t> out;
-    out.reserve(kHeaderSize + kDataSize);
+    out.reserve(kHeaderSize + dataSize);
     Put(out, "RIFF");
-    Put32(out, kHeaderSize + kDataSize - 8);
+    Put32(out, kHeaderSize + dataSize - 8);
     Put(out, "WAVE");
     Put(out, "fmt ");
     Put32(out, 16);
     Put16(out, 1);  // PCM
     Put16(out, 1);  // mono
-    Put32(out, kSampleRate);
-    Put32(out, kSampleRate * kBytesPerSample);
+    Put32(out, sampleRate);
+    Put32(out, sampleRate * kBytesPerSample);
     Put16(out, kBytesPerSample);
     Put16(out, 8 * kBytesPerSample);
     Put(out, "data");
-    Put32(out, kDataSize);
-    out.resize(kHeaderSize + kDataSize, 0);
+    Put32(out, dataSize);
+    for (const std::int16_t sample : samples) Put16(out, static_cast<std::uint16_t>(sample));
     return out;
+}
+
+std::vector<std::uint8_t> MuteWaveBytes() {
+    return PcmWaveBytes(std::vector<std::int16_t>(kMuteSampleRate * kMuteSeconds, 0),
+                        kMuteSampleRate);
 }
 
 }  // namespace ringtones

@@ -24,6 +24,10 @@ std::string NamePart(const std::string& path);
 // folder, a backslash unless it ends with one, and name.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// A WAV file of 16-bit mono PCM samples at the given rate.
+std::vector<std::uint8_t> PcmWaveBytes(const std::vector<std::int16_t>& samples,
+                                       std::uint32_t sampleRate);
+
 // Three seconds of silence: 16-bit mono PCM at 16000 samples per second.
 std::vector<std::uint8_t> MuteWaveBytes();
 

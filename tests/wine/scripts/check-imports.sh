@@ -3,7 +3,8 @@
 # Proves from the linked import table that each Windows program can load on
 # Windows 2000 and XP SP3: only Windows' own DLLs, no function those systems
 # lack, a PE subsystem version the old loaders accept, and (for the 32-bit
-# panel) a size under 1 MB. Prints the problems of each program and then one
+# panel) a size under 1 MB; and that the panel's version resource carries
+# the release's version (the repository's VERSION file). Prints the problems of each program and then one
 # verdict line "OK|FAIL name: ...". Exits 1 when any program fails.
 set -u
 
@@ -37,6 +38,7 @@ QueryDepthSList HeapSetInformation GetSystemTimes RtlCaptureStackBackTrace
 GetLogicalProcessorInformation"
 
 panel_size_limit=1048576
+release_version=$(head -n 1 "$(dirname "$0")/../../../VERSION")
 
 matches_any() {  # name patterns...
   local name=$1 pattern
@@ -116,7 +118,19 @@ check_one() {
     problems+=("size $size bytes is above the 1 MB limit of the 32-bit panel")
   fi
 
+  # The version block's strings are UTF-16: "FileVersion" and
+  # "ProductVersion", each followed by its value.
+  if [ "$name" = UsbPhonePanel.exe ]; then
+    local key value
+    for key in FileVersion ProductVersion; do
+      value=$(strings -el "$exe" | grep -A1 -x "$key" | sed -n 2p)
+      [ "$value" = "$release_version" ] ||
+        problems+=("$key is '${value:-missing}', not the release's $release_version")
+    done
+  fi
+
   local summary="$format, $size bytes, subsystem ${major:-?}.${minor:-?}, $dll_count DLLs, $fn_count functions"
+  [ "$name" != UsbPhonePanel.exe ] || summary+=", version $release_version"
   if [ ${#problems[@]} -eq 0 ]; then
     echo "OK   $name ($summary)"
     return 0
