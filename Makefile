@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
-.PHONY: all native asan clang fuzz fuzz-build fuzz-smoke soak windows win32 win64 check test unit-test wine-test wine-test-i686 \
+.PHONY: all native asan clang fuzz fuzz-build fuzz-smoke soak dist windows win32 win64 check test unit-test wine-test wine-test-i686 \
         import-check bench measure run run-sim clean
 
 all: native windows
@@ -77,7 +77,8 @@ import-check: windows
 	@tests/wine/scripts/check-imports.sh build/win32/bin/UsbPhonePanel.exe build/win64/bin/UsbPhonePanel.exe
 
 # The Wine tests of the x86_64 programs.
-wine-test: win64
+# The packages of make dist are checked here too (t_installer_and_zip).
+wine-test: win64 dist
 	@$(DEPS) wine
 	@WINE_TEST_BIN=$(CURDIR)/build/win64/bin WINE_TEST_ROOT=$(CURDIR)/build/wine-test tests/wine/run.sh
 
@@ -85,7 +86,7 @@ wine-test: win64
 # Wine's 32-bit side (wine32:i386); when it cannot be installed they are
 # skipped with a note, and the failed install is not tried again until
 # build/wine32-unavailable goes.
-wine-test-i686: win32
+wine-test-i686: win32 dist
 	@$(DEPS) wine
 	@if $(DEPS) wine32; then \
 	  WINE_TEST_BIN=$(CURDIR)/build/win32/bin WINE_TEST_ROOT=$(CURDIR)/build/wine-test-i686 tests/wine/run.sh; \
@@ -112,6 +113,14 @@ measure: windows
 	@$(DEPS) wine
 	@scripts/measure.sh
 
+# The release: installers and zips for both Windows builds in dist/
+# (scripts/dist.sh; the version is the VERSION file's).
+dist: windows
+	@$(DEPS) native dist
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j$(JOBS) --target make_ring_tone
+	@scripts/dist.sh
+
 run-sim: native
 	@build/native/bin/panel_simrun
 
@@ -120,4 +129,4 @@ run: win64
 	@scripts/run-wine.sh
 
 clean:
-	rm -rf build
+	rm -rf build dist

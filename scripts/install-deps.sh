@@ -13,6 +13,7 @@
 #   windows  MinGW-w64 i686 and x86_64             (the Windows programs)
 #   wine     Wine (64-bit), Xvfb                   (the Wine tests)
 #   display  imagemagick, xdpyinfo                 (make run)
+#   dist     NSIS (makensis), zip                  (make dist)
 #   wine32   Wine's 32-bit side, for the i686 program's Wine tests. Never
 #            required: when it cannot be had this prints why and exits 1,
 #            and a failed install is remembered in build/ (not retried until
@@ -194,10 +195,15 @@ collect_missing() {
         need wine have_cmds wine wineserver wineboot
         need wine64 have_wine64
         need xvfb have_cmd Xvfb
+        need unzip have_cmd unzip
         ;;
       display)
         need imagemagick have_cmd import
         need x11-utils have_cmd xdpyinfo
+        ;;
+      dist)
+        need nsis have_cmd makensis
+        need zip have_cmd zip
         ;;
       wine32) ;;
       *)
