@@ -24,8 +24,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 x86_64-w64-mingw32-objdump -f "$setup32" | grep -q 'pei-i386' || fail "the win32 installer is not a 32-bit program"
 x86_64-w64-mingw32-objdump -f "$setup64" | grep -q 'pei-x86-64' || fail "the win64 installer is not a 64-bit program"
 
-# Wine names the Windows user after the Unix one.
-user_dir=$(winepath -u 'C:\users' 2>/dev/null)/$(id -un)
+# Wine names the Windows user after $USER, or the Unix account without it.
+user_dir=$(winepath -u 'C:\users' 2>/dev/null)/${USER:-$(id -un)}
 [ -d "$user_dir/AppData" ] || fail "no user folder in the prefix ($user_dir)"
 install="$user_dir/AppData/Local/Programs/USB Phone Control Panel"
 menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/USB Phone Control Panel"
