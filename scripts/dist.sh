@@ -17,7 +17,9 @@ rm -f "$out"/UsbPhonePanel-*
 
 "$repo/build/native/bin/make_ring_tone" "$work/ring_in.wav"
 cp "$repo/src/win32/res/app.ico" "$work/app.ico"
-sed 's/$/\r/' "$repo/docs/USER-GUIDE.md" >"$work/User Guide.txt"
+# The guide with this release's version in the packages' names, and
+# Windows line ends (Notepad on older Windows shows nothing else).
+sed -e "s/<version>/$version/g" -e 's/$/\r/' "$repo/docs/USER-GUIDE.md" >"$work/User Guide.txt"
 
 for arch in win32 win64; do
   bin="$repo/build/$arch/bin"

@@ -23,6 +23,12 @@ done
 fail() { echo "FAIL: $*"; exit 1; }
 x86_64-w64-mingw32-objdump -f "$setup32" | grep -q 'pei-i386' || fail "the win32 installer is not a 32-bit program"
 x86_64-w64-mingw32-objdump -f "$setup64" | grep -q 'pei-x86-64' || fail "the win64 installer is not a 64-bit program"
+# Both builds ship the same files (the installers come from one script).
+zip32="$dist/UsbPhonePanel-$version-win32.zip"
+[ "$(unzip -Z1 "$zip32" | sort)" = "$(unzip -Z1 "$zip64" | sort)" ] ||
+  fail "the win32 and win64 zips hold different files"
+unzip -p "$zip64" "USB Phone Control Panel/User Guide.txt" | grep -q "UsbPhonePanel-$version-win64-setup.exe" ||
+  fail "the guide in the zip does not name this release's packages"
 
 # Wine names the Windows user after $USER, or the Unix account without it.
 user_dir=$(winepath -u 'C:\users' 2>/dev/null)/${USER:-$(id -un)}
@@ -78,6 +84,11 @@ auto-discover off
 find-panel within 8000
 expect panel
 SCRIPT
+# A panel, and not the one from before: it was ended and started again.
+before=$(tr -d '\r' <"$TEST_DIR/installed.out" | sed -n 's/.*received greeting wparam=\(0x[0-9A-F]*\).*/\1/p' | head -n 1)
+after=$(sed -n 's/.* found panel \(0x[0-9A-F]*\).*/\1/p' "$TEST_DIR/again.out" | head -n 1)
+[ -n "$before" ] && [ -n "$after" ] || fail "the panel's windows were not seen ($before, $after)"
+[ "$before" != "$after" ] || fail "the second install left the running panel as it was"
 
 # The silent uninstaller keeps the user's data and removes the rest. It
 # runs from a copy of itself in the temporary folder and returns at once:
