@@ -6,6 +6,7 @@
 // clang-format on
 
 #include "ComLibraries.h"
+#include "Exports.h"
 
 #include "widgets/WebAddress.h"
 
@@ -27,11 +28,6 @@ struct Atl {
     AtlAxGetControlFn getControl = nullptr;
     bool ready = false;
 };
-
-template <class Fn>
-Fn Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // Loaded once, on the GUI thread that creates the windows.
 const Atl& LoadAtl() {

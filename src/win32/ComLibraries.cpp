@@ -1,14 +1,14 @@
 #include "ComLibraries.h"
 
+#include "Exports.h"
+
 namespace win32 {
 
 namespace {
 
 template <class Fn>
 void Find(HMODULE module, const char* name, Fn& function) {
-    function =
-        module ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-               : nullptr;
+    function = Export<Fn>(module, name);
 }
 
 }  // namespace

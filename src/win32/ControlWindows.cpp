@@ -3,6 +3,7 @@
 // buttons do not toggle themselves).
 #include <string>
 
+#include "Exports.h"
 #include "NativeControl.h"
 #include "Win32Api.h"
 #include "widgets/ComCtrls.h"
@@ -86,8 +87,7 @@ void UseClassicLook(HWND hwnd) {
     using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     static const HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
     if (!uxtheme) return;
-    const auto setWindowTheme = reinterpret_cast<SetWindowThemeFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(uxtheme, "SetWindowTheme")));
+    const auto setWindowTheme = Export<SetWindowThemeFn>(uxtheme, "SetWindowTheme");
     // A name no theme has (an empty one is ignored by some systems).
     if (setWindowTheme) setWindowTheme(hwnd, L" ", L" ");
 }

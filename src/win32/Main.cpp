@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Exports.h"
 #include "PanelViews.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
@@ -18,10 +19,8 @@ namespace {
 // never loads it.
 void RegisterControlClasses() {
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const HMODULE comctl32 = LoadLibraryA("comctl32.dll");
-    if (!comctl32) return;
-    const auto init = reinterpret_cast<InitCommonControlsExFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(comctl32, "InitCommonControlsEx")));
+    const auto init = win32::Export<InitCommonControlsExFn>(LoadLibraryA("comctl32.dll"),
+                                                            "InitCommonControlsEx");
     if (!init) return;
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;

@@ -1,5 +1,6 @@
 #include "PanelViews.h"
 
+#include "Exports.h"
 #include "Handles.h"
 
 namespace win32 {
@@ -15,9 +16,8 @@ bool MakeColorKeyTransparent(HWND hwnd, COLORREF key) {
     if (!hwnd) return false;
     // Looked up at run time, so that the program's imports stay loadable
     // everywhere.
-    const HMODULE user32 = GetModuleHandleA("user32.dll");
-    const auto setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    const auto setLayered = Export<SetLayeredWindowAttributesFn>(GetModuleHandleA("user32.dll"),
+                                                                 "SetLayeredWindowAttributes");
     if (!setLayered) return false;
     const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);

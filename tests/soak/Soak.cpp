@@ -60,7 +60,7 @@ void Soak::Prepare() {
     sim::SimWorld& world = w_.world;
     // Nothing reads the record of calls here, and a long run would grow it.
     world.journalEnabled = false;
-    world.desktop.messageBoxLifetimeMs = 100;
+    world.desktop.messageBoxLifetimeMs = kMessageBoxLifetimeMs;
     world.shell.popupMenuLifetimeMs = 50;
 
     mixer_ = testing_support::AddHandsetMixer(world.mixer);
@@ -72,9 +72,9 @@ void Soak::Prepare() {
     files.AddFile(InRing("long.wav"), Wave(20000));
     // Not a wave file: the media layer refuses it with an error box.
     files.AddFile(InRing("broken.wav"), "RIFF....junk");
-    files.AddFile("C:\\Phone\\urlList.jov",
+    files.AddFile(kUrlList,
                   "News\r\nhttp://news.example/\r\nMail\r\nhttps://mail.example/\r\n");
-    files.AddFile("C:\\Phone\\defaultWeb.jov",
+    files.AddFile(kDefaultWeb,
                   "Home\r\nhttp://home.example/\r\nEmpty\r\nhttp://\r\nBrowser\r\n"
                   "http://start.example/\r\n");
     files.AddDrive('D');

@@ -4,6 +4,7 @@
 // seed gives the same events, so a failure replays.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,10 +15,19 @@
 #include <string>
 #include <vector>
 
-#include "support/HandsetMixer.h"
+#include "support/RingWorld.h"
 #include "support/TrayWorld.h"
 
 namespace soak {
+
+// The panel's data files, beside the program.
+inline constexpr const char* kUrlList = "C:\\Phone\\urlList.jov";
+inline constexpr const char* kDefaultWeb = "C:\\Phone\\defaultWeb.jov";
+// A message box the panel shows closes itself after this much virtual time,
+// as a user would click it away; a check allows for the loop it runs.
+inline constexpr std::uint64_t kMessageBoxLifetimeMs = 100;
+inline constexpr std::array<const char*, 3> kDataFiles = {testing_support::kChoiceFile, kUrlList,
+                                                          kDefaultWeb};
 
 // What one run did.
 struct SoakResult {
@@ -95,6 +105,8 @@ private:
     void DiskTrouble();
     void SecondStart();
     void CloseStartedPrograms();
+    // A tone plays (a preview or the ring): the player's Stop is enabled.
+    bool TonePlays() const;
     // Whether the user can reach the control now (shown and enabled).
     bool Reachable(const vcl::TControl& control);
 

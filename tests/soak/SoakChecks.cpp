@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "soak/Soak.h"
-#include "support/RingWorld.h"
 
 namespace soak {
 
@@ -14,17 +13,8 @@ using namespace platform;
 
 namespace {
 
-constexpr const char* kRingChoice = "C:\\Phone\\ring.jov";
-constexpr const char* kUrlList = "C:\\Phone\\urlList.jov";
-constexpr const char* kDefaultWeb = "C:\\Phone\\defaultWeb.jov";
-constexpr const char* kDataFiles[] = {kRingChoice, kUrlList, kDefaultWeb};
-// A box shown inside a handler runs its own loop for this long (the soak's
-// message boxes close themselves after 100 ms of virtual time).
-constexpr std::uint64_t kModalSlackMs = 100;
-
-bool Playing(app::TForm1& f) {
-    return (f.MediaPlayerTest.EnabledButtons() & vcl::ButtonBit(vcl::btStop)) != 0;
-}
+// A box shown inside a handler runs its own loop for this long.
+constexpr std::uint64_t kModalSlackMs = kMessageBoxLifetimeMs;
 
 std::string Quoted(const std::optional<std::string>& text) {
     if (!text) return "(no file)";
@@ -35,10 +25,14 @@ std::string Quoted(const std::optional<std::string>& text) {
 
 }  // namespace
 
+bool Soak::TonePlays() const {
+    return (f_->MediaPlayerTest.EnabledButtons() & vcl::ButtonBit(vcl::btStop)) != 0;
+}
+
 void Soak::RememberBeforeEvent() {
     // A key held down repeats while time passes.
     speakerEvent_ = f_->TimerKeyRepeat.Enabled() && SpeakerKey(lastKeyCode_);
-    playedBefore_ = Playing(*f_);
+    playedBefore_ = TonePlays();
     RememberDataFiles();
 }
 
@@ -57,7 +51,7 @@ std::string Soak::CheckAll() {
 }
 
 std::string Soak::CheckHandles() {
-    const bool playing = Playing(*f_);
+    const bool playing = TonePlays();
     for (const auto& [kind, count] : w_.panelProcess.handles.Counts()) {
         std::size_t allowed = lifelong_.count(kind) ? lifelong_.at(kind) : 0;
         // The media device is open exactly while a tone plays; the handset's
@@ -92,7 +86,7 @@ bool Soak::PanelHoldsSpeaker() const {
 
 std::string Soak::CheckSpeaker() {
     const bool holding = PanelHoldsSpeaker();
-    if (Playing(*f_)) {
+    if (TonePlays()) {
         // A tone the panel could not turn up for (the volume group was off
         // or the device closed) plays at the user's volume, which the user
         // may change meanwhile.
@@ -145,7 +139,7 @@ std::string Soak::CheckDataFiles() {
         links.push_back(f_->WebLinks[i]->URL());
     }
     const std::map<std::string, std::string> fresh = {
-        {kRingChoice, f_->RingToneFile + "\r\n"},
+        {testing_support::kChoiceFile, f_->RingToneFile + "\r\n"},
         {kUrlList, web::FileText(links)},
         {kDefaultWeb, web::FileText({f_->FirstWebName, f_->FirstWebAddr, f_->EmptyWebName,
                                      f_->EmptyWebAddr, f_->BrowserTitle, f_->BrowserHome})},
@@ -183,7 +177,7 @@ std::string Soak::CheckTimers() {
                                                        : " is disabled but its window timer runs");
     }
     const std::uint64_t now = w_.world.Now();
-    if (f_->TimerMediaPlayerNotify.Enabled() != Playing(*f_))
+    if (f_->TimerMediaPlayerNotify.Enabled() != TonePlays())
         return f_->TimerMediaPlayerNotify.Enabled() ? "the end-of-tone timer runs without a tone"
                                                     : "a tone plays without its end-of-tone timer";
     // A key the panel stops accepting while it is held (the key mode ends)

@@ -7,7 +7,6 @@
 
 #include "audio/Foundwindow.h"
 #include "soak/Soak.h"
-#include "support/RingWorld.h"
 
 namespace soak {
 
@@ -215,8 +214,7 @@ void Soak::OtherProgramSetsSpeaker() {
     // The panel copies a change of the line under the speaker to the
     // speaker: both are the speaker's volume.
     const bool speaker = &control != mixer_.micVolume;
-    if (speaker && ((f_->MediaPlayerTest.EnabledButtons() & vcl::ButtonBit(vcl::btStop)) ||
-                    !PanelHoldsSpeaker()))
+    if (speaker && (TonePlays() || !PanelHoldsSpeaker()))
         speakerUncertain_ = true;
     Note("another program sets control " + std::to_string(control.id) + " to " +
          std::to_string(values.front()));
@@ -229,8 +227,6 @@ void Soak::SettingsBroadcast() {
 }
 
 void Soak::DiskTrouble() {
-    static const std::array<const char*, 3> dataFiles = {
-        "C:\\Phone\\ring.jov", "C:\\Phone\\urlList.jov", "C:\\Phone\\defaultWeb.jov"};
     sim::SimFiles& files = w_.world.files;
     switch (Pick(3)) {
         case 0:
@@ -243,13 +239,13 @@ void Soak::DiskTrouble() {
             }
             break;
         case 1: {
-            const char* path = dataFiles[Pick(3)];
+            const char* path = kDataFiles[Pick(3)];
             Note(std::string("another program holds ") + path + " open");
             files.HoldOpen(path, GENERIC_READ, Chance(2) ? 0u : DWord{FILE_SHARE_READ});
             break;
         }
         default:
-            for (const char* path : dataFiles) files.Release(path);
+            for (const char* path : kDataFiles) files.Release(path);
             Note("other programs let the data files go");
             break;
     }
