@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "support/PanelWorld.h"
 
 namespace {
@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!f.SaveUrlList()) std::abort();
         for (const Link& link : Shortcuts(f)) {
             // What a line can hold: the placeholder stands for an empty one.
-            const std::string caption = app::StorableTextLine(link.caption);
-            const std::string url = app::StorableTextLine(link.url);
+            const std::string caption = datafiles::StorableTextLine(link.caption);
+            const std::string url = datafiles::StorableTextLine(link.url);
             expected.push_back(
                 {caption.empty() ? emptyName : caption, url.empty() ? emptyAddr : url});
         }

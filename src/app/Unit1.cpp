@@ -2,7 +2,6 @@
 
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
-#include "app/TimerRestart.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
 
@@ -151,7 +150,7 @@ void TForm1::ItemExitClick(vcl::TObject*) {
 
 void TForm1::ShowMainWindow() {
     TimerMin.SetEnabled(true);
-    RestartTimer(TimerMin);
+    TimerMin.Restart();
     TrayIconSts.Restore();
 }
 
@@ -176,7 +175,7 @@ bool TForm1::BringToFront(Hwnd window) {
 }
 
 void TForm1::RestartTimerIfRunning(vcl::TTimer& timer) {
-    if (timer.Enabled()) RestartTimer(timer);
+    if (timer.Enabled()) timer.Restart();
 }
 
 }  // namespace app

@@ -2,7 +2,6 @@
 // here before the framework sees it.
 #include "app/MessageFilters.h"
 #include "app/SingleInstance.h"
-#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
@@ -16,7 +15,7 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
     bool handled = false;
     if (IsRegisteredMessage(MsgDevChange, msg)) {
         RescanMixers();
-        RestartTimer(TimerDevChg);
+        TimerDevChg.Restart();
         handled = true;
     } else if (IsRegisteredMessage(MsgDiscover, msg)) {
         DiscoverHandler(message);
@@ -49,7 +48,7 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
                 handled = ReplyHandler(message);
                 break;
             case WM_DEVICECHANGE:
-                RestartTimer(TimerDevChg);
+                TimerDevChg.Restart();
                 RescanMixers();
                 return false;
             default:

@@ -2,7 +2,6 @@
 // other, the status and key message, the watchdog, and the text commands.
 #include <exception>
 
-#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 #include "driverlink/CommandFrame.h"
 #include "driverlink/DeviceReply.h"
@@ -47,7 +46,7 @@ void TForm1::DiscoverHandler(vcl::TMessage& message) {
     DrvWnd = DrvWndSaved = ToHwnd(message.WParam);
     SearchMode = false;
     DiscoverReceived = true;
-    RestartTimer(TimerDrvCheck);
+    TimerDrvCheck.Restart();
     if (previous != 0) Os().messages.PostMessageA(previous, MsgAttach, Handle(), 0);
     if (DrvWnd != 0) Os().messages.PostMessageA(DrvWnd, MsgAttach, Handle(), 0);
 }
@@ -59,7 +58,7 @@ void TForm1::OnHandsetMessage(vcl::TMessage& message) {
     message.Result = 1;
     Os().messages.ReplyMessage(1);
     if (Destroying) return;
-    RestartTimer(TimerDrvCheck);
+    TimerDrvCheck.Restart();
     StatusL = static_cast<std::uint32_t>(message.LParam);
     StatusW = static_cast<std::uint32_t>(message.WParam);
     switch (EventOf(StatusW, StatusL)) {

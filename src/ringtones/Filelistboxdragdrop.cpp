@@ -1,6 +1,6 @@
 #include "ringtones/Filelistboxdragdrop.h"
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "platform/WinConst.h"
 #include "ringtones/DropNames.h"
 #include "widgets/Application.h"
@@ -67,7 +67,7 @@ void TFileListBoxDragDrop::DropFiles(platform::Handle drop) {
         const std::string name = DroppedPath(shell, drop, static_cast<platform::UInt>(i));
         // Read after the messages ran: the user may have browsed elsewhere.
         const std::string target = DropTarget(Directory(), name);
-        if (!target.empty() && app::FileExists(files, name))
+        if (!target.empty() && datafiles::FileExists(files, name))
             files.CopyFileA(name, target, true);  // an existing file stays as it is
         if (OnCopying) OnCopying(this, n, i);
     }

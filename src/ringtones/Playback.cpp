@@ -1,6 +1,6 @@
 // Playing ring tones for preview and while the handset rings, with the
 // handset's speaker turned up for as long as a file plays.
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
 
 namespace app {
@@ -13,7 +13,7 @@ constexpr vcl::TButtonSet kStopOnly = vcl::ButtonBit(vcl::btStop);
 }  // namespace
 
 bool TForm1::PlayRingFile(const std::string& path) {
-    if (!path.empty() && FileExists(Os().files, path)) {
+    if (!path.empty() && datafiles::FileExists(Os().files, path)) {
         MediaPlayerTest.SetFileName(path);
         try {
             MediaPlayerTest.Open();

@@ -3,7 +3,7 @@
 // that points Skype's ring tone at it.
 #include <cctype>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "ringtones/RingToneFiles.h"
@@ -36,17 +36,17 @@ void TForm1::BindRingToneEvents() {
 
 void TForm1::LoadRingTone() {
     platform::FilePort& files = Os().files;
-    const std::string folder = ProgramFolder(files);
+    const std::string folder = datafiles::ProgramFolder(files);
     RingToneFile.clear();
-    if (!FileExists(files, ChoiceFile(folder))) {
+    if (!datafiles::FileExists(files, ChoiceFile(folder))) {
         RingToneFile = DefaultTone(folder);
         SaveRingTone();
         RingToneFile.clear();
     }
-    TextFileReader reader(files, ChoiceFile(folder));
+    datafiles::TextFileReader reader(files, ChoiceFile(folder));
     if (reader.IsOpen()) {
-        const std::string path = ReadTextLine(reader);
-        if (!path.empty() && FileExists(files, path)) RingToneFile = path;
+        const std::string path = datafiles::ReadTextLine(reader);
+        if (!path.empty() && datafiles::FileExists(files, path)) RingToneFile = path;
     }
     LabelRingPath.SetCaption(FolderPart(RingToneFile));
     LabelRingTone.SetCaption(NamePart(RingToneFile));
@@ -54,7 +54,7 @@ void TForm1::LoadRingTone() {
 
 void TForm1::SaveRingTone() {
     if (!RingToneFile.empty())
-        WriteFileReplacing(Os().files, ChoiceFile(ProgramFolder(Os().files)),
+        datafiles::WriteFileReplacing(Os().files, ChoiceFile(datafiles::ProgramFolder(Os().files)),
                            RingToneFile + "\r\n");
     LabelRingPath.SetCaption(FolderPart(RingToneFile));
     LabelRingTone.SetCaption(NamePart(RingToneFile));
@@ -62,12 +62,12 @@ void TForm1::SaveRingTone() {
 
 std::string TForm1::MakeMuteWave() {
     platform::FilePort& files = Os().files;
-    std::string path = SilentFile(ProgramFolder(files));
-    if (!FileExists(files, path)) {
+    std::string path = SilentFile(datafiles::ProgramFolder(files));
+    if (!datafiles::FileExists(files, path)) {
         // Written aside and then moved in place: a half-written file here
         // would count as the silent file for good.
         const std::vector<std::uint8_t> bytes = MuteWaveBytes();
-        WriteFileReplacing(files, path, std::string(bytes.begin(), bytes.end()));
+        datafiles::WriteFileReplacing(files, path, std::string(bytes.begin(), bytes.end()));
     }
     return path;
 }
@@ -81,7 +81,7 @@ void TForm1::SendRingToneCommand() {
 }
 
 void TForm1::suiButtonDefaultClick(vcl::TObject*) {
-    const std::string ring = RingFolder(ProgramFolder(Os().files));
+    const std::string ring = RingFolder(datafiles::ProgramFolder(Os().files));
     Os().files.CreateDirectoryA(ring);
     FileListBoxTest.SetMask(kToneMask);
     if (ring.size() >= 2 && ring[1] == ':' && std::isalpha(static_cast<unsigned char>(ring[0])))
@@ -131,7 +131,7 @@ void TForm1::AdoptSelectedRingFile() {
     if (selected < 0) return;
     const std::string path =
         JoinPath(FileListBoxTest.Directory(), FileListBoxTest.Items()[selected]);
-    if (!FileExists(Os().files, path)) return;
+    if (!datafiles::FileExists(Os().files, path)) return;
     if (path == RingToneFile) return;
     RingToneFile = path;
     SaveRingTone();

@@ -1,7 +1,6 @@
 // The tray icon's clicks and menu, showing and hiding the main window
 // through it, and the auto-hide after a shown window has had no input for a
 // while.
-#include "app/TimerRestart.h"
 #include "app/Unit1.h"
 
 namespace app {
@@ -21,7 +20,7 @@ void TForm1::TrayIconStsMouseUp(vcl::TObject*, ui::TMouseButton button, ui::TShi
     if (TimerMouseUp.Enabled())
         TimerMouseUp.SetEnabled(false);
     else
-        RestartTimer(TimerMouseUp);
+        TimerMouseUp.Restart();
 }
 
 void TForm1::TimerMouseUpTimer(vcl::TObject*) {

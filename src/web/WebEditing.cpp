@@ -2,7 +2,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
@@ -67,13 +67,13 @@ void TForm1::suiButtonWebSaveClick(vcl::TObject*) {
     }
     vcl::TURLLabel& link = *WebLinks[static_cast<std::size_t>(WebIndex)];
     // What is stored must come back as one line each.
-    const std::string name = StorableTextLine(suiEditWebName.Text());
-    const std::string typed = StorableTextLine(suiEditWebAddr.Text());
+    const std::string name = datafiles::StorableTextLine(suiEditWebName.Text());
+    const std::string typed = datafiles::StorableTextLine(suiEditWebAddr.Text());
     link.SetCaption(name.empty() ? EmptyWebName : name);
     if (typed.empty()) {
         link.SetURL(EmptyWebAddr);
     } else {
-        suiEditWebAddr.SetText(StorableTextLine(web::StoredWebAddress(typed)));
+        suiEditWebAddr.SetText(datafiles::StorableTextLine(web::StoredWebAddress(typed)));
         link.SetURL(suiEditWebAddr.Text());
     }
     link.SetEnabled(!link.URL().empty());

@@ -14,16 +14,16 @@ std::string UrlListFile(const std::string& programFolder) {
     return programFolder + "urlList.jov";
 }
 
-std::vector<std::string> ReadLines(app::TextFileReader& file, int count) {
+std::vector<std::string> ReadLines(datafiles::TextFileReader& file, int count) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) lines.push_back(app::ReadWholeTextLine(file));
+    for (int i = 0; i < count; ++i) lines.push_back(datafiles::ReadWholeTextLine(file));
     return lines;
 }
 
 std::string FileText(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += app::StorableTextLine(line) + "\r\n";
+    for (const std::string& line : lines) text += datafiles::StorableTextLine(line) + "\r\n";
     return text;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 
 namespace web {
 
@@ -20,7 +20,7 @@ enum class FileRead { Read, Missing, Unreadable };
 
 // The next count lines of the file, each at most kMaxTextLine characters
 // (the rest of a longer one is dropped); every line past its end reads as "".
-std::vector<std::string> ReadLines(app::TextFileReader& file, int count);
+std::vector<std::string> ReadLines(datafiles::TextFileReader& file, int count);
 
 // The lines as a text file in text mode writes them, each ended by CR LF,
 // and made storable: ReadLines gives each back as one line.
@@ -33,7 +33,7 @@ std::string StoredWebAddress(const std::string& typed);
 
 // The longest name and typed address the edits take: a stored line, with
 // the "http://" that may go in front of an address, fits the line reader.
-constexpr int kMaxWebName = static_cast<int>(app::kMaxTextLine);
-constexpr int kMaxTypedWebAddress = static_cast<int>(app::kMaxTextLine) - 7;
+constexpr int kMaxWebName = static_cast<int>(datafiles::kMaxTextLine);
+constexpr int kMaxTypedWebAddress = static_cast<int>(datafiles::kMaxTextLine) - 7;
 
 }  // namespace web

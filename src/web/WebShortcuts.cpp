@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
@@ -24,12 +24,12 @@ void TForm1::LoadDefaultWeb() {
     BrowserTitle = "Skype";
     BrowserHome = kSkypeHome;
     platform::FilePort& files = Os().files;
-    const std::string path = web::DefaultWebFile(ProgramFolder(files));
-    TextFileReader reader(files, path);
+    const std::string path = web::DefaultWebFile(datafiles::ProgramFolder(files));
+    datafiles::TextFileReader reader(files, path);
     if (!reader.IsOpen()) {
         // Only a missing file is written: one that is there but cannot be
         // read now (held by another program, no permission) is the user's.
-        if (!FileExists(files, path)) SaveDefaultWeb();
+        if (!datafiles::FileExists(files, path)) SaveDefaultWeb();
         return;
     }
     const std::vector<std::string> lines = web::ReadLines(reader, 6);
@@ -42,7 +42,7 @@ void TForm1::LoadDefaultWeb() {
 
 void TForm1::SaveDefaultWeb() {
     platform::FilePort& files = Os().files;
-    WriteFileReplacing(files, web::DefaultWebFile(ProgramFolder(files)),
+    datafiles::WriteFileReplacing(files, web::DefaultWebFile(datafiles::ProgramFolder(files)),
                        web::FileText({FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr,
                                       BrowserTitle, BrowserHome}));
 }
@@ -60,12 +60,12 @@ void TForm1::LoadUrlList() {
 
 web::FileRead TForm1::ReadUrlList() {
     platform::FilePort& files = Os().files;
-    const std::string path = web::UrlListFile(ProgramFolder(files));
-    TextFileReader reader(files, path);
+    const std::string path = web::UrlListFile(datafiles::ProgramFolder(files));
+    datafiles::TextFileReader reader(files, path);
     std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
     web::FileRead read = web::FileRead::Read;
     if (!reader.IsOpen() || reader.ReadFailed()) {
-        read = FileExists(files, path) ? web::FileRead::Unreadable : web::FileRead::Missing;
+        read = datafiles::FileExists(files, path) ? web::FileRead::Unreadable : web::FileRead::Missing;
         lines.assign(lines.size(), std::string());
     }
     for (std::size_t i = 1; i < kShortcuts; ++i) {
@@ -88,7 +88,7 @@ bool TForm1::SaveUrlList() {
         lines.push_back(WebLinks[i]->URL());
     }
     platform::FilePort& files = Os().files;
-    return WriteFileReplacing(files, web::UrlListFile(ProgramFolder(files)), web::FileText(lines));
+    return datafiles::WriteFileReplacing(files, web::UrlListFile(datafiles::ProgramFolder(files)), web::FileText(lines));
 }
 
 void TForm1::SelectWebEntry(int index) {

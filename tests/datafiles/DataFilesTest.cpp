@@ -3,13 +3,13 @@
 // replaced only once their new content is complete.
 #include <gtest/gtest.h>
 
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 #include "platform/WinConst.h"
 #include "sim/SimProcess.h"
 
 using namespace platform;
-using app::ReadTextLine;
-using app::TextFileReader;
+using datafiles::ReadTextLine;
+using datafiles::TextFileReader;
 
 namespace {
 
@@ -35,19 +35,19 @@ using Lines = std::vector<std::string>;
 
 TEST(DataFiles, TheProgramFolderIsTheModulesFolderWithItsBackslash) {
     FilesWorld w;
-    EXPECT_EQ(app::ProgramFolder(w.files()), "C:\\Phone\\");
+    EXPECT_EQ(datafiles::ProgramFolder(w.files()), "C:\\Phone\\");
     w.world.files.modulePath = "D:\\UsbPhonePanel.exe";
-    EXPECT_EQ(app::ProgramFolder(w.files()), "D:\\");
+    EXPECT_EQ(datafiles::ProgramFolder(w.files()), "D:\\");
 }
 
 TEST(DataFiles, OnlyAFileExistsAFolderDoesNot) {
     FilesWorld w;
     w.world.files.AddFile("C:\\Phone\\ring\\a.wav", "x");
-    EXPECT_TRUE(app::FileExists(w.files(), "C:\\Phone\\ring\\a.wav"));
-    EXPECT_TRUE(app::FileExists(w.files(), "c:\\phone\\RING\\A.WAV"));
-    EXPECT_FALSE(app::FileExists(w.files(), "C:\\Phone\\ring"));
-    EXPECT_FALSE(app::FileExists(w.files(), "C:\\Phone\\ring\\b.wav"));
-    EXPECT_FALSE(app::FileExists(w.files(), ""));
+    EXPECT_TRUE(datafiles::FileExists(w.files(), "C:\\Phone\\ring\\a.wav"));
+    EXPECT_TRUE(datafiles::FileExists(w.files(), "c:\\phone\\RING\\A.WAV"));
+    EXPECT_FALSE(datafiles::FileExists(w.files(), "C:\\Phone\\ring"));
+    EXPECT_FALSE(datafiles::FileExists(w.files(), "C:\\Phone\\ring\\b.wav"));
+    EXPECT_FALSE(datafiles::FileExists(w.files(), ""));
 }
 
 TEST(DataFiles, LinesAreReadInTextModeWithoutTheirEnds) {
@@ -87,12 +87,12 @@ TEST(DataFiles, AMissingFileOpensNothingAndReadsEmpty) {
 TEST(DataFiles, AReplacedFileHoldsTheNewBytesAndNothingIsLeftBeside) {
     FilesWorld w;
     w.world.files.AddFile("C:\\Phone\\ring.jov", "old\r\n");
-    EXPECT_TRUE(app::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_TRUE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "new\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     EXPECT_EQ(w.world.files.OpenHandles(), 0u);
     // A new file is created as well.
-    EXPECT_TRUE(app::WriteFileReplacing(w.files(), "C:\\Phone\\other.jov", "x"));
+    EXPECT_TRUE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\other.jov", "x"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\other.jov"), "x");
 }
 
@@ -102,19 +102,19 @@ TEST(DataFiles, AFailedWriteLeavesTheOldFileAsItWas) {
 
     // The disk fills up halfway through the new content.
     w.world.files.freeSpace = 3;
-    EXPECT_FALSE(app::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "C:\\new.wav\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "C:\\new.wav\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     w.world.files.freeSpace.reset();
 
     // The new file cannot be made at all.
     w.world.files.refusedPaths = {"C:\\Phone\\ring.jov.new"};
-    EXPECT_FALSE(app::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
 
     // The old file cannot be replaced: the new one is removed again.
     w.world.files.refusedPaths = {"C:\\Phone\\ring.jov"};
-    EXPECT_FALSE(app::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     EXPECT_EQ(w.world.files.OpenHandles(), 0u);
@@ -126,7 +126,7 @@ TEST(DataFiles, AWholeLineDropsTheRestOfALongLineAndStorableLinesReadBackAsOne) 
         w.world.files.AddFile("C:\\w.txt", content);
         TextFileReader reader(w.files(), "C:\\w.txt");
         Lines lines;
-        for (int i = 0; i < calls; ++i) lines.push_back(app::ReadWholeTextLine(reader));
+        for (int i = 0; i < calls; ++i) lines.push_back(datafiles::ReadWholeTextLine(reader));
         return lines;
     };
     const std::string longest(1022, 'y');
@@ -141,11 +141,11 @@ TEST(DataFiles, AWholeLineDropsTheRestOfALongLineAndStorableLinesReadBackAsOne) 
     EXPECT_EQ(whole("a\r\n\r\nb\rc\n", 4), (Lines{"a", "", "b\rc", ""}));
 
     // What may be stored: no line ends, no Ctrl-Z, at most the limit.
-    EXPECT_EQ(app::StorableTextLine("a\r\nb\nc\rd\x1A" "e"), "abcde");
-    EXPECT_EQ(app::StorableTextLine(std::string(1500, 'n')), std::string(1022, 'n'));
-    EXPECT_EQ(app::StorableTextLine("\r\n" + std::string(1022, 'n') + "x"),
+    EXPECT_EQ(datafiles::StorableTextLine("a\r\nb\nc\rd\x1A" "e"), "abcde");
+    EXPECT_EQ(datafiles::StorableTextLine(std::string(1500, 'n')), std::string(1022, 'n'));
+    EXPECT_EQ(datafiles::StorableTextLine("\r\n" + std::string(1022, 'n') + "x"),
               std::string(1022, 'n'));
-    EXPECT_EQ(app::StorableTextLine("plain text"), "plain text");
+    EXPECT_EQ(datafiles::StorableTextLine("plain text"), "plain text");
 }
 
 TEST(DataFiles, AFileAnEditorHoldsOpenIsReadAndAnUnreadableOneSaysSo) {

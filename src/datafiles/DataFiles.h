@@ -9,7 +9,7 @@
 
 #include "platform/FilePort.h"
 
-namespace app {
+namespace datafiles {
 
 // The folder of the running program, ending in a backslash.
 std::string ProgramFolder(platform::FilePort& files);
@@ -67,4 +67,4 @@ std::string StorableTextLine(const std::string& text);
 bool WriteFileReplacing(platform::FilePort& files, const std::string& path,
                         const std::string& bytes);
 
-}  // namespace app
+}  // namespace datafiles

@@ -1,8 +1,8 @@
-#include "app/DataFiles.h"
+#include "datafiles/DataFiles.h"
 
 #include "platform/WinConst.h"
 
-namespace app {
+namespace datafiles {
 
 using namespace platform;
 
@@ -119,4 +119,4 @@ bool WriteFileReplacing(FilePort& files, const std::string& path, const std::str
     return true;
 }
 
-}  // namespace app
+}  // namespace datafiles

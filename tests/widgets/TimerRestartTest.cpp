@@ -2,7 +2,6 @@
 // whether it was running or stopped.
 #include <gtest/gtest.h>
 
-#include "app/TimerRestart.h"
 #include "widgets/ExtCtrls.h"
 #include "widgets/WidgetWorld.h"
 
@@ -23,7 +22,7 @@ TEST(TimerRestart, ARestartedTimerFiresAFullIntervalAfterTheRestart) {
     // round trip.
     const std::size_t kills = desk.Calls(sim::Api::KillTimer).size();
     const std::size_t sets = desk.Calls(sim::Api::SetTimer).size();
-    app::RestartTimer(watchdog);
+    watchdog.Restart();
     EXPECT_EQ(desk.Calls(sim::Api::KillTimer).size(), kills);
     EXPECT_EQ(desk.Calls(sim::Api::SetTimer).size(), sets + 1);
     desk.world.Advance(2999);
@@ -34,7 +33,7 @@ TEST(TimerRestart, ARestartedTimerFiresAFullIntervalAfterTheRestart) {
     // A stopped timer starts.
     watchdog.SetEnabled(false);
     desk.world.Advance(500);
-    app::RestartTimer(watchdog);
+    watchdog.Restart();
     EXPECT_TRUE(watchdog.Enabled());
     EXPECT_EQ(desk.world.TimerDue(form.Handle(), watchdog.Id()), 8500u);
 }

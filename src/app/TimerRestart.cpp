@@ -1,9 +1,0 @@
-#include "app/TimerRestart.h"
-
-namespace app {
-
-void RestartTimer(vcl::TTimer& timer) {
-    timer.Restart();
-}
-
-}  // namespace app
