@@ -30,11 +30,10 @@ TForm1::TForm1(vcl::TApplication& application, std::vector<std::string> args)
     MsgAttach = Os().messages.RegisterWindowMessageA(driverlink::kAttachMessageName);
     // 4. State.
     RingCommandPending = true;
-    RingDelay = 4;
+    Ring = driverlink::RingCountdown{};  // RingDelay 4, RingPlaying false
     SpeakerSaved = false;
     DrvWnd = DrvWndSaved = 0;
     StatusL = StatusW = 0;
-    RingPlaying = false;
     FUpdatingControls = false;
     ExitRequested = false;
     SkypeOutPending = SkypeInPending = false;
@@ -48,9 +47,9 @@ TForm1::TForm1(vcl::TApplication& application, std::vector<std::string> args)
     // 9.
     Os().windows.GetCursorPos(PopupPoint);
     // 10. Sliders, set as the program's own changes.
-    SetTrackBarState(suiTrackBarVolRing, 0, 1, 0, 15);
-    SetTrackBarState(suiTrackBarVolOut, 0, 1, 0, 65535);
-    SetTrackBarState(suiTrackBarVolIn, 0, 1, 0, 65535);
+    SetTrackBarState(suiTrackBarVolRing, 0, true, 0, 15);
+    SetTrackBarState(suiTrackBarVolOut, 0, true, 0, 65535);
+    SetTrackBarState(suiTrackBarVolIn, 0, true, 0, 65535);
     // 11.
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);

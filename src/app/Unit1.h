@@ -7,11 +7,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Unit1Design.h"
+#include "driverlink/HandsetMessage.h"
 #include "driverlink/KeyRules.h"
+#include "driverlink/RingCountdown.h"
 #include "platform/WinTypes.h"
 #include "web/WebFiles.h"
 
@@ -52,6 +55,8 @@ public:
     platform::UInt MsgDevChange = 0, MsgDiscover = 0, MsgAttach = 0;
     platform::Hwnd DrvWnd = 0, DrvWndSaved = 0;
     std::uint32_t StatusW = 0, StatusL = 0;
+    // The last status message's fields by name.
+    driverlink::HandsetStatus Status() const { return driverlink::StatusOf(StatusW, StatusL); }
     bool SearchMode = false;
     bool DiscoverReceived = false;  // a Discover has arrived since start-up
 
@@ -66,8 +71,8 @@ public:
     void TimerDrvCheckTimer(vcl::TObject* sender);
 
     // --- Handset status (driverlink/StatusHandling.cpp) ----------------------
-    bool RingPlaying = false;
-    std::int32_t RingDelay = 4;
+    // The panel's ring: RingPlaying and RingDelay.
+    driverlink::RingCountdown Ring;
     bool SkypeOutPending = false, SkypeInPending = false;
 
     void StatusRefresh();
@@ -108,8 +113,13 @@ public:
     // --- Volume and mute (audio/VolumeControls.cpp) --------------------------
     bool FUpdatingControls = false;
 
-    void SetTrackBarState(vcl::TTrackBar& slider, int position, int enabled, int min, int max);
-    void SetCheckBoxState(vcl::TCheckBox& box, int checked, int enabled);
+    // Each property given is set where it differs; one left out (nullopt)
+    // stays as it is.
+    void SetTrackBarState(vcl::TTrackBar& slider, std::optional<int> position,
+                          std::optional<bool> enabled, std::optional<int> min,
+                          std::optional<int> max);
+    void SetCheckBoxState(vcl::TCheckBox& box, std::optional<bool> checked,
+                          std::optional<bool> enabled);
     // Opens the first device named with "USB" while the handset is present
     // and loads both volume rows; refreshLists refills Skype's device lists.
     bool OpenHandsetMixer(bool refreshLists);

@@ -17,7 +17,7 @@ void TForm1::TimerDevChgTimer(vcl::TObject*) {
     // Cleared first: while the panel rings the list ignores a reselection,
     // and the reselection is what stops the player. The ring count is left
     // as it is.
-    RingPlaying = false;
+    Ring.EndKeepingCount();
     SelectRingFile(FileListBoxTest.ItemIndex());
     RescanMixers();
     OpenHandsetMixer(true);

@@ -1,18 +1,22 @@
 // The speaker and microphone rows of the audio page tied to the handset's
 // mixer device: loading a line into a slider and a mute box, writing the
-// user's changes, and following changes other programs make. The speaker row
-// stands for destination 0 and is kept equal on its first source line.
-// Setting a control from the program raises FUpdatingControls meanwhile, so
-// the change handlers do not write back.
+// user's changes, and following changes other programs make (which lines
+// the rows stand for: SpeakerLines). Setting a control from the program
+// raises FUpdatingControls meanwhile, so the change handlers do not write
+// back.
 #include <algorithm>
 
 #include "app/Unit1.h"
+#include "audio/SpeakerLines.h"
 #include "audio/VolumeLevels.h"
-#include "driverlink/HandsetMessage.h"
 
 namespace app {
 
 using namespace platform;
+using audio::kDestinationLine;
+using audio::kFirstSourceLine;
+using audio::kMicrophoneDestination;
+using audio::kSpeakerDestination;
 
 namespace {
 
@@ -20,21 +24,33 @@ constexpr int kVolumeMin = 0;
 constexpr int kVolumeMax = 65535;
 constexpr const char* kHandsetDeviceMark = "USB";
 
+// Shows the speaker's destination or first source line in the speaker row
+// and copies it onto the other line.
+void LoadSpeakerRow(TForm1& f, int source) {
+    if (f.LoadLineControls(kSpeakerDestination, source, f.suiTrackBarVolOut, f.suiCheckBoxVolOut,
+                           kVolumeMin, kVolumeMax))
+        audio::MirrorSpeakerLine(f.AudioMixerUsb, source, f.suiTrackBarVolOut.Position(),
+                                 f.suiCheckBoxVolOut.Checked());
+}
+
 }  // namespace
 
-void TForm1::SetTrackBarState(vcl::TTrackBar& slider, int position, int enabled, int min, int max) {
+void TForm1::SetTrackBarState(vcl::TTrackBar& slider, std::optional<int> position,
+                              std::optional<bool> enabled, std::optional<int> min,
+                              std::optional<int> max) {
     FUpdatingControls = true;
-    if (position >= 0 && position != slider.Position()) slider.SetPosition(position);
-    if (min >= 0 && min != slider.Min()) slider.SetMin(min);
-    if (max >= 0 && max != slider.Max()) slider.SetMax(max);
-    if (enabled >= 0 && (enabled != 0) != slider.Enabled()) slider.SetEnabled(enabled != 0);
+    if (position && *position != slider.Position()) slider.SetPosition(*position);
+    if (min && *min != slider.Min()) slider.SetMin(*min);
+    if (max && *max != slider.Max()) slider.SetMax(*max);
+    if (enabled && *enabled != slider.Enabled()) slider.SetEnabled(*enabled);
     FUpdatingControls = false;
 }
 
-void TForm1::SetCheckBoxState(vcl::TCheckBox& box, int checked, int enabled) {
+void TForm1::SetCheckBoxState(vcl::TCheckBox& box, std::optional<bool> checked,
+                              std::optional<bool> enabled) {
     FUpdatingControls = true;
-    if (checked >= 0 && (checked != 0) != box.Checked()) box.SetChecked(checked != 0);
-    if (enabled >= 0 && (enabled != 0) != box.Enabled()) box.SetEnabled(enabled != 0);
+    if (checked && *checked != box.Checked()) box.SetChecked(*checked);
+    if (enabled && *enabled != box.Enabled()) box.SetEnabled(*enabled);
     FUpdatingControls = false;
 }
 
@@ -57,28 +73,20 @@ bool TForm1::LoadLineControls(int destination, int source, vcl::TTrackBar& slide
             // box shows it: an unreadable mute shows unchecked.
             if (position != shown) AudioMixerUsb.SetVolume(destination, source, position, -1, mute);
         }
-        SetCheckBoxState(box, checked ? 1 : 0, muteEnabled ? 1 : 0);
-        SetTrackBarState(slider, position, sliderEnabled ? 1 : 0, -1, -1);
+        SetCheckBoxState(box, checked, muteEnabled);
+        SetTrackBarState(slider, position, sliderEnabled, std::nullopt, std::nullopt);
     }
     return slider.Enabled() && box.Enabled();
 }
 
 bool TForm1::SpeakerLinesDiffer() {
-    audio::LineLevels lines[2];
-    const int sources[2] = {-1, 0};
-    for (int i = 0; i < 2; ++i) {
-        bool volumeDisabled = true, muteDisabled = true;
-        if (!AudioMixerUsb.GetVolume(0, sources[i], lines[i].left, lines[i].right, lines[i].mute,
-                                     volumeDisabled, muteDisabled) ||
-            volumeDisabled || muteDisabled)
-            return false;
-    }
-    return audio::LevelsDiffer(lines[0], lines[1]);
+    return audio::SpeakerLinesDiffer(AudioMixerUsb);
 }
+
 
 bool TForm1::OpenHandsetMixer(bool refreshLists) {
     bool result = false;
-    if (StatusW & driverlink::kHandsetPresent) {
+    if (Status().handsetPresent) {
         // By position in the name list: identifiers are the mixer's own, and
         // one listed after a device that failed to open lies past FDevCount.
         const std::vector<audio::TMixerName>& names = AudioMixerUsb.FNames;
@@ -89,12 +97,9 @@ bool TForm1::OpenHandsetMixer(bool refreshLists) {
             const int id = handset->Id;
             AudioMixerUsb.SetMixerId(id);
             if (AudioMixerUsb.FOpenID == id) {
-                if (LoadLineControls(0, -1, suiTrackBarVolOut, suiCheckBoxVolOut, kVolumeMin,
-                                     kVolumeMax) &&
-                    SpeakerLinesDiffer())
-                    AudioMixerUsb.SetVolume(0, 0, suiTrackBarVolOut.Position(), -1,
-                                            suiCheckBoxVolOut.Checked() ? 1 : 0);
-                LoadLineControls(1, -1, suiTrackBarVolIn, suiCheckBoxVolIn, kVolumeMin, kVolumeMax);
+                LoadSpeakerRow(*this, kDestinationLine);
+                LoadLineControls(kMicrophoneDestination, kDestinationLine, suiTrackBarVolIn,
+                                 suiCheckBoxVolIn, kVolumeMin, kVolumeMax);
                 // A tone that ended while the device was closed left it
                 // turned up: written now, as the user would.
                 if (SpeakerRestorePending) {
@@ -115,14 +120,14 @@ void TForm1::suiTrackBarVolOutChange(vcl::TObject*) {
     if (FUpdatingControls || AudioMixerUsb.FOpenID < 0) return;
     // Only the destination is written; its first source line follows when
     // the mixer reports the change.
-    AudioMixerUsb.SetVolume(0, -1, suiTrackBarVolOut.Position(), -1,
-                            suiCheckBoxVolOut.Checked() ? 1 : 0);
+    AudioMixerUsb.SetVolume(kSpeakerDestination, kDestinationLine, suiTrackBarVolOut.Position(),
+                            -1, suiCheckBoxVolOut.Checked() ? 1 : 0);
 }
 
 void TForm1::suiTrackBarVolInChange(vcl::TObject*) {
     if (FUpdatingControls || AudioMixerUsb.FOpenID < 0) return;
-    AudioMixerUsb.SetVolume(1, -1, suiTrackBarVolIn.Position(), -1,
-                            suiCheckBoxVolIn.Checked() ? 1 : 0);
+    AudioMixerUsb.SetVolume(kMicrophoneDestination, kDestinationLine, suiTrackBarVolIn.Position(),
+                            -1, suiCheckBoxVolIn.Checked() ? 1 : 0);
 }
 
 void TForm1::suiTrackBarVolRingChange(vcl::TObject*) {
@@ -131,23 +136,20 @@ void TForm1::suiTrackBarVolRingChange(vcl::TObject*) {
 }
 
 void TForm1::AudioMixerUsbCtrlChange(vcl::TObject*, HMixer, int id) {
-    if (!(StatusW & driverlink::kHandsetPresent)) return;
-    audio::TAudioMixer& mixer = AudioMixerUsb;
-    // The speaker's destination and its first source line are kept equal:
-    // a change on one is copied to the other, whose own notice then finds
-    // both equal and ends the exchange.
-    if (mixer.CheckCtrlID(0, -1, id)) {
-        if (LoadLineControls(0, -1, suiTrackBarVolOut, suiCheckBoxVolOut, kVolumeMin, kVolumeMax) &&
-            SpeakerLinesDiffer())
-            mixer.SetVolume(0, 0, suiTrackBarVolOut.Position(), -1,
-                            suiCheckBoxVolOut.Checked() ? 1 : 0);
-    } else if (mixer.CheckCtrlID(0, 0, id)) {
-        if (LoadLineControls(0, 0, suiTrackBarVolOut, suiCheckBoxVolOut, kVolumeMin, kVolumeMax) &&
-            SpeakerLinesDiffer())
-            mixer.SetVolume(0, -1, suiTrackBarVolOut.Position(), -1,
-                            suiCheckBoxVolOut.Checked() ? 1 : 0);
-    } else if (mixer.CheckCtrlID(1, -1, id)) {
-        LoadLineControls(1, -1, suiTrackBarVolIn, suiCheckBoxVolIn, kVolumeMin, kVolumeMax);
+    if (!Status().handsetPresent) return;
+    switch (audio::LineOfControl(AudioMixerUsb, id)) {
+        case audio::PageLine::Speaker:
+            LoadSpeakerRow(*this, kDestinationLine);
+            break;
+        case audio::PageLine::SpeakerSource:
+            LoadSpeakerRow(*this, kFirstSourceLine);
+            break;
+        case audio::PageLine::Microphone:
+            LoadLineControls(kMicrophoneDestination, kDestinationLine, suiTrackBarVolIn,
+                             suiCheckBoxVolIn, kVolumeMin, kVolumeMax);
+            break;
+        case audio::PageLine::None:
+            break;
     }
 }
 

@@ -93,11 +93,7 @@ void TForm1::TimerDrvCheckTimer(vcl::TObject*) {
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);
     TimerDrvCheck.SetEnabled(false);
-    if (RingPlaying) {
-        RingDelay = 4;
-        RingPlaying = false;
-        SelectRingFile(FileListBoxTest.ItemIndex());
-    }
+    if (Ring.End()) SelectRingFile(FileListBoxTest.ItemIndex());
     SetTrayIcon(0);
     if (SearchMode) {
         ExitRequested = true;

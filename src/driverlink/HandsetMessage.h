@@ -35,6 +35,31 @@ inline std::uint8_t CallState(std::uint32_t statusL) {
     return (statusL >> 24) & 0xFF;
 }
 
+// A status message's fields by name: what the status refresh, the tray
+// images and the keys read, decoded in this one place.
+struct HandsetStatus {
+    bool skypeReady = false;
+    bool handsetPresent = false;
+    bool keyboardBlocked = false;
+    std::uint8_t keyMode = 0;  // not 0: the handset's keys drive the panel
+    std::uint8_t callState = 0;
+
+    bool Ringing() const { return callState == kCallRinging; }
+    bool InCall() const { return callState == kCallInCall; }
+    // The indicator shows while the handset is there with its keys blocked.
+    bool KeysBlocked() const { return handsetPresent && keyboardBlocked; }
+};
+
+inline HandsetStatus StatusOf(std::uint32_t statusW, std::uint32_t statusL) {
+    HandsetStatus status;
+    status.skypeReady = (statusW & kSkypeReady) != 0;
+    status.handsetPresent = (statusW & kHandsetPresent) != 0;
+    status.keyboardBlocked = (statusW & kKeyboardBlocked) != 0;
+    status.keyMode = KeyMode(statusL);
+    status.callState = CallState(statusL);
+    return status;
+}
+
 // What a WM_HANDSET asks of the panel. A key message from a handset that is
 // not present asks nothing; a key code of 0 is a release and still a key.
 enum class HandsetEvent { Status, Key, Ignored };

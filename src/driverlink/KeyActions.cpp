@@ -93,8 +93,8 @@ void TForm1::KeyEntry(std::uint8_t code) {
 }
 
 void TForm1::KeyRepeatStep() {
-    if (!driverlink::KeyAccepted(driverlink::KeyMode(StatusL), driverlink::CallState(StatusL),
-                                 KeyCode)) {
+    const driverlink::HandsetStatus status = Status();
+    if (!driverlink::KeyAccepted(status.keyMode, status.callState, KeyCode)) {
         KeyCode = KeyCodePrev = 0;
         return;
     }
@@ -112,7 +112,7 @@ void TForm1::TimerKeyRepeatTimer(vcl::TObject*) {
 void TForm1::HandsetKeyAction(std::uint8_t code, KeyKind kind) {
     if (code == 0 || kind == KeyKind::Release) return;
     RestartTimerIfRunning(TimerMin);
-    if (driverlink::CallState(StatusL) == driverlink::kCallInCall &&
+    if (Status().InCall() &&
         (code == driverlink::kKeyUp || code == driverlink::kKeyDown)) {
         const int step = suiTrackBarVolOut.PageSize;
         suiTrackBarVolOut.SetPosition(suiTrackBarVolOut.Position() +

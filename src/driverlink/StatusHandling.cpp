@@ -20,13 +20,14 @@ void TForm1::StatusRefresh() {
     // lets messages sent to the panel in meanwhile) leaves both groups to
     // that search: the device list is half rebuilt, and the groups would be
     // filled from it and Skype pointed at the handset once for each.
+    const HandsetStatus status = Status();
     if (!SearchingHandsetMixer) {
-        UpdateVolumeGroup((StatusW & kHandsetPresent) != 0);
-        UpdateSkypeGroup((StatusW & kSkypeReady) != 0);
+        UpdateVolumeGroup(status.handsetPresent);
+        UpdateSkypeGroup(status.skypeReady);
     }
     SendRingToneCommand();
     UpdateTrayIcon();
-    ShowIndicator((StatusW & kHandsetPresent) && (StatusW & kKeyboardBlocked));
+    ShowIndicator(status.KeysBlocked());
     RingStep();
 }
 
@@ -56,9 +57,10 @@ void TForm1::UpdateVolumeGroup(bool on) {
     suiGroupBoxVol.SetEnabled(false);
     for (vcl::TTrackBar* slider : sliders) slider->SetShowTick(false);
     // The program's own changes: nothing reaches the mixer.
-    for (vcl::TTrackBar* slider : sliders) SetTrackBarState(*slider, slider->Min(), -1, -1, -1);
-    SetCheckBoxState(suiCheckBoxVolOut, 0, -1);
-    SetCheckBoxState(suiCheckBoxVolIn, 0, -1);
+    for (vcl::TTrackBar* slider : sliders)
+        SetTrackBarState(*slider, slider->Min(), std::nullopt, std::nullopt, std::nullopt);
+    SetCheckBoxState(suiCheckBoxVolOut, false, std::nullopt);
+    SetCheckBoxState(suiCheckBoxVolIn, false, std::nullopt);
 }
 
 void TForm1::UpdateSkypeGroup(bool on) {
@@ -85,7 +87,7 @@ void TForm1::UpdateSkypeGroup(bool on) {
 }
 
 void TForm1::UpdateTrayIcon() {
-    SetTrayIcon(ui::TrayImageOf(StatusW, StatusL));
+    SetTrayIcon(ui::TrayImageOf(Status()));
 }
 
 void TForm1::SetTrayIcon(int index) {
@@ -106,23 +108,13 @@ void TForm1::ShowIndicator(bool show) {
 }
 
 void TForm1::RingStep() {
-    if (CallState(StatusL) == kCallRinging) {
-        if (RingPlaying || RingToneFile.empty()) return;
-        // The panel's ring starts with the fifth ringing message counted.
-        if (RingDelay > 0) {
-            --RingDelay;
-            return;
-        }
-        RingDelay = 4;
+    if (Status().Ringing()) {
+        if (RingToneFile.empty() || !Ring.CountRinging()) return;
         StopRingFile();
-        if (!PlayRingFile(RingToneFile)) return;
-        RingPlaying = true;
+        if (PlayRingFile(RingToneFile)) Ring.Started();
         return;
     }
-    if (!RingPlaying) return;
-    RingDelay = 4;
-    RingPlaying = false;
-    SelectRingFile(FileListBoxTest.ItemIndex());
+    if (Ring.End()) SelectRingFile(FileListBoxTest.ItemIndex());
 }
 
 }  // namespace app

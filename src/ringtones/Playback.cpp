@@ -59,7 +59,7 @@ void TForm1::StopRingFile() {
 }
 
 void TForm1::ToggleRingPreview() {
-    if (RingPlaying) return;
+    if (Ring.RingPlaying) return;
     if (MediaPlayerTest.ButtonEnabled(vcl::btPlay)) {
         if (!PlayRingFile(SelectedRingFile)) return;
         AdoptSelectedRingFile();
@@ -95,7 +95,7 @@ void TForm1::RestoreSpeaker() {
 
 void TForm1::MediaPlayerTestClick(vcl::TObject*, vcl::TMPBtnType button, bool& doDefault) {
     doDefault = false;
-    if (!RingPlaying && (button == vcl::btPlay || button == vcl::btStop)) ToggleRingPreview();
+    if (!Ring.RingPlaying && (button == vcl::btPlay || button == vcl::btStop)) ToggleRingPreview();
 }
 
 void TForm1::FileListBoxTestDblClick(vcl::TObject*) {
@@ -106,7 +106,7 @@ void TForm1::TimerMediaPlayerNotifyTimer(vcl::TObject*) {
     const platform::DWord length = MediaPlayerTest.Length();
     const platform::DWord position = MediaPlayerTest.Position();
     if (length > 0 && position > 0 && position < length) return;
-    if (RingPlaying) {
+    if (Ring.RingPlaying) {
         MediaPlayerTest.Rewind();
         MediaPlayerTest.Play();
     } else {

@@ -73,7 +73,7 @@ std::string TForm1::MakeMuteWave() {
 }
 
 void TForm1::SendRingToneCommand() {
-    if (!(StatusW & driverlink::kSkypeReady) || !RingCommandPending) return;
+    if (!Status().skypeReady || !RingCommandPending) return;
     RingCommandPending = false;
     const std::string path = MakeMuteWave();
     SendDrvCommand(
@@ -111,7 +111,7 @@ void TForm1::DirectoryListBoxTestChange(vcl::TObject*) {
 }
 
 void TForm1::SelectRingFile(int index) {
-    if (RingPlaying) return;
+    if (Ring.RingPlaying) return;
     StopRingFile();
     FileListBoxTest.SetItemIndex(index < FileListBoxTest.Count() ? index : -1);
     const int selected = FileListBoxTest.ItemIndex();
@@ -126,7 +126,7 @@ void TForm1::FileListBoxTestChange(vcl::TObject*) {
 }
 
 void TForm1::AdoptSelectedRingFile() {
-    if (RingPlaying) return;
+    if (Ring.RingPlaying) return;
     const int selected = FileListBoxTest.ItemIndex();
     if (selected < 0) return;
     const std::string path =

@@ -11,7 +11,7 @@ void TForm1::LoadRingVolume() {
     const int level = ui::ReadRingLevel(Os().registry, suiTrackBarVolRing.Max());
     // As the program's own change, so the slider's handler does not store it
     // straight back.
-    SetTrackBarState(suiTrackBarVolRing, level, -1, -1, -1);
+    SetTrackBarState(suiTrackBarVolRing, level, std::nullopt, std::nullopt, std::nullopt);
 }
 
 void TForm1::SaveRingVolume() {

@@ -2,7 +2,7 @@
 // ImageListTrayIcon).
 #pragma once
 
-#include <cstdint>
+#include "driverlink/HandsetMessage.h"
 
 namespace ui {
 
@@ -10,10 +10,9 @@ constexpr int kTrayImageNoHandset = 0;  // grey disc, white i
 constexpr int kTrayImageHandset = 1;    // green disc, white i
 constexpr int kTrayImageKeysDrive = 2;  // white rounded square, e
 
-// statusW bit 8: handset present; statusL byte 1: key mode.
-inline int TrayImageOf(std::uint32_t statusW, std::uint32_t statusL) {
-    if ((statusW & 0x0100) == 0) return kTrayImageNoHandset;
-    return ((statusL >> 8) & 0xFF) != 0 ? kTrayImageKeysDrive : kTrayImageHandset;
+inline int TrayImageOf(const driverlink::HandsetStatus& status) {
+    if (!status.handsetPresent) return kTrayImageNoHandset;
+    return status.keyMode != 0 ? kTrayImageKeysDrive : kTrayImageHandset;
 }
 
 }  // namespace ui

@@ -60,8 +60,8 @@ TEST(Construction, StateStartsAtItsInitialValues) {
     EXPECT_FALSE(f.SearchMode);
     EXPECT_EQ(f.KeyCode, 0);
     EXPECT_EQ(f.KeyCodePrev, 0);
-    EXPECT_FALSE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_FALSE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 4);
     EXPECT_FALSE(f.ExitRequested);
     EXPECT_FALSE(f.SkypeOutPending);
     EXPECT_FALSE(f.SkypeInPending);
@@ -182,14 +182,14 @@ TEST(Construction, SlidersSetAtConstructionDoNotCountAsUserChanges) {
     f.suiTrackBarVolOut.OnChange = [&](vcl::TObject*) {
         if (!f.FUpdatingControls) ++changes;
     };
-    f.SetTrackBarState(f.suiTrackBarVolOut, 4096, -1, -1, -1);
-    f.SetTrackBarState(f.suiTrackBarVolOut, -1, 0, -1, 100);  // range clamps the position
+    f.SetTrackBarState(f.suiTrackBarVolOut, 4096, std::nullopt, std::nullopt, std::nullopt);
+    f.SetTrackBarState(f.suiTrackBarVolOut, std::nullopt, false, std::nullopt, 100);  // range clamps the position
     EXPECT_EQ(f.suiTrackBarVolOut.Position(), 100);
     EXPECT_FALSE(f.suiTrackBarVolOut.Enabled());
     EXPECT_EQ(changes, 0);
     f.suiTrackBarVolOut.SetPosition(50);  // a user's move
     EXPECT_EQ(changes, 1);
-    f.SetCheckBoxState(f.suiCheckBoxVolOut, 1, 0);
+    f.SetCheckBoxState(f.suiCheckBoxVolOut, true, false);
     EXPECT_TRUE(f.suiCheckBoxVolOut.Checked());
     EXPECT_FALSE(f.suiCheckBoxVolOut.Enabled());
     EXPECT_FALSE(f.FUpdatingControls);

@@ -143,15 +143,15 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     app::TForm1& f = w.Form();
     w.driver.Discover(w.Panel());
     for (int i = 0; i < 5; ++i) SendCall(w, kPresent, kRinging);
-    ASSERT_TRUE(f.RingPlaying);
+    ASSERT_TRUE(f.Ring.RingPlaying);
     ASSERT_FALSE(w.world.media.OpenDevices().empty());
     ASSERT_EQ(device.speakerVolume->values[0], 65535u);  // turned up for the ring
-    f.RingDelay = 2;                                     // left alone by the reload
+    f.Ring.RingDelay = 2;                                     // left alone by the reload
 
     w.driver.Send(w.Panel(), WM_DEVICECHANGE, 0, 0);
     w.Advance(1000);
-    EXPECT_FALSE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 2);
+    EXPECT_FALSE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 2);
     EXPECT_TRUE(w.world.media.OpenDevices().empty());
     EXPECT_FALSE(w.TimerRunning(f.TimerMediaPlayerNotify));
     EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
@@ -166,7 +166,7 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     // Still ringing: the count goes on from where it was.
     SendCall(w, kPresent, kRinging);
     SendCall(w, kPresent, kRinging);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     SendCall(w, kPresent, kRinging);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
 }

@@ -113,9 +113,9 @@ TEST(VolumeRows, OnlyAUsersChangeIsWrittenAndOnlyWhileADeviceIsOpen) {
     const std::size_t before = w.Writes();
 
     // The program's own settings write nothing.
-    f.SetTrackBarState(f.suiTrackBarVolOut, 1234, -1, -1, -1);
-    f.SetCheckBoxState(f.suiCheckBoxVolIn, 1, -1);
-    f.SetTrackBarState(f.suiTrackBarVolRing, 9, -1, -1, -1);
+    f.SetTrackBarState(f.suiTrackBarVolOut, 1234, std::nullopt, std::nullopt, std::nullopt);
+    f.SetCheckBoxState(f.suiCheckBoxVolIn, true, std::nullopt);
+    f.SetTrackBarState(f.suiTrackBarVolRing, 9, std::nullopt, std::nullopt, std::nullopt);
     EXPECT_EQ(w.Writes(), before);
     EXPECT_TRUE(w.PanelCalls(Api::RegSetValueExA).empty());
     EXPECT_FALSE(f.FUpdatingControls);

@@ -28,3 +28,23 @@ TEST(HandsetMessage, StatusAlwaysCountsAndKeysOnlyWhileTheHandsetIsPresent) {
               HandsetEvent::Ignored);
     EXPECT_EQ(EventOf(0, 0x00000000), HandsetEvent::Ignored);
 }
+
+TEST(HandsetMessage, StatusFieldsByName) {
+    const HandsetStatus idle = StatusOf(0, 0x000000FF);
+    EXPECT_FALSE(idle.skypeReady || idle.handsetPresent || idle.keyboardBlocked);
+    EXPECT_FALSE(idle.Ringing() || idle.InCall() || idle.KeysBlocked());
+    EXPECT_EQ(idle.keyMode, 0);
+
+    // Ringing, keys driving the panel, Skype ready and the handset there.
+    const HandsetStatus ringing = StatusOf(kSkypeReady | kHandsetPresent, 0x010003FF);
+    EXPECT_TRUE(ringing.skypeReady && ringing.handsetPresent && ringing.Ringing());
+    EXPECT_FALSE(ringing.InCall() || ringing.KeysBlocked());
+    EXPECT_EQ(ringing.keyMode, 3);
+
+    // Blocked keys count only while the handset is there.
+    EXPECT_TRUE(StatusOf(kHandsetPresent | kKeyboardBlocked, 0x060000FF).KeysBlocked());
+    EXPECT_TRUE(StatusOf(kHandsetPresent | kKeyboardBlocked, 0x060000FF).InCall());
+    const HandsetStatus away = StatusOf(kKeyboardBlocked | 0xFFFFFCFEu, 0x000000FF);
+    EXPECT_TRUE(away.keyboardBlocked);
+    EXPECT_FALSE(away.handsetPresent || away.skypeReady || away.KeysBlocked());
+}

@@ -106,7 +106,7 @@ TEST(StatusRefresh, TheGroupIsResetWhenTheHandsetGoesAndWhenTheDriverFallsSilent
     f.suiCheckBoxVolOut.Click();
     f.suiTrackBarVolIn.SetPosition(600);
     f.suiCheckBoxVolIn.Click();
-    f.SetTrackBarState(f.suiTrackBarVolRing, 7, -1, -1, -1);
+    f.SetTrackBarState(f.suiTrackBarVolRing, 7, std::nullopt, std::nullopt, std::nullopt);
     w.Advance(0);
     const std::size_t writes = w.PanelCalls(Api::mixerSetControlDetails).size();
 

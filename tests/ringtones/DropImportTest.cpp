@@ -195,7 +195,7 @@ TEST(DropImport, ADropWhileRingingCopiesAndRefreshesButKeepsTheSelection) {
     d.w.driver.Discover(d.w.Panel());
     SendCall(d.w, kPresent, kIdle);
     for (int i = 0; i < 5; ++i) SendCall(d.w, kPresent, kRinging);
-    ASSERT_TRUE(f.RingPlaying);
+    ASSERT_TRUE(f.Ring.RingPlaying);
     const std::string selected = f.SelectedRingFile;
     f.suiPageControl1.UserSelectPage(1);
 
@@ -203,7 +203,7 @@ TEST(DropImport, ADropWhileRingingCopiesAndRefreshesButKeepsTheSelection) {
     EXPECT_TRUE(d.w.world.files.Text(InRing("a.wav")).has_value());
     EXPECT_EQ(f.FileListBoxTest.Items(), (Items{"a.wav", "b.wav", "mute.wav"}));
     EXPECT_EQ(f.SelectedRingFile, selected);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
     EXPECT_EQ(f.suiProgressBarCopy.Position(), 1);
 }
 

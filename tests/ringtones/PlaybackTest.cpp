@@ -91,7 +91,7 @@ TEST(Playback, ARingThatInterruptsAPreviewKeepsTheFirstSavedSpeakerValues) {
     f.FileListBoxTestDblClick(&f.FileListBoxTest);
     ASSERT_EQ(p.w.world.media.Playing(), Items{InRing("b.wav")});
     p.Ring(5);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
     // The preview's "b.wav" was chosen by playing it; the ring plays it.
     EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("b.wav")});
     p.ExpectSpeaker(65535, false);
@@ -100,7 +100,7 @@ TEST(Playback, ARingThatInterruptsAPreviewKeepsTheFirstSavedSpeakerValues) {
     EXPECT_EQ(p.w.world.media.Playing().size(), 1u);
 
     SendCall(p.w, kPresent, kIdle);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
     p.ExpectSpeaker(8000, true);
 }
@@ -154,20 +154,20 @@ TEST(Playback, TheFifthRingingMessageStartsTheRingAndTheNextStatusStopsIt) {
     PlaybackWorld p;
     app::TForm1& f = *p.f;
     p.Ring(4);
-    EXPECT_FALSE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 0);
+    EXPECT_FALSE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 0);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
     p.Ring(1);
-    EXPECT_TRUE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_TRUE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 4);
     EXPECT_EQ(p.w.world.media.Playing(), Items{InRing("a.wav")});
     p.Ring(3);  // further ringing changes nothing
     EXPECT_EQ(p.Plays(), 1u);
-    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_EQ(f.Ring.RingDelay, 4);
 
     SendCall(p.w, kPresent, 6);  // in call
-    EXPECT_FALSE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_FALSE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 4);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
 }
 
@@ -175,11 +175,11 @@ TEST(Playback, TheWatchdogEndsTheRingWhenTheDriverFallsSilent) {
     PlaybackWorld p;
     app::TForm1& f = *p.f;
     p.Ring(5);
-    ASSERT_TRUE(f.RingPlaying);
-    f.RingDelay = 2;  // the reset puts the count back
+    ASSERT_TRUE(f.Ring.RingPlaying);
+    f.Ring.RingDelay = 2;  // the reset puts the count back
     p.w.Advance(3000);
-    EXPECT_FALSE(f.RingPlaying);
-    EXPECT_EQ(f.RingDelay, 4);
+    EXPECT_FALSE(f.Ring.RingPlaying);
+    EXPECT_EQ(f.Ring.RingDelay, 4);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
     EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
     EXPECT_EQ(f.SelectedRingFile, InRing("a.wav"));
@@ -212,13 +212,13 @@ TEST(Playback, TheHandsetsSpeakerIsAlwaysLeftAtTheUsersVolume) {
         PlaybackWorld p;
         app::TForm1& f = *p.f;
         for (int i = 0; i < 5; ++i) SendCall(p.w, driverlink::kSkypeReady, kRinging);
-        ASSERT_TRUE(f.RingPlaying);
+        ASSERT_TRUE(f.Ring.RingPlaying);
         EXPECT_FALSE(f.SpeakerSaved);
         SendCall(p.w, kPresent, kRinging);
         ASSERT_TRUE(f.suiGroupBoxVol.Enabled());
         p.ExpectSpeaker(8000, true);
         SendCall(p.w, kPresent, kIdle);
-        EXPECT_FALSE(f.RingPlaying);
+        EXPECT_FALSE(f.Ring.RingPlaying);
         p.ExpectSpeaker(8000, true);
     }
     // A preview that ends by itself between a device notice and the reload
@@ -257,11 +257,11 @@ TEST(Playback, InterruptedRingingKeepsItsCount) {
     app::TForm1& f = *p.f;
     p.Ring(3);
     SendCall(p.w, kPresent, kIdle);
-    EXPECT_EQ(f.RingDelay, 1);
+    EXPECT_EQ(f.Ring.RingDelay, 1);
     p.Ring(1);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     p.Ring(1);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
 }
 
 TEST(Playback, AMissingToneStillFreezesTheListButPlaysNothing) {
@@ -269,7 +269,7 @@ TEST(Playback, AMissingToneStillFreezesTheListButPlaysNothing) {
     app::TForm1& f = *p.f;
     p.w.world.files.Remove(InRing("a.wav"));
     p.Ring(5);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
     EXPECT_FALSE(p.w.TimerRunning(f.TimerMediaPlayerNotify));
     EXPECT_TRUE(p.w.world.desktop.messageBoxes.empty());
@@ -291,7 +291,7 @@ TEST(Playback, AFileThatFailsToOpenShowsOneErrorBoxWhileTheHandsetGoesOnRinging)
     EXPECT_EQ(p.w.world.desktop.messageBoxes[0].text,
               sim::SimMedia::ErrorText(MCIERR_INVALID_FILE));
     EXPECT_EQ(p.w.world.desktop.messageBoxes[0].type, MB_OK | MB_ICONERROR);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     // Several more attempts failed inside the box without a box of their own.
     EXPECT_GE(p.w.PanelCalls(Api::mciSendCommandA, MCI_OPEN).size(), 3u);
     EXPECT_TRUE(p.w.world.media.OpenDevices().empty());
@@ -300,7 +300,7 @@ TEST(Playback, AFileThatFailsToOpenShowsOneErrorBoxWhileTheHandsetGoesOnRinging)
     p.w.Advance(15000);
     EXPECT_FALSE(p.w.world.desktop.messageBoxes[0].open);
     EXPECT_GE(p.w.world.desktop.messageBoxes.size(), 2u);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     // A preview of that file fails the same way and chooses nothing.
     p.w.world.desktop.messageBoxLifetimeMs = 0;
     SendCall(p.w, kPresent, kIdle);
@@ -370,7 +370,7 @@ TEST(Playback, RingingStatusesTakenInsideTheMixerScanCountOnceEach) {
         w.driver.Status(panel, ready, ringing);
         w.Advance(0);
     }
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     EXPECT_TRUE(w.world.media.Playing().empty());
     // Skype is pointed at the handset once.
     std::size_t sets = 0;
@@ -380,6 +380,6 @@ TEST(Playback, RingingStatusesTakenInsideTheMixerScanCountOnceEach) {
     // The fifth ringing status starts the ring.
     w.driver.Status(panel, ready, ringing);
     w.Advance(0);
-    EXPECT_TRUE(f.RingPlaying);
+    EXPECT_TRUE(f.Ring.RingPlaying);
     EXPECT_EQ(w.world.media.Playing(), Items{InRing("a.wav")});
 }

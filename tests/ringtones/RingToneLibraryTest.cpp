@@ -63,7 +63,7 @@ TEST(RingToneLibrary, WithoutRingJovTheDefaultIsWrittenButOnlyAnExistingToneIsCh
         // Ringing stays silent on the panel's side.
         for (int i = 0; i < 6; ++i) SendCall(w, 0, kRinging);
         EXPECT_TRUE(w.world.media.OpenDevices().empty());
-        EXPECT_FALSE(f.RingPlaying);
+        EXPECT_FALSE(f.Ring.RingPlaying);
     }
     {
         PanelWorld w;
@@ -241,7 +241,7 @@ TEST(RingToneLibrary, WhileThePanelRingsTheListMovesButTheSelectionAndChoiceStay
     StartLinked(w);
     app::TForm1& f = w.Form();
     for (int i = 0; i < 5; ++i) SendCall(w, kPresent, kRinging);
-    ASSERT_TRUE(f.RingPlaying);
+    ASSERT_TRUE(f.Ring.RingPlaying);
 
     f.FileListBoxTest.UserSelect(2);
     EXPECT_EQ(f.FileListBoxTest.ItemIndex(), 2);
@@ -254,7 +254,7 @@ TEST(RingToneLibrary, WhileThePanelRingsTheListMovesButTheSelectionAndChoiceStay
 
     // The end of the ring catches the selection up and stops the player.
     SendCall(w, kPresent, kIdle);
-    EXPECT_FALSE(f.RingPlaying);
+    EXPECT_FALSE(f.Ring.RingPlaying);
     EXPECT_EQ(f.SelectedRingFile, InRing("c.wav"));
     EXPECT_TRUE(w.world.media.OpenDevices().empty());
     EXPECT_EQ(f.RingToneFile, InRing("a.wav"));

@@ -111,7 +111,7 @@ std::string Soak::State() {
           << " device " << levels.front() << (mixer_.speakerMute->values.front() ? " muted" : "")
           << " user " << userSpeaker_.position << " mixer " << f_->AudioMixerUsb.FOpenID
           << " group " << f_->suiGroupBoxVol.Enabled() << " saved " << f_->SpeakerSaved
-          << " ring " << f_->RingPlaying << " player " << f_->MediaPlayerTest.EnabledButtons()
+          << " ring " << f_->Ring.RingPlaying << " player " << f_->MediaPlayerTest.EnabledButtons()
           << " link " << f_->TimerDrvCheck.Enabled() << " shown " << w_.Shown() << " threads "
           << w_.world.ThreadsOf(w_.panelProcess.ProcessId()).size();
     return state.str();

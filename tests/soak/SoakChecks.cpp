@@ -203,7 +203,7 @@ std::string Soak::CheckLink() {
             return "the link lapsed but the volume or Skype group is still on";
         if (f_->TrayIconSts.IconIndex() != 0)
             return "the link lapsed but the tray icon is not grey";
-        if (f_->RingPlaying) return "the link lapsed but the panel still rings";
+        if (f_->Ring.RingPlaying) return "the link lapsed but the panel still rings";
         return "";
     }
     if (sinceContact >= 3000 + kModalSlackMs)

@@ -62,7 +62,7 @@ TEST(SettingsPanel, AWronglyTypedRingToneIsReportedAtTheTopAndThePanelRunsOn) {
     w.world.registry.SetString(kKey, "RingTone", "5");
     ASSERT_TRUE(w.Start());
     app::TForm1& f = w.Form();
-    f.SetTrackBarState(f.suiTrackBarVolRing, 7, -1, -1, -1);
+    f.SetTrackBarState(f.suiTrackBarVolRing, 7, std::nullopt, std::nullopt, std::nullopt);
     // A handler of the panel that loads and saves the level, run by the
     // message loop as every handler is.
     int ticks = 0;

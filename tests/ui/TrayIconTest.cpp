@@ -110,12 +110,15 @@ TEST(TrayIcon, TheImageFollowsTheHandsetPresenceAndKeyModeAndTheWatchdog) {
 
 TEST(TrayIcon, ImageChoiceFromTheStatus) {
     // Bit 8 of wParam: the handset; byte 1 of lParam: the key mode.
-    EXPECT_EQ(ui::TrayImageOf(0x0000, 0x000000FF), 0);
-    EXPECT_EQ(ui::TrayImageOf(0x0201, 0x000001FF), 0);
-    EXPECT_EQ(ui::TrayImageOf(0x0100, 0x000000FF), 1);
-    EXPECT_EQ(ui::TrayImageOf(0x0301, 0x06FF00FF), 1);
-    EXPECT_EQ(ui::TrayImageOf(0x0100, 0x000001FF), 2);
-    EXPECT_EQ(ui::TrayImageOf(0x0100, 0x0000FF00), 2);
+    const auto TrayImageOf = [](std::uint32_t w, std::uint32_t l) {
+        return ui::TrayImageOf(driverlink::StatusOf(w, l));
+    };
+    EXPECT_EQ(TrayImageOf(0x0000, 0x000000FF), 0);
+    EXPECT_EQ(TrayImageOf(0x0201, 0x000001FF), 0);
+    EXPECT_EQ(TrayImageOf(0x0100, 0x000000FF), 1);
+    EXPECT_EQ(TrayImageOf(0x0301, 0x06FF00FF), 1);
+    EXPECT_EQ(TrayImageOf(0x0100, 0x000001FF), 2);
+    EXPECT_EQ(TrayImageOf(0x0100, 0x0000FF00), 2);
 }
 
 TEST(TrayIcon, TheApplicationsMinimizeAndRestoreCommandsHideAndShowTheWindow) {
