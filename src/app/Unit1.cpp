@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
+#include "ui/LanguageTable.h"
 
 namespace app {
 
@@ -43,7 +44,7 @@ TForm1::TForm1(vcl::TApplication& application, std::vector<std::string> args)
     SetTrayIcon(0);
     RescanMixers();
     DetectLanguage();
-    ApplyLanguage(LanguageCharset(CurrentLanguage));
+    ApplyLanguage(ui::LanguageCharset(CurrentLanguage));
     // 9.
     Os().windows.GetCursorPos(PopupPoint);
     // 10. Sliders, set as the program's own changes.

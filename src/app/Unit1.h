@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/Unit1Design.h"
-#include "driverlink/HandsetMessage.h"
+#include "driverlink/HandsetStatus.h"
 #include "driverlink/KeyRules.h"
 #include "driverlink/RingCountdown.h"
 #include "platform/WinTypes.h"
@@ -158,7 +158,6 @@ public:
     // A wrongly typed stored choice is shown in the error report and then
     // taken as no choice, so that it cannot stop the program's start.
     void DetectLanguage();
-    std::uint8_t LanguageCharset(int language) const;
     // The row in language (outside 0..23: CurrentLanguage) as 8-bit text.
     std::string LanguageText(int row, int language);
     // The code page of LanguageText's result for that language.
@@ -272,10 +271,6 @@ public:
 private:
     void BindEvents();
     void BindLanguageItems();
-    void MarkLanguageItems();
-    bool IsSystemTextControl(const vcl::TControl& control) const;
-    void ApplyLanguageFont(vcl::TControl& control, std::uint8_t charset, std::uint8_t systemCharset,
-                           int height);
     platform::Platform& Os() const { return Application().Platform(); }
     std::vector<std::string> args_;
 };

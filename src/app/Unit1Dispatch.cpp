@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
+#include "ui/LanguageTable.h"
 
 namespace app {
 
@@ -42,7 +43,7 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
                 // driver, and the lists would stay at the default device.
                 Os().messages.ReplyMessage(0);
                 DetectLanguage();
-                ApplyLanguage(LanguageCharset(CurrentLanguage));
+                ApplyLanguage(ui::LanguageCharset(CurrentLanguage));
                 return false;
             case WM_COPYDATA:
                 handled = ReplyHandler(message);

@@ -22,35 +22,41 @@ bool HasFont(const vcl::TControl& control) {
            dynamic_cast<const vcl::TWebBrowser*>(&control) == nullptr;
 }
 
-}  // namespace
-
-bool TForm1::IsSystemTextControl(const vcl::TControl& control) const {
+bool IsSystemTextControl(const TForm1& f, const vcl::TControl& control) {
     // Their texts come from the system or the user, in the system's code page.
     const vcl::TControl* const systemText[] = {
-        &suiComboBoxSkypeOut, &suiComboBoxSkypeIn, &suiButtonSysAudioOut, &suiDriveComboBoxTest,
-        &suiTabSheetWeb,      &suiURLLabelWeb0,    &suiURLLabelWeb1,      &suiURLLabelWeb2,
-        &suiURLLabelWeb3,     &suiURLLabelWeb4,    &suiEditWebName,       &suiEditWebAddr};
+        &f.suiComboBoxSkypeOut, &f.suiComboBoxSkypeIn, &f.suiButtonSysAudioOut,
+        &f.suiDriveComboBoxTest, &f.suiTabSheetWeb,    &f.suiURLLabelWeb0,
+        &f.suiURLLabelWeb1,      &f.suiURLLabelWeb2,   &f.suiURLLabelWeb3,
+        &f.suiURLLabelWeb4,      &f.suiEditWebName,    &f.suiEditWebAddr};
     for (const vcl::TControl* candidate : systemText)
         if (candidate == &control) return true;
     return false;
 }
 
-void TForm1::ApplyLanguageFont(vcl::TControl& control, std::uint8_t charset,
-                               std::uint8_t systemCharset, int height) {
+// The face is the language's in every control; the character set is the
+// system's where the text is.
+void ApplyLanguageFont(vcl::TControl& control, std::uint8_t languageCharset,
+                       std::uint8_t textCharset, int height) {
     vcl::TFont font = control.Font();
-    font.Name = ui::FaceNameOfCharset(charset);
-    font.Charset = IsSystemTextControl(control) ? systemCharset : charset;
+    font.Name = ui::FaceNameOfCharset(languageCharset);
+    font.Charset = textCharset;
     font.Size = 10;
     font.Height = height;
     control.SetFont(font);
 }
 
+}  // namespace
+
 void TForm1::ApplyLanguage(std::uint8_t charset) {
-    const std::uint8_t systemCharset = LanguageCharset(SystemLanguage);
+    const std::uint8_t systemCharset = ui::LanguageCharset(SystemLanguage);
     const int pixelsPerInch = Os().windows.GetScreenDeviceCaps(platform::LOGPIXELSY);
     const int height = ui::FontHeightOfPoints(10, pixelsPerInch);
     vcl::ForEachControl(*this, [&](vcl::TControl& control) {
-        if (HasFont(control)) ApplyLanguageFont(control, charset, systemCharset, height);
+        if (HasFont(control))
+            ApplyLanguageFont(control, charset,
+                              IsSystemTextControl(*this, control) ? systemCharset : charset,
+                              height);
     });
     ApplyCaptions();
     FillSkypeCombos();

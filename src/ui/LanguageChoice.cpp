@@ -6,6 +6,19 @@
 
 namespace app {
 
+namespace {
+
+// The system's language is the submenu's default item, the current one
+// checked.
+void MarkLanguageItems(vcl::TMenuItem& submenu, int systemLanguage, int currentLanguage) {
+    for (vcl::TMenuItem* item : submenu.Items()) {
+        item->Default = item->Tag == systemLanguage;
+        item->Checked = item->Tag == currentLanguage;
+    }
+}
+
+}  // namespace
+
 void TForm1::BindLanguageItems() {
     for (vcl::TMenuItem* item : LanguageItems)
         item->OnClick = [this, item](vcl::TObject*) {
@@ -26,18 +39,7 @@ void TForm1::DetectLanguage() {
         Application().ShowException(error.what());
     }
     if (stored >= 0 && stored < count) CurrentLanguage = stored;
-    MarkLanguageItems();
-}
-
-void TForm1::MarkLanguageItems() {
-    for (vcl::TMenuItem* item : ItemLanguage.Items()) {
-        item->Default = item->Tag == SystemLanguage;
-        item->Checked = item->Tag == CurrentLanguage;
-    }
-}
-
-std::uint8_t TForm1::LanguageCharset(int language) const {
-    return ui::LanguageTable[language].charset;
+    MarkLanguageItems(ItemLanguage, SystemLanguage, CurrentLanguage);
 }
 
 std::string TForm1::LanguageText(int row, int language) {
@@ -61,7 +63,7 @@ void TForm1::SelectLanguage(int index) {
         if (item->Checked) continue;
         item->Checked = true;
         CurrentLanguage = index;
-        ApplyLanguage(LanguageCharset(index));
+        ApplyLanguage(ui::LanguageCharset(index));
         SaveLanguageID(index);
     }
 }

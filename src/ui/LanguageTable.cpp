@@ -1191,4 +1191,9 @@ const TLanguageRecord LanguageTable[kLanguageCount] = {
     }},
 };
 
+std::uint8_t LanguageCharset(int language) {
+    if (language < 0 || language >= kLanguageCount) language = 0;
+    return LanguageTable[language].charset;
+}
+
 }  // namespace ui

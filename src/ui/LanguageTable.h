@@ -20,4 +20,8 @@ struct TLanguageRecord {
 
 extern const TLanguageRecord LanguageTable[kLanguageCount];
 
+// The font character set of a language's texts; outside 0..23, the first
+// language's.
+std::uint8_t LanguageCharset(int language);
+
 }  // namespace ui

@@ -2,7 +2,7 @@
 // ImageListTrayIcon).
 #pragma once
 
-#include "driverlink/HandsetMessage.h"
+#include "driverlink/HandsetStatus.h"
 
 namespace ui {
 

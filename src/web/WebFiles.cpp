@@ -14,6 +14,17 @@ std::string UrlListFile(const std::string& programFolder) {
     return programFolder + "urlList.jov";
 }
 
+FileLines ReadFileLines(platform::FilePort& files, const std::string& path, int count) {
+    datafiles::TextFileReader reader(files, path);
+    FileLines result;
+    result.lines = ReadLines(reader, count);
+    if (!reader.IsOpen() || reader.ReadFailed()) {
+        result.read = datafiles::FileExists(files, path) ? FileRead::Unreadable : FileRead::Missing;
+        result.lines.assign(result.lines.size(), std::string());
+    }
+    return result;
+}
+
 std::vector<std::string> ReadLines(datafiles::TextFileReader& file, int count) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(count));

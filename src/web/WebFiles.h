@@ -22,6 +22,15 @@ enum class FileRead { Read, Missing, Unreadable };
 // (the rest of a longer one is dropped); every line past its end reads as "".
 std::vector<std::string> ReadLines(datafiles::TextFileReader& file, int count);
 
+// The first count lines of the file at path. Where the file could not be
+// read every line is "", and read says whether it is missing or there but
+// unreadable.
+struct FileLines {
+    FileRead read = FileRead::Read;
+    std::vector<std::string> lines;
+};
+FileLines ReadFileLines(platform::FilePort& files, const std::string& path, int count);
+
 // The lines as a text file in text mode writes them, each ended by CR LF,
 // and made storable: ReadLines gives each back as one line.
 std::string FileText(const std::vector<std::string>& lines);

@@ -24,20 +24,17 @@ void TForm1::LoadDefaultWeb() {
     BrowserTitle = "Skype";
     BrowserHome = kSkypeHome;
     platform::FilePort& files = Os().files;
-    const std::string path = web::DefaultWebFile(datafiles::ProgramFolder(files));
-    datafiles::TextFileReader reader(files, path);
-    if (!reader.IsOpen()) {
-        // Only a missing file is written: one that is there but cannot be
-        // read now (held by another program, no permission) is the user's.
-        if (!datafiles::FileExists(files, path)) SaveDefaultWeb();
-        return;
-    }
-    const std::vector<std::string> lines = web::ReadLines(reader, 6);
-    if (reader.ReadFailed()) return;  // the start values serve this run
+    const web::FileLines file =
+        web::ReadFileLines(files, web::DefaultWebFile(datafiles::ProgramFolder(files)), 6);
+    // Only a missing file is written: one that is there but cannot be read
+    // now (held by another program, no permission) is the user's, and the
+    // start values serve this run.
+    if (file.read == web::FileRead::Missing) SaveDefaultWeb();
+    if (file.read != web::FileRead::Read) return;
     std::string* fields[] = {&FirstWebName, &FirstWebAddr, &EmptyWebName,
                              &EmptyWebAddr, &BrowserTitle, &BrowserHome};
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].empty()) *fields[i] = lines[i];
+    for (std::size_t i = 0; i < file.lines.size(); ++i)
+        if (!file.lines[i].empty()) *fields[i] = file.lines[i];
 }
 
 void TForm1::SaveDefaultWeb() {
@@ -60,21 +57,16 @@ void TForm1::LoadUrlList() {
 
 web::FileRead TForm1::ReadUrlList() {
     platform::FilePort& files = Os().files;
-    const std::string path = web::UrlListFile(datafiles::ProgramFolder(files));
-    datafiles::TextFileReader reader(files, path);
-    std::vector<std::string> lines = web::ReadLines(reader, 2 * (kShortcuts - 1));
-    web::FileRead read = web::FileRead::Read;
-    if (!reader.IsOpen() || reader.ReadFailed()) {
-        read = datafiles::FileExists(files, path) ? web::FileRead::Unreadable : web::FileRead::Missing;
-        lines.assign(lines.size(), std::string());
-    }
+    const web::FileLines file = web::ReadFileLines(
+        files, web::UrlListFile(datafiles::ProgramFolder(files)), 2 * (kShortcuts - 1));
+    const std::vector<std::string>& lines = file.lines;
     for (std::size_t i = 1; i < kShortcuts; ++i) {
         const std::string& name = lines[2 * (i - 1)];
         const std::string& addr = lines[2 * (i - 1) + 1];
         WebLinks[i]->SetCaption(name.empty() ? EmptyWebName : name);
         WebLinks[i]->SetURL(addr.empty() ? EmptyWebAddr : addr);
     }
-    return read;
+    return file.read;
 }
 
 void TForm1::EnableWebLinks() {

@@ -1,7 +1,9 @@
-// The shortcut files' pure helpers: their paths, their text, and the address
-// stored for a typed one.
+// The shortcut files' helpers: their paths, their text, reading their lines,
+// and the address stored for a typed one.
 #include <gtest/gtest.h>
 
+#include "platform/WinConst.h"
+#include "sim/SimProcess.h"
 #include "web/WebFiles.h"
 
 using web::StoredWebAddress;
@@ -32,4 +34,35 @@ TEST(WebFiles, LinesAreWrittenWithCrLfInTheProgramFolder) {
               "ab\r\n" + std::string(1022, 'c') + "\r\n");
     EXPECT_EQ(web::UrlListFile("C:\\P\\"), "C:\\P\\urlList.jov");
     EXPECT_EQ(web::DefaultWebFile("C:\\P\\"), "C:\\P\\defaultWeb.jov");
+}
+
+TEST(WebFiles, LinesOfAFileThatIsMissingOrUnreadableAreAllEmptyAndSaySo) {
+    sim::SimWorld world;
+    sim::SimProcess panel(world, "panel");
+    platform::FilePort& files = panel.Platform().files;
+    using Lines = std::vector<std::string>;
+
+    world.files.AddFile("C:\\P\\urlList.jov", "A\r\nhttp://a\r\nB\r\n");
+    web::FileLines read = web::ReadFileLines(files, "C:\\P\\urlList.jov", 4);
+    EXPECT_EQ(read.read, web::FileRead::Read);
+    EXPECT_EQ(read.lines, (Lines{"A", "http://a", "B", ""}));
+
+    read = web::ReadFileLines(files, "C:\\P\\defaultWeb.jov", 2);
+    EXPECT_EQ(read.read, web::FileRead::Missing);
+    EXPECT_EQ(read.lines, (Lines{"", ""}));
+
+    // Held shut by another program: there, but not read.
+    world.files.HoldOpen("C:\\P\\urlList.jov", platform::GENERIC_READ, 0);
+    read = web::ReadFileLines(files, "C:\\P\\urlList.jov", 4);
+    EXPECT_EQ(read.read, web::FileRead::Unreadable);
+    EXPECT_EQ(read.lines, (Lines{"", "", "", ""}));
+    world.files.Release("C:\\P\\urlList.jov");
+
+    // A read that fails half-way gives nothing of what it read.
+    world.files.AddFile("C:\\P\\big.jov", "first\r\n" + std::string(6000, 'b'));
+    world.files.failingReads = {"C:\\P\\big.jov"};
+    read = web::ReadFileLines(files, "C:\\P\\big.jov", 3);
+    EXPECT_EQ(read.read, web::FileRead::Unreadable);
+    EXPECT_EQ(read.lines, (Lines{"", "", ""}));
+    EXPECT_EQ(world.files.OpenHandles(), 0u);
 }
