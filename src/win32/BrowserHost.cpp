@@ -6,6 +6,7 @@
 // clang-format on
 
 #include "ComLibraries.h"
+#include "ComOwner.h"
 #include "Exports.h"
 
 #include "widgets/WebAddress.h"
@@ -46,16 +47,15 @@ const Atl& LoadAtl() {
     return atl;
 }
 
-IWebBrowser2* BrowserOf(HWND host) {
-    if (!host) return nullptr;  // no host yet: ATL need not be loaded
+ComPtr<IWebBrowser2> BrowserOf(HWND host) {
+    ComPtr<IWebBrowser2> browser;
+    if (!host) return browser;  // no host yet: ATL need not be loaded
     const Atl& atl = LoadAtl();
-    if (!atl.ready) return nullptr;
-    IUnknown* control = nullptr;
-    if (FAILED(atl.getControl(host, &control)) || !control) return nullptr;
-    void* browser = nullptr;
-    const HRESULT hr = control->QueryInterface(kIidWebBrowser2, &browser);
-    control->Release();
-    return SUCCEEDED(hr) ? static_cast<IWebBrowser2*>(browser) : nullptr;
+    if (!atl.ready) return browser;
+    ComPtr<IUnknown> control;
+    if (FAILED(atl.getControl(host, control.put())) || !control) return browser;
+    if (FAILED(control->QueryInterface(kIidWebBrowser2, browser.put_void()))) browser.reset();
+    return browser;
 }
 
 }  // namespace
@@ -92,13 +92,10 @@ void FitBrowserHost(HWND frame) {
 }
 
 bool NavigateBrowserHost(HWND host, const std::wstring& url) {
-    IWebBrowser2* browser = BrowserOf(host);
+    ComPtr<IWebBrowser2> browser = BrowserOf(host);
     if (!browser) return false;
     const OleAut32& oleaut32 = OleAut32Functions();
-    if (!oleaut32.sysAllocString || !oleaut32.sysFreeString || !oleaut32.variantInit) {
-        browser->Release();
-        return false;
-    }
+    if (!oleaut32.sysAllocString || !oleaut32.sysFreeString || !oleaut32.variantInit) return false;
     // The core sends web addresses only; anything else is refused here too.
     const bool web = vcl::IsWebAddress(url);
     BSTR address = oleaut32.sysAllocString(web ? url.c_str() : L"about:blank");
@@ -106,7 +103,9 @@ bool NavigateBrowserHost(HWND host, const std::wstring& url) {
     oleaut32.variantInit(&none);
     browser->Navigate(address, &none, &none, &none, &none);
     oleaut32.sysFreeString(address);
-    browser->Release();
+    // Done with the control: it is let go before its host window is
+    // touched again.
+    browser.reset();
     // The host's text, read by nothing inside the program, tells tools and
     // tests outside which address the pane was sent to.
     SetWindowTextW(host, web ? url.c_str() : L"");

@@ -174,11 +174,11 @@ bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, i
             native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id);
             const auto* image = dynamic_cast<const vcl::TImage*>(native.control);
             if (native.hwnd && image && !image->Picture.empty()) {
-                native.picture = static_cast<HBITMAP>(LoadImageA(
-                    GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_BITMAP, 0, 0, 0));
+                native.picture.reset(static_cast<HBITMAP>(LoadImageA(
+                    GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_BITMAP, 0, 0, 0)));
                 if (native.picture)
                     SendMessageA(native.hwnd, STM_SETIMAGE, IMAGE_BITMAP,
-                                 reinterpret_cast<LPARAM>(native.picture));
+                                 reinterpret_cast<LPARAM>(native.picture.get()));
                 // The static sizes itself to its bitmap; the design decides.
                 SetWindowPos(native.hwnd, nullptr, x, y, width, height,
                              SWP_NOZORDER | SWP_NOACTIVATE);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "GdiScopes.h"
+
 namespace win32 {
 
 namespace {
@@ -50,36 +52,27 @@ std::vector<std::string> FacesOf(HDC dc, BYTE charset, const char* face) {
 }
 
 bool DrawsScript(HDC dc, const std::string& face, BYTE charset) {
-    HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    const GdiObject<HFONT> font(CreateFontA(
+        -13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
     if (!font) return false;
-    HGDIOBJ previous = SelectObject(dc, font);
+    const SelectionScope selected(dc, font.get());
     const wchar_t text[2] = {L'A', SampleOf(charset)};
     WORD glyphs[2] = {0xFFFF, 0xFFFF};
-    const bool drawn = GetGlyphIndicesW(dc, text, 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == 2 &&
-                       glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF;
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    return drawn;
+    return GetGlyphIndicesW(dc, text, 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == 2 &&
+           glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF;
 }
 
 }  // namespace
 
 std::string FaceForCharset(const std::string& face, BYTE charset) {
-    HDC dc = GetDC(nullptr);
-    if (!dc) return face;
-    std::string chosen = face;
-    if (FacesOf(dc, charset, face.c_str()).empty()) {
-        for (const std::string& candidate : FacesOf(dc, charset, "")) {
-            if (DrawsScript(dc, candidate, charset)) {
-                chosen = candidate;
-                break;
-            }
-        }
-    }
-    ReleaseDC(nullptr, dc);
-    return chosen;
+    const WindowDc screen(nullptr);
+    if (!screen) return face;
+    const HDC dc = screen.get();
+    if (!FacesOf(dc, charset, face.c_str()).empty()) return face;
+    for (const std::string& candidate : FacesOf(dc, charset, ""))
+        if (DrawsScript(dc, candidate, charset)) return candidate;
+    return face;
 }
 
 }  // namespace win32

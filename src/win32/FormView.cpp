@@ -37,8 +37,6 @@ FormView::FormView(vcl::TCustomForm& form, GdiCache& gdi)
 FormView::~FormView() {
     // Once the form's window is gone, the form and its controls may be too.
     if (windowAlive_) Detach();
-    for (auto& native : natives_)
-        if (native->picture) DeleteObject(native->picture);
 }
 
 void FormView::Detach() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 
+#include "GdiScopes.h"
 #include "Win32Api.h"
 #include "widgets/Control.h"
 
@@ -19,7 +20,6 @@ public:
     GdiCache() = default;
     GdiCache(const GdiCache&) = delete;
     GdiCache& operator=(const GdiCache&) = delete;
-    ~GdiCache();
 
     // The font with its own character set, or with charset when the text
     // it draws is in a script that set holds better; a TFont without a
@@ -31,8 +31,8 @@ public:
 
 private:
     using FontKey = std::tuple<std::string, int, int, bool, bool>;  // face, charset, height
-    std::map<FontKey, HFONT> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<FontKey, GdiObject<HFONT>> fonts_;
+    std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
 };
 
 }  // namespace win32

@@ -1,6 +1,7 @@
 // The real window that stands for one of the core's controls.
 #pragma once
 
+#include "GdiScopes.h"
 #include "Win32Api.h"
 #include "widgets/Control.h"
 
@@ -39,7 +40,7 @@ struct NativeControl {
     // The windows' own procedures, behind the view's (see FormView).
     WNDPROC baseProc = nullptr;
     WNDPROC stopBaseProc = nullptr;
-    HBITMAP picture = nullptr;  // an image's bitmap, owned here
+    GdiObject<HBITMAP> picture;  // an image's bitmap
     // A Unicode window: its texts go as UTF-16, decoded with the code page
     // of their bytes, so a language shows in its own script on any system.
     bool unicode = false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "GdiScopes.h"
 #include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
@@ -47,25 +48,19 @@ public:
         NONCLIENTMETRICSA metrics = {};
         metrics.cbSize = sizeof metrics;
         if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-            normal_ = CreateFontIndirectA(&metrics.lfMenuFont);
+            normal_.reset(CreateFontIndirectA(&metrics.lfMenuFont));
             metrics.lfMenuFont.lfWeight = FW_BOLD;
-            bold_ = CreateFontIndirectA(&metrics.lfMenuFont);
+            bold_.reset(CreateFontIndirectA(&metrics.lfMenuFont));
         }
     }
-    ~MenuFonts() {
-        if (normal_) DeleteObject(normal_);
-        if (bold_) DeleteObject(bold_);
-    }
-    MenuFonts(const MenuFonts&) = delete;
-    MenuFonts& operator=(const MenuFonts&) = delete;
     HFONT Get(bool bold) const {
-        HFONT font = bold ? bold_ : normal_;
+        HFONT font = bold ? bold_.get() : normal_.get();
         return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
 
 private:
-    HFONT normal_ = nullptr;
-    HFONT bold_ = nullptr;
+    GdiObject<HFONT> normal_;
+    GdiObject<HFONT> bold_;
 };
 
 // The owner window's procedure while a menu is tracked: measure and draw
@@ -82,14 +77,15 @@ int CheckColumn() {
 
 void Measure(HWND hwnd, MEASUREITEMSTRUCT& measure) {
     const auto* item = reinterpret_cast<const DrawnItem*>(measure.itemData);
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, tracking.fonts->Get(true));
     SIZE size = {};
-    GetTextExtentPoint32A(dc, item->text.c_str(), static_cast<int>(item->text.size()), &size);
     TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    {
+        const WindowDc dc(hwnd);
+        const SelectionScope font(dc.get(), tracking.fonts->Get(true));
+        GetTextExtentPoint32A(dc.get(), item->text.c_str(), static_cast<int>(item->text.size()),
+                              &size);
+        GetTextMetricsA(dc.get(), &metrics);
+    }
     measure.itemWidth = static_cast<UINT>(CheckColumn() + size.cx + 24);
     measure.itemHeight = static_cast<UINT>(metrics.tmHeight + 8);
 }
@@ -97,20 +93,16 @@ void Measure(HWND hwnd, MEASUREITEMSTRUCT& measure) {
 void DrawMark(HDC dc, const RECT& cell, bool radio, COLORREF colour) {
     const int cx = (cell.left + cell.right) / 2;
     const int cy = (cell.top + cell.bottom) / 2;
-    HBRUSH brush = CreateSolidBrush(colour);
-    HPEN pen = CreatePen(PS_SOLID, 2, colour);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, colour));
+    const SelectionScope brushSelected(dc, brush.get());
+    const SelectionScope penSelected(dc, pen.get());
     if (radio) {
         Ellipse(dc, cx - 3, cy - 3, cx + 4, cy + 4);
     } else {
         const POINT tick[] = {{cx - 4, cy}, {cx - 1, cy + 3}, {cx + 4, cy - 3}};
         Polyline(dc, tick, 3);
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
 }
 
 void Draw(const DRAWITEMSTRUCT& draw) {
@@ -127,14 +119,13 @@ void Draw(const DRAWITEMSTRUCT& draw) {
         cell.right = cell.left + CheckColumn();
         DrawMark(dc, cell, (item->flags & MFT_RADIOCHECK) != 0, text);
     }
-    HGDIOBJ old = SelectObject(dc, tracking.fonts->Get((draw.itemState & ODS_DEFAULT) != 0));
+    const SelectionScope font(dc, tracking.fonts->Get((draw.itemState & ODS_DEFAULT) != 0));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, text);
     RECT area = draw.rcItem;
     area.left += CheckColumn();
     DrawTextA(dc, item->text.c_str(), static_cast<int>(item->text.size()), &area,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    SelectObject(dc, old);
 }
 
 LRESULT CALLBACK TrackingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ComLibraries.h"
+#include "ComOwner.h"
 #include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
@@ -48,32 +49,29 @@ std::string ToAnsi(const wchar_t* text) {
     return std::string(buffer.data());
 }
 
-// The friendly name once COM is up on this thread.
+// The friendly name once COM is up on this thread. Every object it reads
+// through is released before it returns, so before the caller's
+// CoUninitialize.
 bool ReadFriendlyName(const Ole32& ole32, std::string& name) {
-    IMMDeviceEnumerator* enumerator = nullptr;
+    ComPtr<IMMDeviceEnumerator> enumerator;
     if (FAILED(ole32.coCreateInstance(kClsidMMDeviceEnumerator, nullptr, CLSCTX_ALL,
-                                      kIidIMMDeviceEnumerator,
-                                      reinterpret_cast<void**>(&enumerator))) ||
+                                      kIidIMMDeviceEnumerator, enumerator.put_void())) ||
         !enumerator)
         return false;
+    ComPtr<IMMDevice> device;
+    if (FAILED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, device.put())) || !device)
+        return false;
+    ComPtr<IPropertyStore> store;
+    if (FAILED(device->OpenPropertyStore(STGM_READ, store.put())) || !store) return false;
     bool found = false;
-    IMMDevice* device = nullptr;
-    if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device)) && device) {
-        IPropertyStore* store = nullptr;
-        if (SUCCEEDED(device->OpenPropertyStore(STGM_READ, &store)) && store) {
-            PROPVARIANT value;
-            std::memset(&value, 0, sizeof value);
-            if (SUCCEEDED(store->GetValue(kPkeyDeviceFriendlyName, &value)) &&
-                value.vt == VT_LPWSTR && value.pwszVal) {
-                name = ToAnsi(value.pwszVal);
-                found = !name.empty();
-            }
-            ole32.propVariantClear(&value);
-            store->Release();
-        }
-        device->Release();
+    PROPVARIANT value;
+    std::memset(&value, 0, sizeof value);
+    if (SUCCEEDED(store->GetValue(kPkeyDeviceFriendlyName, &value)) && value.vt == VT_LPWSTR &&
+        value.pwszVal) {
+        name = ToAnsi(value.pwszVal);
+        found = !name.empty();
     }
-    enumerator->Release();
+    ole32.propVariantClear(&value);
     return found;
 }
 

@@ -1,6 +1,7 @@
 // WindowPort on user32: top-level windows, their properties, showing and
 // z-order, foreground handling, the threads behind windows, and the message
 // box of the error report.
+#include "GdiScopes.h"
 #include "Handles.h"
 #include "Win32Api.h"
 #include "Win32Platform.h"
@@ -119,11 +120,8 @@ bool Win32WindowPort::SetWindowTextW(Hwnd hwnd, const std::u16string& text) {
 }
 
 int Win32WindowPort::GetScreenDeviceCaps(int index) {
-    HDC screen = ::GetDC(nullptr);
-    if (!screen) return 0;
-    const int value = ::GetDeviceCaps(screen, index);
-    ::ReleaseDC(nullptr, screen);
-    return value;
+    const WindowDc screen(nullptr);
+    return screen ? ::GetDeviceCaps(screen.get(), index) : 0;
 }
 
 }  // namespace win32
