@@ -26,7 +26,7 @@ export STANDIN_PLAYBACK=1
 
 # Tab 3 is "Setup", the audio page. The request to show the window carries
 # the signature a second start uses.
-cat >"$work/shot.script" <<'SCRIPT'
+shot_single "$out" <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 status present
@@ -35,10 +35,4 @@ send-request show 51772 0x5A1C7E93
 expect panel-visible within 3000
 select-tab 3
 expect button "Out: USB Audio Device" enabled=1 within 5000
-wait 1500
-print take-the-screenshot
-wait 5000
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-screenshot "$out"
-shot_end

@@ -27,7 +27,10 @@ install=$(winepath -u "$install_win" 2>/dev/null)
 # The pictures come from the installed programs, not the build's.
 cp "$install/tools/HandsetSim.exe" "$install/tools/HandsetSimDrop.dll" "$work/"
 panel=${install_win//\\/\\\\}\\\\UsbPhonePanel.exe
-cat >"$work/shot.script" <<SCRIPT
+shot_pictures take-the-window "$out/guide-tray-and-window.png" \
+  take-the-menu "$out/guide-tray-menu.png" \
+  take-the-ring-page "$out/guide-ring-tones.png" \
+  take-the-audio-page "$out/guide-audio.png" <<SCRIPT
 start panel "$panel"
 expect attach-ack within 10000
 status present skype
@@ -58,10 +61,4 @@ wait 1500
 print take-the-audio-page
 wait 2500
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-window "$out/guide-tray-and-window.png"
-shot_take take-the-menu "$out/guide-tray-menu.png"
-shot_take take-the-ring-page "$out/guide-ring-tones.png"
-shot_take take-the-audio-page "$out/guide-audio.png"
-shot_end
 echo "Screenshots: $out/guide-*.png"

@@ -12,16 +12,10 @@ out=${1:-$repo/docs/screenshots}
 source "$repo/scripts/screenshot-lib.sh"
 
 shot_begin indicator
-cat >"$work/shot.script" <<SCRIPT
+shot_single "$out/indicator.png" 3000 <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 status present blocked
 expect indicator shown within 3000
-wait 1500
-print take-the-indicator
-wait 3000
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-indicator "$out/indicator.png"
-shot_end
 echo "Screenshot: $out/indicator.png"

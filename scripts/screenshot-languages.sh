@@ -30,11 +30,15 @@ if [ -n "$cjk_font" ]; then
   done
 fi
 
-# Tab 3 is the audio page, the one with the most texts (its group boxes are
-# named in the language shown, so the speaker slider tells that it is up).
-# The request to show
-# the window carries the signature a second start uses.
-cat >"$work/shot.script" <<'SCRIPT'
+shoot() {
+  local name=$1 index=$2
+  wine reg add 'HKCU\SoftWare\KESTAV\USB_PHONE_R62' /v LanguageID /t REG_DWORD /d "$index" /f \
+    >/dev/null 2>&1 || die "could not store LanguageID $index"
+  # Tab 3 is the audio page, the one with the most texts (its group boxes
+  # are named in the language shown, so the speaker slider tells that it is
+  # up). The request to show the window carries the signature a second
+  # start uses.
+  shot_single "$out_dir/language-$name.png" 4000 <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 send-request show 51772 0x5A1C7E93
@@ -43,18 +47,7 @@ expect panel-visible within 3000
 wait 1000
 select-tab 3
 expect control trackbar 1 visible=1 within 3000
-wait 1500
-print take-the-screenshot
-wait 4000
 SCRIPT
-
-shoot() {
-  local name=$1 index=$2
-  wine reg add 'HKCU\SoftWare\KESTAV\USB_PHONE_R62' /v LanguageID /t REG_DWORD /d "$index" /f \
-    >/dev/null 2>&1 || die "could not store LanguageID $index"
-  shot_run shot.script "shot-$name.log"
-  shot_take take-the-screenshot "$out_dir/language-$name.png"
-  shot_end
   # The panel ends with the script; let it go before the next language.
   sleep 1
 }

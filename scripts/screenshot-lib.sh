@@ -4,11 +4,29 @@
 # them), a work folder with the panel and the simulator, and a run of a
 # simulator script whose `print MARK` lines say when to take a picture.
 #
-#   shot_begin NAME        prefix build/screenshot-NAME, work folder $work
+# A script calls shot_begin, prepares what its scene needs, and then hands
+# the simulator's steps (on standard input) to shot_single or shot_pictures:
+#
+#   shot_begin NAME        prefix build/screenshot-NAME, work folder $work;
+#                          the tests' helpers (wine_test_win_path,
+#                          ring_audio_tones, ...) defined
+#   shot_single FILE [HOLD_MS] < STEPS
+#                          one picture: after STEPS a pause of 1.5 s, then
+#                          FILE is taken while the scene holds still for
+#                          HOLD_MS (default 5000)
+#   shot_pictures MARK FILE [MARK FILE...] < STEPS
+#                          STEPS print each MARK themselves; FILE is taken
+#                          when its MARK shows in the log
+#
+# Both run the steps as one simulator script, named after the (first)
+# picture in $work with its log beside it, and fail unless it passed. They
+# are built from:
+#
 #   shot_run SCRIPT LOG    starts the simulator with SCRIPT (a file in $work)
 #   shot_take MARK FILE    waits for MARK in the log, then takes the picture
 #   shot_end               waits for the script's verdict; fails unless passed
 # shellcheck shell=bash
+# shellcheck disable=SC2154 # repo: set by the script that sources this file
 
 shot_width=800
 shot_height=600
@@ -23,6 +41,9 @@ shot_begin() {
   export WINE_TEST_BIN="${WINE_TEST_BIN:-$repo/build/win64/bin}"
   # shellcheck source=../tests/wine/scripts/wine-env.sh
   source "$repo/tests/wine/scripts/wine-env.sh"
+  # The tests' tones (ring_audio_tones and its kin), for the ring-tone pages.
+  # shellcheck source=../tests/wine/scripts/ring-audio.sh
+  source "$repo/tests/wine/scripts/ring-audio.sh"
   for exe in "$PANEL_EXE" "$SIM_EXE"; do
     [ -f "$WINE_TEST_BIN/$exe" ] || die "missing $WINE_TEST_BIN/$exe (make win64 first)"
   done
@@ -70,4 +91,23 @@ shot_end() {
     sed 's/^/  /' "$shot_log"
     die "the simulator's script failed"
   }
+}
+
+shot_pictures() {
+  local name
+  name=$(basename "$2" .png)
+  cat >"$work/$name.script"
+  shot_run "$name.script" "$name.log"
+  while [ $# -ge 2 ]; do
+    shot_take "$1" "$2"
+    shift 2
+  done
+  shot_end
+}
+
+shot_single() {
+  local steps
+  steps=$(cat)
+  shot_pictures take-the-screenshot "$1" \
+    < <(printf '%s\n' "$steps" "wait 1500" "print take-the-screenshot" "wait ${2:-5000}")
 }

@@ -15,19 +15,10 @@ out=${1:-$repo/docs/screenshots/ring-page-drop.png}
 source "$repo/scripts/screenshot-lib.sh"
 
 shot_begin drop
-# shellcheck source=../tests/wine/scripts/ring-audio.sh
-source "$repo/tests/wine/scripts/ring-audio.sh"
-mkdir -p "$work/ring" "$work/incoming"
-for tone in "Bell.wav" "classic ring.wav" "trill.wav"; do
-  ring_audio_tone "$work/ring/$tone" 1
-done
-ring_audio_tone "$work/incoming/tone.wav" 0
-for i in $(seq -w 1 3000); do cp "$work/incoming/tone.wav" "$work/incoming/imported $i.wav"; done
-rm "$work/incoming/tone.wav"
-# The script language reads a backslash as an escape: double them.
-folder=$(winepath -w "$work" 2>/dev/null | tr -d '\r')
-folder=${folder//\\/\\\\}
-cat >"$work/shot.script" <<SCRIPT
+ring_audio_tones "$work/ring" 1 "Bell.wav" "classic ring.wav" "trill.wav"
+ring_audio_many_tones "$work/incoming" 3000 "imported "
+folder=$(wine_test_script_path "$work")
+shot_pictures take-the-screenshot "$out" <<SCRIPT
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 status present
@@ -43,6 +34,3 @@ expect no progress pos=3000 max=3000
 expect progress pos=3000 max=3000 within 60000
 wait 1000
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-screenshot "$out"
-shot_end

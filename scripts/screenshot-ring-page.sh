@@ -17,16 +17,11 @@ source "$repo/scripts/screenshot-lib.sh"
 
 shot_begin ring
 # A few one-second tones and the chosen one.
-# shellcheck source=../tests/wine/scripts/ring-audio.sh
-source "$repo/tests/wine/scripts/ring-audio.sh"
-mkdir -p "$work/ring"
-for tone in "Bell.wav" "classic ring.wav" "ring_in.wav" "soft chime.wav" "trill.wav"; do
-  ring_audio_tone "$work/ring/$tone" 1
-done
-printf '%s\\ring\\classic ring.wav\r\n' "$(winepath -w "$work" | tr -d '\r')" >"$work/ring.jov"
+ring_audio_tones "$work/ring" 1 "Bell.wav" "classic ring.wav" "ring_in.wav" "soft chime.wav" "trill.wav"
+printf '%s\\ring\\classic ring.wav\r\n' "$(wine_test_win_path "$work")" >"$work/ring.jov"
 # Tab 2 is the ring-tone page. The request to show the window carries the
 # signature a second start uses.
-cat >"$work/shot.script" <<'SCRIPT'
+shot_single "$out" <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 status present
@@ -35,10 +30,4 @@ expect panel-visible within 3000
 select-tab 2
 expect list 2 "Bell.wav|classic ring.wav|mute.wav|ring_in.wav|soft chime.wav|trill.wav" selected=0 within 3000
 expect button "Play" enabled=1
-wait 1500
-print take-the-screenshot
-wait 5000
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-screenshot "$out"
-shot_end

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Makes docs/screenshots/shortcut-page-editing.png: the panel's window on
-# its shortcut page while the user edits shortcut 2 (typed, not saved yet),
+# its shortcut page while the user edits shortcut 4 (typed, not saved yet),
 # on a Wine virtual desktop (window frames and a taskbar drawn as Windows
 # draws them).
 #
 # The simulator starts the panel with two saved shortcuts, calls the window
-# up, selects shortcut 2, types a new name and address into the edits and
+# up, selects shortcut 4, types a new name and address into the edits and
 # checks that Save is enabled, then holds still while the picture is taken.
 # Usage: scripts/screenshot-shortcut-page.sh [OUTPUT.png]
 set -uo pipefail
@@ -18,7 +18,7 @@ shot_begin shortcut-page
 printf 'Mail\r\nhttp://mail.example.org/\r\nNews\r\nhttp://news.example.org/\r\nN/A\r\n\r\nN/A\r\n\r\n' \
   >"$work/urlList.jov"
 # The request to show the window carries the signature a second start uses.
-cat >"$work/shot.script" <<'SCRIPT'
+shot_single "$out" <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 expect link 2 "Mail" enabled=1 within 3000
@@ -28,10 +28,4 @@ click-radio 4
 set-edit 1 "Weather"
 set-edit 2 "weather.example.org/today"
 expect button "Save" enabled=1
-wait 1500
-print take-the-screenshot
-wait 5000
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-screenshot "$out"
-shot_end

@@ -16,7 +16,8 @@ source "$repo/scripts/screenshot-lib.sh"
 shot_begin tray
 # The notification area is at the right end of the taskbar; its only icon
 # is the panel's, about 12 pixels from the desktop's corner.
-cat >"$work/shot.script" <<SCRIPT
+shot_pictures take-the-window "$out/tray-icon-and-window.png" \
+  take-the-menu "$out/tray-menu.png" <<SCRIPT
 start panel UsbPhonePanel.exe
 expect attach-ack within 10000
 status present
@@ -36,8 +37,4 @@ print take-the-menu
 wait 3000
 menu-key escape
 SCRIPT
-shot_run shot.script shot.log
-shot_take take-the-window "$out/tray-icon-and-window.png"
-shot_take take-the-menu "$out/tray-menu.png"
-shot_end
 echo "Screenshots: $out/tray-icon-and-window.png $out/tray-menu.png"

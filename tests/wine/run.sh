@@ -4,6 +4,9 @@
 # "ARCH: N passed, M failed, K skipped".
 # Usage: tests/wine/run.sh [PATTERN]   (PATTERN selects tests by name)
 #
+# Before anything starts, every t_*.sh must have its line in README.md's table
+# of tests (and every line there its test), or the run fails.
+#
 # Exits 0 only when at least one test ran and every test that ran passed. A
 # test passes only when it exited 0 within its time and confirmed at least
 # one simulator run (see scripts/wine-env.sh). Before any test, a one-line
@@ -38,6 +41,18 @@ give_up() {
 }
 
 shopt -s nullglob
+# README.md's table of tests names every t_*.sh and no test that is gone.
+unlisted=()
+for test in "$here"/t_*.sh; do
+  name=$(basename "$test" .sh)
+  grep -qF "| \`$name\` |" "$here/README.md" || unlisted+=("$name")
+done
+[ ${#unlisted[@]} -eq 0 ] ||
+  give_up "not in the table of tests in $here/README.md (add a line for each): ${unlisted[*]}"
+gone=$(sed -n "s/^| \`\(t_[A-Za-z0-9_]*\)\` |.*/\1/p" "$here/README.md" |
+  while read -r name; do [ -f "$here/$name.sh" ] || echo "$name"; done)
+[ -z "$gone" ] || give_up "named in $here/README.md but not in $here: ${gone//$'\n'/ }"
+
 tests=()
 for test in "$here"/t_*.sh; do
   name=$(basename "$test" .sh)

@@ -9,17 +9,12 @@
 source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin dropped_files_are_copied UsbPhonePanel.exe HandsetSim.exe HandsetSimDrop.dll
 source "$(dirname "$0")/scripts/ring-audio.sh"
-mkdir -p "$TEST_DIR/ring" "$TEST_DIR/incoming/sub" "$TEST_DIR/many"
-ring_audio_tone "$TEST_DIR/ring/tone.wav" 1
-ring_audio_tone "$TEST_DIR/incoming/a.wav" 1
-ring_audio_tone "$TEST_DIR/incoming/b.wav" 1
+ring_audio_tones "$TEST_DIR/ring" 1 tone.wav
+ring_audio_tones "$TEST_DIR/incoming" 1 a.wav b.wav
 printf 'not the tone' >"$TEST_DIR/incoming/tone.wav"
-ring_audio_tone "$TEST_DIR/many/tiny.wav" 0
-for i in $(seq -w 1 1000); do cp "$TEST_DIR/many/tiny.wav" "$TEST_DIR/many/t$i.wav"; done
-rm "$TEST_DIR/many/tiny.wav"
-# The script language reads a backslash as an escape: double them.
-folder=$(winepath -w "$TEST_DIR" 2>/dev/null | tr -d '\r')
-folder=${folder//\\/\\\\}
+mkdir -p "$TEST_DIR/incoming/sub"
+ring_audio_many_tones "$TEST_DIR/many" 1000 t
+folder=$(wine_test_script_path "$TEST_DIR")
 
 sim_run drop <<SCRIPT
 start panel UsbPhonePanel.exe

@@ -8,9 +8,8 @@ source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin fifth_ringing_status_starts_ring
 source "$(dirname "$0")/scripts/ring-audio.sh"
 ring_audio_capture
-mkdir -p "$TEST_DIR/ring"
-ring_audio_tone "$TEST_DIR/ring/tone.wav" 10
-folder=$(winepath -w "$TEST_DIR" 2>/dev/null | tr -d '\r')
+ring_audio_tones "$TEST_DIR/ring" 10 tone.wav
+folder=$(wine_test_win_path "$TEST_DIR")
 printf '%s\\ring\\tone.wav\r\n' "$folder" >"$TEST_DIR/ring.jov"
 sim_run sim <<'SCRIPT'
 start panel UsbPhonePanel.exe

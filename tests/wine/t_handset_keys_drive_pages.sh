@@ -10,8 +10,7 @@ wine_test_begin handset_keys_drive_pages
 source "$(dirname "$0")/scripts/web-handler.sh"
 web_handler_standin
 source "$(dirname "$0")/scripts/ring-audio.sh"
-mkdir -p "$TEST_DIR/ring"
-ring_audio_tone "$TEST_DIR/ring/tone.wav" 10
+ring_audio_tones "$TEST_DIR/ring" 10 tone.wav
 
 sim_run keys <<'SCRIPT'
 start panel UsbPhonePanel.exe

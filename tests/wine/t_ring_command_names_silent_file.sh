@@ -6,7 +6,7 @@
 # with the default tone.
 source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin ring_command_names_silent_file
-folder=$(cd "$TEST_DIR" && winepath -w "$TEST_DIR" 2>/dev/null | tr -d '\r')
+folder=$(wine_test_win_path "$TEST_DIR")
 [ -n "$folder" ] || { echo "winepath gave no Windows path for $TEST_DIR"; exit 1; }
 sim_run sim <<SCRIPT
 start panel UsbPhonePanel.exe

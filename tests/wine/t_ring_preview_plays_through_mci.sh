@@ -7,9 +7,8 @@ source "$(dirname "$0")/scripts/wine-env.sh"
 wine_test_begin ring_preview_plays_through_mci
 source "$(dirname "$0")/scripts/ring-audio.sh"
 ring_audio_capture
-mkdir -p "$TEST_DIR/ring"
-ring_audio_tone "$TEST_DIR/ring/tone.wav" 10
-folder=$(winepath -w "$TEST_DIR" 2>/dev/null | tr -d '\r')
+ring_audio_tones "$TEST_DIR/ring" 10 tone.wav
+folder=$(wine_test_win_path "$TEST_DIR")
 sim_run sim <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 5000

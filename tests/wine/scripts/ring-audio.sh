@@ -1,6 +1,7 @@
-# Sourced by the ring-tone tests after wine_test_begin: the ALSA devices
-# become file captures for this test (the prefix's setting comes back when
-# it ends), and a tone with samples that can be found in a capture.
+# Sourced by the ring-tone tests after wine_test_begin (and by the
+# screenshot scripts for their tones): the ALSA devices become file captures
+# for this test (the prefix's setting comes back when it ends), and a tone
+# with samples that can be found in a capture.
 
 # ring_audio_capture: both ALSA devices write what they play to
 # $TEST_DIR/default.raw and $TEST_DIR/usb.raw (a playback start truncates).
@@ -24,6 +25,29 @@ ring_audio_tone() {
     printf '\x04\x00\x10\x00data'; _ring_audio_u32 "$data"
     head -c "$data" /dev/zero | tr '\0' '\1' | sed 's/\x01\x01\x01\x01/\x34\x12\x78\x56/g'
   } >"$1"
+}
+
+# ring_audio_tones FOLDER SECONDS NAME...: such a tone of SECONDS under each
+# NAME in FOLDER (made if missing).
+ring_audio_tones() {
+  local folder=$1 seconds=$2 name
+  shift 2
+  mkdir -p "$folder"
+  for name in "$@"; do
+    ring_audio_tone "$folder/$name" "$seconds"
+  done
+}
+
+# ring_audio_many_tones FOLDER COUNT PREFIX: COUNT tones without samples in
+# FOLDER, PREFIX + a number from 1 (as wide as COUNT, zero-padded) + ".wav".
+ring_audio_many_tones() {
+  local folder=$1 count=$2 prefix=$3 i
+  mkdir -p "$folder"
+  ring_audio_tone "$folder/.seed" 0
+  for i in $(seq -w 1 "$count"); do
+    cp "$folder/.seed" "$folder/$prefix$i.wav"
+  done
+  rm "$folder/.seed"
 }
 
 _ring_audio_u32() {

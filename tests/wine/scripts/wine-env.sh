@@ -207,6 +207,20 @@ wine_test_confirm() {
   exit 1
 }
 
+# wine_test_win_path PATH: PATH as Windows programs see it (winepath -w,
+# without the carriage return).
+wine_test_win_path() {
+  winepath -w "$1" 2>/dev/null | tr -d '\r'
+}
+
+# wine_test_script_path PATH: the same with every backslash doubled, for a
+# simulator script, whose quoted words read a backslash as an escape.
+wine_test_script_path() {
+  local path
+  path=$(wine_test_win_path "$1")
+  echo "${path//\\/\\\\}"
+}
+
 # sim_run NAME [OPTIONS...] < script: runs the simulator on the script in the
 # test folder. Passes only when the simulator exited 0, printed "script
 # passed" and confirmed every expect line of the script (at least one), so a
