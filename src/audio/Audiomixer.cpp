@@ -58,21 +58,20 @@ void TAudioMixer::SetMixerId(int id) {
     if (id >= FDevCount && (scanning_ || !GetName(id))) return;
     CloseMixer();
     if (id < 0) return;
-    HMixer handle = 0;
-    if (Port().mixerOpen(&handle, static_cast<UInt>(id), FNotifyWnd, 0, CALLBACK_WINDOW) !=
+    HMixer opened = 0;
+    if (Port().mixerOpen(&opened, static_cast<UInt>(id), FNotifyWnd, 0, CALLBACK_WINDOW) !=
         MMSYSERR_NOERROR)
         return;
+    MixerHandle handle(Port(), opened);
     // Without its capabilities a device has no name to list and no count of
     // destinations to build from: it is left out like one that does not
     // open. They are read into a record of their own, so that a driver that
     // fails half-way leaves FCaps the last good device's.
     MixerCapsA caps;
     if (Port().mixerGetDevCapsA(static_cast<std::uintptr_t>(id), &caps, sizeof(MixerCapsA)) !=
-        MMSYSERR_NOERROR) {
-        Port().mixerClose(handle);
+        MMSYSERR_NOERROR)
         return;
-    }
-    FMixerHandle = handle;
+    FMixerHandle = std::move(handle);
     FOpenID = id;
     FCaps = caps;
     // Whatever a driver wrote, the name ends inside the field.
@@ -82,8 +81,7 @@ void TAudioMixer::SetMixerId(int id) {
 
 void TAudioMixer::CloseMixer() {
     if (FOpenID >= 0) {
-        Port().mixerClose(FMixerHandle);
-        FMixerHandle = 0;
+        FMixerHandle.reset();
         FOpenID = -1;
     }
     FDestinations.reset();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "audio/MixerTree.h"
+#include "platform/HandleOwners.h"
 #include "platform/MixerTypes.h"
 #include "platform/WindowPort.h"
 #include "widgets/Component.h"
@@ -115,7 +116,7 @@ public:
     platform::Hwnd FNotifyWnd = 0;
     std::unique_ptr<TMixerDestinations> FDestinations;  // none while nothing is open
     std::int32_t FDevCount = 0;
-    platform::HMixer FMixerHandle = 0;
+    platform::MixerHandle FMixerHandle;
     std::int32_t FOpenID = -1;
     platform::MixerCapsA FCaps;  // of the device opened last; kept after closing
     std::vector<TMixerName> FNames;

@@ -65,9 +65,8 @@ void TForm1::suiButtonSysAudioOutClick(vcl::TObject*) {
         audio::ButtonSoundPanelLine(audio::GetWindowsKind(processes), audio::IsVistaOrLater(processes));
     ProcessInformation info;
     if (!audio::StartSoundPanel(processes, dir, line, "", &info)) return;
-    // Not waited for: the user closes it.
-    processes.CloseHandle(info.hThread);
-    processes.CloseHandle(info.hProcess);
+    // Not waited for: the user closes it; its handles go at once.
+    platform::KernelHandle process(Os().sync, info.hProcess), thread(Os().sync, info.hThread);
 }
 
 }  // namespace app

@@ -143,11 +143,11 @@ void TFindWindow::Execute() {
         // Windows refuses to close a desktop a thread is still on: the
         // worker goes back to its own desktop first.
         const Handle home = ports.processes.GetThreadDesktop(ThreadID());
-        Handle desktop = 0;
+        DesktopHandle desktop;
         SoundPanelRunEnd end = RunSoundPanel(search, desktop);
         if (desktop) {
             if (home) ports.processes.SetThreadDesktop(home);
-            ports.processes.CloseDesktop(desktop);
+            desktop.reset();
         }
         FInDev = search.inIndex;
         FOutDev = search.outIndex;
@@ -162,11 +162,12 @@ void TFindWindow::Execute() {
     }
 }
 
-SoundPanelRunEnd TFindWindow::RunSoundPanel(SoundDialogSearch& search, Handle& desktop) {
+SoundPanelRunEnd TFindWindow::RunSoundPanel(SoundDialogSearch& search, DesktopHandle& desktop) {
     Platform& ports = Ports();
     const std::string name = PrivateDesktopName(ThreadID());
-    desktop = ports.processes.CreateDesktopA(name, 0, GENERIC_ALL);
-    if (!desktop || !ports.processes.SetThreadDesktop(desktop)) return SoundPanelRunEnd::NoDesktop;
+    desktop = DesktopHandle(ports.processes, ports.processes.CreateDesktopA(name, 0, GENERIC_ALL));
+    if (!desktop || !ports.processes.SetThreadDesktop(desktop.get()))
+        return SoundPanelRunEnd::NoDesktop;
     FindSoundDialog(search, 1);
     const std::string dir = GetSystemDir(ports.processes);
     if (dir.empty()) return SoundPanelRunEnd::NoSystemDir;
@@ -175,6 +176,7 @@ SoundPanelRunEnd TFindWindow::RunSoundPanel(SoundDialogSearch& search, Handle& d
     ProcessInformation info;
     if (!StartSoundPanel(ports.processes, dir, line, name, &info))
         return SoundPanelRunEnd::StartFailed;
+    const KernelHandle process(ports.sync, info.hProcess), thread(ports.sync, info.hThread);
     search.processId = info.dwProcessId;
     bool found = false;
     for (int poll = 0; poll < kSoundPanelPolls && !Ending(); ++poll) {
@@ -184,9 +186,7 @@ SoundPanelRunEnd TFindWindow::RunSoundPanel(SoundDialogSearch& search, Handle& d
         }
         ports.sync.Sleep(kSoundPanelPollMs);
     }
-    ports.processes.TerminateProcess(info.hProcess, 0);
-    ports.processes.CloseHandle(info.hThread);
-    ports.processes.CloseHandle(info.hProcess);
+    ports.processes.TerminateProcess(process.get(), 0);
     return found ? SoundPanelRunEnd::Found : SoundPanelRunEnd::NotFound;  // Execute sees Ending
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "audio/SoundPanel.h"
+#include "platform/HandleOwners.h"
 #include "platform/Platform.h"
 #include "widgets/Thread.h"
 
@@ -52,7 +53,7 @@ protected:
 
 private:
     bool Ending() const;
-    SoundPanelRunEnd RunSoundPanel(SoundDialogSearch& search, platform::Handle& desktop);
+    SoundPanelRunEnd RunSoundPanel(SoundDialogSearch& search, platform::DesktopHandle& desktop);
 
     std::function<bool()> appEnding_;
 };

@@ -27,7 +27,7 @@ TMixerControls::TMixerControls(TAudioMixer& mixer, DWord lineId, DWord controlCo
     query.cControls = controlCount;
     query.cbmxctrl = sizeof(MixerControlA);
     query.pamxctrl = controlArray_.empty() ? nullptr : controlArray_.data();
-    if (mixer.Port().mixerGetLineControlsA(mixer.FMixerHandle, &query,
+    if (mixer.Port().mixerGetLineControlsA(mixer.FMixerHandle.get(), &query,
                                            MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ALL) !=
         MMSYSERR_NOERROR)
         return;
@@ -47,13 +47,14 @@ TMixerConnections::TMixerConnections(TAudioMixer& mixer, DWord destination, DWor
         line.cbStruct = sizeof(MixerLineA);
         line.dwDestination = destination;
         line.dwSource = source;
-        if (mixer.Port().mixerGetLineInfoA(mixer.FMixerHandle, &line,
+        if (mixer.Port().mixerGetLineInfoA(mixer.FMixerHandle.get(), &line,
                                            MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_SOURCE) !=
             MMSYSERR_NOERROR)
             continue;
         auto connection = std::make_unique<TMixerConnection>(mixer, line);
         Add(connection.get());
-        connection.release();
+        // The list owns it from here on (it goes with ReleaseItem).
+        static_cast<void>(connection.release());
     }
 }
 
@@ -69,13 +70,14 @@ TMixerDestinations::TMixerDestinations(TAudioMixer& mixer) {
         MixerLineA line;
         line.cbStruct = sizeof(MixerLineA);
         line.dwDestination = index;
-        if (mixer.Port().mixerGetLineInfoA(mixer.FMixerHandle, &line,
+        if (mixer.Port().mixerGetLineInfoA(mixer.FMixerHandle.get(), &line,
                                            MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_DESTINATION) !=
             MMSYSERR_NOERROR)
             continue;
         auto destination = std::make_unique<TMixerDestination>(mixer, line);
         Add(destination.get());
-        destination.release();
+        // The list owns it from here on (it goes with ReleaseItem).
+        static_cast<void>(destination.release());
     }
 }
 

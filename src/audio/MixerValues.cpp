@@ -53,7 +53,7 @@ bool TAudioMixer::ReadControlValues(const MixerControlA& control, DWord lineChan
     if (!shape.Sane()) return false;
     std::vector<DWord> read(shape.Count(), 0);
     MixerControlDetails details = DetailsFor(control, shape, read);
-    if (Port().mixerGetControlDetailsA(FMixerHandle, &details,
+    if (Port().mixerGetControlDetailsA(FMixerHandle.get(), &details,
                                        MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) !=
         MMSYSERR_NOERROR)
         return false;
@@ -68,7 +68,7 @@ bool TAudioMixer::WriteControlValues(const MixerControlA& control, DWord lineCha
     if (!shape.Sane()) return false;
     values.resize(shape.Count(), values.back());
     MixerControlDetails details = DetailsFor(control, shape, values);
-    return Port().mixerSetControlDetails(FMixerHandle, &details,
+    return Port().mixerSetControlDetails(FMixerHandle.get(), &details,
                                          MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE) ==
            MMSYSERR_NOERROR;
 }

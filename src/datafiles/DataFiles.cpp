@@ -27,22 +27,18 @@ bool FileExists(FilePort& files, const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-TextFileReader::TextFileReader(FilePort& files, const std::string& path)
-    : files_(files),
-      handle_(files.CreateFileA(path, GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL)) {}
-
-TextFileReader::~TextFileReader() {
-    if (IsOpen()) files_.CloseHandle(handle_);
-}
+TextFileReader::TextFileReader(Platform& os, const std::string& path)
+    : files_(os.files),
+      file_(os.sync, os.files.CreateFileA(path, GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL)) {}
 
 int TextFileReader::Raw() {
     if (next_ == buffer_.size()) {
         if (ended_ || !IsOpen()) return -1;
         buffer_.resize(kReadChunk);
         DWord read = 0;
-        const bool ok = files_.ReadFile(handle_, buffer_.data(), kReadChunk, &read);
+        const bool ok = files_.ReadFile(file_.get(), buffer_.data(), kReadChunk, &read);
         if (!ok || read == 0) {
             ended_ = true;
             readFailed_ = !ok;
@@ -100,17 +96,18 @@ std::string StorableTextLine(const std::string& text) {
     return line;
 }
 
-bool WriteFileReplacing(FilePort& files, const std::string& path, const std::string& bytes) {
+bool WriteFileReplacing(Platform& os, const std::string& path, const std::string& bytes) {
+    FilePort& files = os.files;
     const std::string fresh = path + ".new";
-    const Handle file =
-        files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
-    if (file == kInvalidHandle) return false;
+    FileHandle file(os.sync,
+                    files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL));
+    if (!file) return false;
     DWord written = 0;
     const bool complete =
-        files.WriteFile(file, bytes.data(), static_cast<DWord>(bytes.size()), &written) &&
+        files.WriteFile(file.get(), bytes.data(), static_cast<DWord>(bytes.size()), &written) &&
         written == bytes.size();
     // A close can fail too (the data was only buffered): it counts.
-    const bool closed = files.CloseHandle(file);
+    const bool closed = file.reset();
     if (!complete || !closed ||
         !files.MoveFileExA(fresh, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         files.DeleteFileA(fresh);

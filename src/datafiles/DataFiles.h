@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/FilePort.h"
+#include "platform/HandleOwners.h"
+#include "platform/Platform.h"
 
 namespace datafiles {
 
@@ -21,12 +23,9 @@ bool FileExists(platform::FilePort& files, const std::string& path);
 // open still allows; closed when the reader goes.
 class TextFileReader {
 public:
-    TextFileReader(platform::FilePort& files, const std::string& path);
-    ~TextFileReader();
-    TextFileReader(const TextFileReader&) = delete;
-    TextFileReader& operator=(const TextFileReader&) = delete;
+    TextFileReader(platform::Platform& os, const std::string& path);
 
-    bool IsOpen() const { return handle_ != platform::kInvalidHandle; }
+    bool IsOpen() const { return static_cast<bool>(file_); }
     // Whether a read failed: what was read so far is not the whole file.
     bool ReadFailed() const { return readFailed_; }
     // The next character in text mode (CR LF read as LF, Ctrl-Z ends the
@@ -37,7 +36,7 @@ private:
     int Raw();
 
     platform::FilePort& files_;
-    platform::Handle handle_;
+    platform::FileHandle file_;
     std::vector<std::uint8_t> buffer_;
     std::size_t next_ = 0;
     bool ended_ = false;
@@ -64,7 +63,6 @@ std::string StorableTextLine(const std::string& text);
 // Writes the bytes to a new file beside path and only then puts it in
 // path's place, so that a failure at any step leaves the old file as it was
 // (and no new file behind). True when path holds the bytes.
-bool WriteFileReplacing(platform::FilePort& files, const std::string& path,
-                        const std::string& bytes);
+bool WriteFileReplacing(platform::Platform& os, const std::string& path, const std::string& bytes);
 
 }  // namespace datafiles

@@ -51,7 +51,6 @@ public:
                                DWord creationDisposition, DWord flagsAndAttributes) = 0;
     virtual bool ReadFile(Handle file, void* buffer, DWord size, DWord* read) = 0;
     virtual bool WriteFile(Handle file, const void* buffer, DWord size, DWord* written) = 0;
-    virtual bool CloseHandle(Handle file) = 0;
     virtual bool MoveFileExA(const std::string& from, const std::string& to, DWord flags) = 0;
     virtual bool DeleteFileA(const std::string& path) = 0;
     // pattern: a folder, a backslash and a mask with * and ?.

@@ -57,8 +57,6 @@ public:
                                 DWord creationFlags, const std::string& currentDirectory,
                                 const StartupInfoA& startup, ProcessInformation* info) = 0;
     virtual bool TerminateProcess(Handle process, UInt exitCode) = 0;
-    // For the process and thread handles CreateProcessA gave.
-    virtual bool CloseHandle(Handle object) = 0;
 
     // The top-level windows of the calling thread's desktop.
     virtual bool EnumWindows(WndEnumProc proc, LParam lParam) = 0;

@@ -1,5 +1,7 @@
 // Kernel objects and waits of the start-up: the named semaphore, the thread's
-// last error and Sleep.
+// last error and Sleep, and CloseHandle for every kernel object (process,
+// thread, event, semaphore, file), which platform::KernelHandle and
+// platform::FileHandle call.
 #pragma once
 
 #include <string>
@@ -16,6 +18,7 @@ public:
                                     const std::string& name) = 0;
     virtual DWord GetLastError() = 0;
     virtual void Sleep(DWord milliseconds) = 0;
+    virtual bool CloseHandle(Handle object) = 0;
 };
 
 }  // namespace platform

@@ -39,7 +39,6 @@ public:
     // the caller answers by taking the sent messages (PeekMessageA with
     // PM_QS_SENDMESSAGE) before it waits again.
     virtual DWord MsgWaitForSingleObject(Handle object, DWord timeoutMs) = 0;
-    virtual bool CloseHandle(Handle object) = 0;
 };
 
 }  // namespace platform

@@ -43,7 +43,7 @@ void TForm1::LoadRingTone() {
         SaveRingTone();
         RingToneFile.clear();
     }
-    datafiles::TextFileReader reader(files, ChoiceFile(folder));
+    datafiles::TextFileReader reader(Os(), ChoiceFile(folder));
     if (reader.IsOpen()) {
         const std::string path = datafiles::ReadTextLine(reader);
         if (!path.empty() && datafiles::FileExists(files, path)) RingToneFile = path;
@@ -54,7 +54,7 @@ void TForm1::LoadRingTone() {
 
 void TForm1::SaveRingTone() {
     if (!RingToneFile.empty())
-        datafiles::WriteFileReplacing(Os().files, ChoiceFile(datafiles::ProgramFolder(Os().files)),
+        datafiles::WriteFileReplacing(Os(), ChoiceFile(datafiles::ProgramFolder(Os().files)),
                            RingToneFile + "\r\n");
     LabelRingPath.SetCaption(FolderPart(RingToneFile));
     LabelRingTone.SetCaption(NamePart(RingToneFile));
@@ -67,7 +67,7 @@ std::string TForm1::MakeMuteWave() {
         // Written aside and then moved in place: a half-written file here
         // would count as the silent file for good.
         const std::vector<std::uint8_t> bytes = MuteWaveBytes();
-        datafiles::WriteFileReplacing(files, path, std::string(bytes.begin(), bytes.end()));
+        datafiles::WriteFileReplacing(Os(), path, std::string(bytes.begin(), bytes.end()));
     }
     return path;
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <functional>
 
+#include "platform/HandleOwners.h"
 #include "platform/WinConst.h"
 #include "ringtones/RingToneFiles.h"
 
@@ -24,12 +25,11 @@ std::vector<std::string> List(FilePort& files, const std::string& pattern,
                               const std::function<bool(const Win32FindDataA&)>& keep) {
     std::vector<std::string> names;
     Win32FindDataA data;
-    const Handle find = files.FindFirstFileA(pattern, &data);
-    if (find == kInvalidHandle) return names;
+    const FindHandle find(files, files.FindFirstFileA(pattern, &data));
+    if (!find) return names;
     do {
         if (keep(data)) names.emplace_back(data.cFileName);
-    } while (files.FindNextFileA(find, &data));
-    files.FindClose(find);
+    } while (files.FindNextFileA(find.get(), &data));
     std::stable_sort(names.begin(), names.end(), LessNoCase);
     return names;
 }

@@ -153,13 +153,6 @@ bool SimFilePort::WriteFile(Handle file, const void* buffer, DWord size, DWord* 
     return Done(std::move(call), true, 0);
 }
 
-bool SimFilePort::CloseHandle(Handle file) {
-    SimCall call = Call(Api::CloseHandle, 0, 0, file);
-    const bool closed = World().files.File(file) && World().files.Close(file);
-    if (closed) process_.handles.Closed({HandleKind::File}, file);
-    return Done(std::move(call), closed, closed ? 0 : ERROR_INVALID_HANDLE);
-}
-
 bool SimFilePort::MoveFileExA(const std::string& from, const std::string& to, DWord flags) {
     SimCall call = Call(Api::MoveFileExA);
     call.text = from + "|" + to;

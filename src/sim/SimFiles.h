@@ -105,7 +105,7 @@ private:
     std::map<platform::Handle, OpenFile> files_;
     std::map<platform::Handle, Listing> listings_;
     std::map<std::string, Holder> holders_;
-    platform::Handle nextHandle_ = 0x7000;
+    platform::Handle nextHandle_ = 0x10000000;  // apart from kernel and process handles
     platform::DWord drives_ = 0;
 };
 

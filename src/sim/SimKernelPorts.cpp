@@ -72,6 +72,27 @@ Handle SimSyncPort::CreateSemaphoreA(long, long, const std::string& name) {
 
 DWord SimSyncPort::GetLastError() { return World().Thread(Caller()).lastError; }
 
+bool SimSyncPort::CloseHandle(Handle object) {
+    SimCall call = Call(Api::CloseHandle, 0, 0, object);
+    SimWorld& world = World();
+    // One call closes every kind of kernel object; which kind this one is
+    // decides who lets it go, as the kernel's object table would. The
+    // simulated kinds take their handles from ranges apart.
+    bool closed = false;
+    if (world.files.File(object)) {
+        closed = world.files.Close(object);
+        if (closed) process_.handles.Closed({HandleKind::File}, object);
+    } else if (world.kernel.Close(object)) {
+        closed = true;
+        process_.handles.Closed({HandleKind::Event, HandleKind::Thread, HandleKind::Semaphore},
+                                object);
+    } else if (world.system.CloseHandle(object)) {
+        closed = true;
+        process_.handles.Closed({HandleKind::Process, HandleKind::Thread}, object);
+    }
+    return Done(std::move(call), closed, closed ? 0 : ERROR_INVALID_HANDLE);
+}
+
 void SimSyncPort::Sleep(DWord milliseconds) {
     SimCall call = Call(Api::Sleep);
     call.timeout = milliseconds;
@@ -226,15 +247,6 @@ DWord SimThreadPort::Wait(Api api, Handle handle, DWord timeoutMs, bool takesSen
                                   "(INFINITE) on a handle nothing signals");
     }
     return Signalled(handle, true) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
-}
-
-bool SimThreadPort::CloseHandle(Handle handle) {
-    SimCall call = Call(Api::CloseHandle);
-    call.lParam = static_cast<LParam>(handle);
-    Log(std::move(call));
-    if (!World().kernel.Close(handle)) return false;
-    process_.handles.Closed({HandleKind::Event, HandleKind::Thread, HandleKind::Semaphore}, handle);
-    return true;
 }
 
 }  // namespace sim

@@ -124,6 +124,7 @@ public:
                                       const std::string& name) override;
     platform::DWord GetLastError() override;
     void Sleep(platform::DWord milliseconds) override;
+    bool CloseHandle(platform::Handle object) override;
 };
 
 class SimThreadPort final : public platform::ThreadPort, SimPortBase {
@@ -139,7 +140,6 @@ public:
     platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
     platform::DWord MsgWaitForSingleObject(platform::Handle object,
                                            platform::DWord timeoutMs) override;
-    bool CloseHandle(platform::Handle object) override;
 
 private:
     // A wait of the calling thread; takesSentMessages: messages other
@@ -270,7 +270,6 @@ public:
                   platform::DWord* read) override;
     bool WriteFile(platform::Handle file, const void* buffer, platform::DWord size,
                    platform::DWord* written) override;
-    bool CloseHandle(platform::Handle file) override;
     bool MoveFileExA(const std::string& from, const std::string& to,
                      platform::DWord flags) override;
     bool DeleteFileA(const std::string& path) override;
@@ -307,7 +306,6 @@ public:
                         const platform::StartupInfoA& startup,
                         platform::ProcessInformation* info) override;
     bool TerminateProcess(platform::Handle process, platform::UInt exitCode) override;
-    bool CloseHandle(platform::Handle object) override;
     bool EnumWindows(platform::WndEnumProc proc, platform::LParam lParam) override;
     bool EnumChildWindows(platform::Hwnd parent, platform::WndEnumProc proc,
                           platform::LParam lParam) override;

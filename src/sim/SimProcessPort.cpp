@@ -80,15 +80,6 @@ bool SimProcessPort::TerminateProcess(Handle process, UInt exitCode) {
     return World().system.TerminateProcess(process);
 }
 
-bool SimProcessPort::CloseHandle(Handle object) {
-    SimCall call = Call(Api::CloseHandle);
-    call.lParam = static_cast<LParam>(object);
-    Log(std::move(call));
-    if (!World().system.CloseHandle(object)) return false;
-    process_.handles.Closed({HandleKind::Process, HandleKind::Thread}, object);
-    return true;
-}
-
 bool SimProcessPort::EnumWindows(WndEnumProc proc, LParam lParam) {
     Log(Call(Api::EnumWindows));
     // Windows that go during the walk are skipped, as Windows skips them.

@@ -133,7 +133,7 @@ private:
     std::map<platform::Hwnd, std::string> windowDesktops_;
     std::map<platform::Handle, platform::DWord> processHandles_;  // handle -> pid
     std::vector<std::unique_ptr<ControlTarget>> targets_;
-    platform::Handle nextHandle_ = 0x7000;
+    platform::Handle nextHandle_ = 0x20000000;  // apart from kernel and file handles
 };
 
 }  // namespace sim

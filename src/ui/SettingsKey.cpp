@@ -18,18 +18,14 @@ SettingsKey::SettingsKey(RegistryPort& registry, const std::string& path) : regi
     HKey key = 0;
     if (Succeeded(
             registry_.RegCreateKeyExA(HKEY_CURRENT_USER, path, KEY_ALL_ACCESS, &key, nullptr)))
-        key_ = key;
-}
-
-SettingsKey::~SettingsKey() {
-    if (key_ != 0) registry_.RegCloseKey(key_);
+        key_ = RegistryKey(registry_, key);
 }
 
 bool SettingsKey::ValueExists(const std::string& name) {
-    if (key_ == 0) return false;
+    if (!key_) return false;
     DWord type = 0;
     DWord size = 0;
-    return Succeeded(registry_.RegQueryValueExA(key_, name, &type, nullptr, &size));
+    return Succeeded(registry_.RegQueryValueExA(key_.get(), name, &type, nullptr, &size));
 }
 
 std::int32_t SettingsKey::ReadInteger(const std::string& name) {
@@ -38,7 +34,7 @@ std::int32_t SettingsKey::ReadInteger(const std::string& name) {
     Byte bytes[4] = {};
     DWord size = sizeof bytes;
     DWord type = 0;
-    if (key_ == 0 || !Succeeded(registry_.RegQueryValueExA(key_, name, &type, bytes, &size)))
+    if (!key_ || !Succeeded(registry_.RegQueryValueExA(key_.get(), name, &type, bytes, &size)))
         throw RegistryError("Failed to get data for '" + name + "'");
     if (type != REG_DWORD) throw RegistryError("Invalid data type for '" + name + "'");
     std::uint32_t value = 0;
@@ -50,8 +46,8 @@ void SettingsKey::WriteInteger(const std::string& name, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     const Byte bytes[4] = {static_cast<Byte>(bits), static_cast<Byte>(bits >> 8),
                            static_cast<Byte>(bits >> 16), static_cast<Byte>(bits >> 24)};
-    if (key_ == 0 ||
-        !Succeeded(registry_.RegSetValueExA(key_, name, REG_DWORD, bytes, sizeof bytes)))
+    if (!key_ ||
+        !Succeeded(registry_.RegSetValueExA(key_.get(), name, REG_DWORD, bytes, sizeof bytes)))
         throw RegistryError("Failed to set data for '" + name + "'");
 }
 

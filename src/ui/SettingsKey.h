@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/HandleOwners.h"
 #include "platform/RegistryPort.h"
 
 namespace ui {
@@ -22,12 +23,9 @@ public:
 class SettingsKey {
 public:
     SettingsKey(platform::RegistryPort& registry, const std::string& path);
-    ~SettingsKey();
-    SettingsKey(const SettingsKey&) = delete;
-    SettingsKey& operator=(const SettingsKey&) = delete;
 
     // False when the key could neither be opened nor created.
-    bool IsOpen() const { return key_ != 0; }
+    bool IsOpen() const { return static_cast<bool>(key_); }
     // Whether the value is there, whatever its type; asking is never an error.
     bool ValueExists(const std::string& name);
     // The value as a signed 32-bit integer. Throws RegistryError: "Failed to
@@ -40,7 +38,7 @@ public:
 
 private:
     platform::RegistryPort& registry_;
-    platform::HKey key_ = 0;
+    platform::RegistryKey key_;
 };
 
 }  // namespace ui

@@ -42,12 +42,13 @@ TTrayIcon::TTrayIcon(std::string name, vcl::TCustomForm& owner)
     // A top-level window: Explorer's "TaskbarCreated" goes to those only.
     window_ = ports.windows.CreateWindowExA(params, this);
     taskbarCreatedMessage_ = ports.messages.RegisterWindowMessageA("TaskbarCreated");
-    programIcon_ = ports.shell.LoadImageA("MAINICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR);
+    programIcon_ = IconHandle(
+        ports.shell, ports.shell.LoadImageA("MAINICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     record_.hWnd = window_;
     record_.uID = NextIconId();
     record_.uFlags = NIF_MESSAGE | NIF_ICON;
     record_.uCallbackMessage = kCallbackMessage;
-    record_.hIcon = programIcon_;
+    record_.hIcon = programIcon_.get();
 }
 
 TTrayIcon::~TTrayIcon() {
@@ -55,9 +56,7 @@ TTrayIcon::~TTrayIcon() {
     if (shown_) Notify(NIM_DELETE);
     UnhookApplication();
     if (window_) ports.windows.DestroyWindow(window_);
-    for (Handle image : images_)
-        if (image) ports.shell.DestroyIcon(image);
-    if (programIcon_) ports.shell.DestroyIcon(programIcon_);
+    // The icons go with their owners, once the shell no longer shows them.
 }
 
 bool TTrayIcon::Notify(DWord message) {
@@ -89,13 +88,15 @@ void TTrayIcon::SetVisible(bool visible) {
 void TTrayIcon::SetIconIndex(int index) {
     iconIndex_ = index;
     if (Icons && index >= 0 && index < Icons->Count()) {
-        images_.resize(static_cast<std::size_t>(Icons->Count()), 0);
-        Handle& image = images_[static_cast<std::size_t>(index)];
-        if (!image)
-            image =
-                Ports().shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)], IMAGE_ICON,
-                                         Icons->Width, Icons->Height, LR_DEFAULTCOLOR);
-        if (image) record_.hIcon = image;
+        images_.resize(static_cast<std::size_t>(Icons->Count()));
+        IconHandle& image = images_[static_cast<std::size_t>(index)];
+        if (!image) {
+            ShellPort& shell = Ports().shell;
+            image = IconHandle(shell, shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)],
+                                                       IMAGE_ICON, Icons->Width, Icons->Height,
+                                                       LR_DEFAULTCOLOR));
+        }
+        if (image) record_.hIcon = image.get();
     }
     Update();
 }

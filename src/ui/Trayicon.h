@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/HandleOwners.h"
 #include "platform/ShellPort.h"
 #include "platform/WindowPort.h"
 #include "ui/TrayMouse.h"
@@ -93,8 +94,8 @@ private:
     platform::Hwnd window_ = 0;
     platform::UInt taskbarCreatedMessage_ = 0;
     platform::NotifyIconDataA record_;
-    platform::Handle programIcon_ = 0;
-    std::vector<platform::Handle> images_;  // loaded from Icons, by index
+    platform::IconHandle programIcon_;
+    std::vector<platform::IconHandle> images_;  // loaded from Icons, by index
     bool wanted_ = false;
     bool shown_ = false;
     bool hooked_ = false;

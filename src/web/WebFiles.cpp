@@ -14,12 +14,12 @@ std::string UrlListFile(const std::string& programFolder) {
     return programFolder + "urlList.jov";
 }
 
-FileLines ReadFileLines(platform::FilePort& files, const std::string& path, int count) {
-    datafiles::TextFileReader reader(files, path);
+FileLines ReadFileLines(platform::Platform& os, const std::string& path, int count) {
+    datafiles::TextFileReader reader(os, path);
     FileLines result;
     result.lines = ReadLines(reader, count);
     if (!reader.IsOpen() || reader.ReadFailed()) {
-        result.read = datafiles::FileExists(files, path) ? FileRead::Unreadable : FileRead::Missing;
+        result.read = datafiles::FileExists(os.files, path) ? FileRead::Unreadable : FileRead::Missing;
         result.lines.assign(result.lines.size(), std::string());
     }
     return result;

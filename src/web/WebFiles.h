@@ -29,7 +29,7 @@ struct FileLines {
     FileRead read = FileRead::Read;
     std::vector<std::string> lines;
 };
-FileLines ReadFileLines(platform::FilePort& files, const std::string& path, int count);
+FileLines ReadFileLines(platform::Platform& os, const std::string& path, int count);
 
 // The lines as a text file in text mode writes them, each ended by CR LF,
 // and made storable: ReadLines gives each back as one line.

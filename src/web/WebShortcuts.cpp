@@ -25,7 +25,7 @@ void TForm1::LoadDefaultWeb() {
     BrowserHome = kSkypeHome;
     platform::FilePort& files = Os().files;
     const web::FileLines file =
-        web::ReadFileLines(files, web::DefaultWebFile(datafiles::ProgramFolder(files)), 6);
+        web::ReadFileLines(Os(), web::DefaultWebFile(datafiles::ProgramFolder(files)), 6);
     // Only a missing file is written: one that is there but cannot be read
     // now (held by another program, no permission) is the user's, and the
     // start values serve this run.
@@ -39,7 +39,7 @@ void TForm1::LoadDefaultWeb() {
 
 void TForm1::SaveDefaultWeb() {
     platform::FilePort& files = Os().files;
-    datafiles::WriteFileReplacing(files, web::DefaultWebFile(datafiles::ProgramFolder(files)),
+    datafiles::WriteFileReplacing(Os(), web::DefaultWebFile(datafiles::ProgramFolder(files)),
                        web::FileText({FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr,
                                       BrowserTitle, BrowserHome}));
 }
@@ -58,7 +58,7 @@ void TForm1::LoadUrlList() {
 web::FileRead TForm1::ReadUrlList() {
     platform::FilePort& files = Os().files;
     const web::FileLines file = web::ReadFileLines(
-        files, web::UrlListFile(datafiles::ProgramFolder(files)), 2 * (kShortcuts - 1));
+        Os(), web::UrlListFile(datafiles::ProgramFolder(files)), 2 * (kShortcuts - 1));
     const std::vector<std::string>& lines = file.lines;
     for (std::size_t i = 1; i < kShortcuts; ++i) {
         const std::string& name = lines[2 * (i - 1)];
@@ -80,7 +80,7 @@ bool TForm1::SaveUrlList() {
         lines.push_back(WebLinks[i]->URL());
     }
     platform::FilePort& files = Os().files;
-    return datafiles::WriteFileReplacing(files, web::UrlListFile(datafiles::ProgramFolder(files)), web::FileText(lines));
+    return datafiles::WriteFileReplacing(Os(), web::UrlListFile(datafiles::ProgramFolder(files)), web::FileText(lines));
 }
 
 void TForm1::SelectWebEntry(int index) {

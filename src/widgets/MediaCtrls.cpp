@@ -24,40 +24,42 @@ void TMediaPlayer::Open() {
             throw EMCIDeviceError("MCI error " + std::to_string(error));
         throw EMCIDeviceError(text);
     }
-    device_ = open.wDeviceID;
+    device_ = platform::Owned<MciDeviceKind>(Media(), open.wDeviceID);
+}
+
+bool TMediaPlayer::MciDeviceKind::Close(MediaPort& media, MciDeviceId device) {
+    MciGenericParms close;
+    return media.mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, ToParams(&close)) == 0;
 }
 
 void TMediaPlayer::Close() {
-    if (device_ == 0) return;
-    MciGenericParms close;
-    Media().mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, ToParams(&close));
-    device_ = 0;
+    device_.reset();
 }
 
 void TMediaPlayer::Play() {
-    if (device_ == 0) return;
+    if (!device_) return;
     MciPlayParms play;
-    Media().mciSendCommandA(device_, MCI_PLAY, 0, ToParams(&play));
+    Media().mciSendCommandA(device_.get(), MCI_PLAY, 0, ToParams(&play));
 }
 
 void TMediaPlayer::Stop() {
-    if (device_ == 0) return;
+    if (!device_) return;
     MciGenericParms stop;
-    Media().mciSendCommandA(device_, MCI_STOP, MCI_WAIT, ToParams(&stop));
+    Media().mciSendCommandA(device_.get(), MCI_STOP, MCI_WAIT, ToParams(&stop));
 }
 
 void TMediaPlayer::Rewind() {
-    if (device_ == 0) return;
+    if (!device_) return;
     // Some layers refuse a seek without its parameter block.
     MciSeekParms seek;
-    Media().mciSendCommandA(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, ToParams(&seek));
+    Media().mciSendCommandA(device_.get(), MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, ToParams(&seek));
 }
 
 DWord TMediaPlayer::Status(DWord item) {
-    if (device_ == 0) return 0;
+    if (!device_) return 0;
     MciStatusParms status;
     status.dwItem = item;
-    if (Media().mciSendCommandA(device_, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
+    if (Media().mciSendCommandA(device_.get(), MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
                                 ToParams(&status)) != 0)
         return 0;
     return static_cast<DWord>(status.dwReturn);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/HandleOwners.h"
 #include "platform/MediaPort.h"
 #include "widgets/Control.h"
 
@@ -50,7 +51,7 @@ public:
     // In the device's time unit; 0 without a device.
     platform::DWord Length();
     platform::DWord Position();
-    platform::MciDeviceId DeviceID() const { return device_; }
+    platform::MciDeviceId DeviceID() const { return device_.get(); }
 
     // A user's click on a button: (button, doDefault).
     std::function<void(TObject*, TMPBtnType, bool&)> OnPlayerClick;
@@ -62,7 +63,14 @@ private:
 
     TButtonSet enabled_ = 0;
     std::string fileName_;
-    platform::MciDeviceId device_ = 0;
+    // Closed with MCI_CLOSE, waiting for the device to let the file go.
+    struct MciDeviceKind {
+        using Port = platform::MediaPort;
+        using Value = platform::MciDeviceId;
+        static constexpr Value kNone = 0;
+        static bool Close(Port& media, Value device);
+    };
+    platform::Owned<MciDeviceKind> device_;
 };
 
 class TWebBrowser : public TWinControl {

@@ -1,5 +1,6 @@
 #include "widgets/Menus.h"
 
+#include "platform/HandleOwners.h"
 #include "platform/WinConst.h"
 
 namespace vcl {
@@ -19,14 +20,14 @@ namespace {
 
 // Builds the Windows menu of an item's children; a command's id is its place
 // in commands plus one.
-HMenu BuildMenu(MenuPort& menus, const TMenuItem& parent, bool ownerDraw,
-                std::vector<TMenuItem*>& commands) {
-    const HMenu menu = menus.CreatePopupMenu();
-    if (!menu) return 0;
+MenuHandle BuildMenu(MenuPort& menus, const TMenuItem& parent, bool ownerDraw,
+                     std::vector<TMenuItem*>& commands) {
+    MenuHandle menu(menus, menus.CreatePopupMenu());
+    if (!menu) return menu;
     UInt position = 0;
     for (TMenuItem* item : parent.Items()) {
         if (item->IsSeparator()) {
-            if (menus.AppendMenuA(menu, MF_SEPARATOR, 0, "")) ++position;
+            if (menus.AppendMenuA(menu.get(), MF_SEPARATOR, 0, "")) ++position;
             continue;
         }
         UInt flags = ownerDraw ? MF_OWNERDRAW : MF_STRING;
@@ -35,15 +36,18 @@ HMenu BuildMenu(MenuPort& menus, const TMenuItem& parent, bool ownerDraw,
         if (!item->Enabled) flags |= MF_GRAYED;
         bool appended;
         if (item->Count() > 0) {
-            const HMenu submenu = BuildMenu(menus, *item, ownerDraw, commands);
-            appended = submenu && menus.AppendMenuA(menu, flags | MF_POPUP, submenu, item->Caption);
-            if (submenu && !appended) menus.DestroyMenu(submenu);
+            // An appended submenu goes with its menu; one that could not be
+            // appended goes now.
+            MenuHandle submenu = BuildMenu(menus, *item, ownerDraw, commands);
+            appended = submenu &&
+                       menus.AppendMenuA(menu.get(), flags | MF_POPUP, submenu.get(), item->Caption);
+            if (appended) submenu.release();
         } else {
             commands.push_back(item);
-            appended = menus.AppendMenuA(menu, flags, commands.size(), item->Caption);
+            appended = menus.AppendMenuA(menu.get(), flags, commands.size(), item->Caption);
         }
         if (!appended) continue;
-        if (item->Default) menus.SetMenuDefaultItem(menu, position, 1);
+        if (item->Default) menus.SetMenuDefaultItem(menu.get(), position, 1);
         ++position;
     }
     return menu;
@@ -54,11 +58,11 @@ HMenu BuildMenu(MenuPort& menus, const TMenuItem& parent, bool ownerDraw,
 void TPopupMenu::Popup(Platform& ports, Hwnd owner, int x, int y) {
     if (OnPopup) OnPopup(this);
     std::vector<TMenuItem*> commands;
-    const HMenu menu = BuildMenu(ports.menus, items_, OwnerDraw, commands);
+    MenuHandle menu = BuildMenu(ports.menus, items_, OwnerDraw, commands);
     if (!menu) return;
     const int chosen = ports.menus.TrackPopupMenu(
-        menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner);
-    ports.menus.DestroyMenu(menu);
+        menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner);
+    menu.reset();
     // A menu of a program in the background closes properly only when its
     // owner gets a message after it (Windows' tray-menu rule).
     ports.messages.PostMessageA(owner, WM_NULL, 0, 0);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/HandleOwners.h"
 #include "platform/Platform.h"
 #include "widgets/Control.h"
 
@@ -43,7 +44,7 @@ public:
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
 
-    bool Created() const { return handle_ != 0; }
+    bool Created() const { return static_cast<bool>(handle_); }
     platform::DWord ThreadID() const { return threadId_; }
     bool Suspended() const { return suspended_; }
     void Resume();
@@ -63,8 +64,8 @@ private:
     platform::DWord Run() override;
 
     platform::Platform& platform_;
-    platform::Handle handle_ = 0;
-    platform::Handle terminateEvent_ = 0;
+    platform::KernelHandle handle_;
+    platform::KernelHandle terminateEvent_;
     platform::DWord threadId_ = 0;
     bool suspended_ = false;
 };

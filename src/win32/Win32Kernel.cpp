@@ -25,6 +25,10 @@ DWord Win32SyncPort::GetLastError() {
     return ::GetLastError();
 }
 
+bool Win32SyncPort::CloseHandle(Handle object) {
+    return ::CloseHandle(ToHandle(object)) != FALSE;
+}
+
 void Win32SyncPort::Sleep(DWord milliseconds) {
     ::Sleep(milliseconds);
 }

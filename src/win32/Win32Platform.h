@@ -83,6 +83,7 @@ public:
     platform::Handle CreateSemaphoreA(long initialCount, long maximumCount,
                                       const std::string& name) override;
     platform::DWord GetLastError() override;
+    bool CloseHandle(platform::Handle object) override;
     void Sleep(platform::DWord milliseconds) override;
 };
 
@@ -98,7 +99,6 @@ public:
     platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
     platform::DWord MsgWaitForSingleObject(platform::Handle object,
                                            platform::DWord timeoutMs) override;
-    bool CloseHandle(platform::Handle object) override;
 };
 
 class Win32RegistryPort final : public platform::RegistryPort {
@@ -184,7 +184,6 @@ public:
                   platform::DWord* read) override;
     bool WriteFile(platform::Handle file, const void* buffer, platform::DWord size,
                    platform::DWord* written) override;
-    bool CloseHandle(platform::Handle file) override;
     bool MoveFileExA(const std::string& from, const std::string& to,
                      platform::DWord flags) override;
     bool DeleteFileA(const std::string& path) override;
@@ -216,7 +215,6 @@ public:
                         const platform::StartupInfoA& startup,
                         platform::ProcessInformation* info) override;
     bool TerminateProcess(platform::Handle process, platform::UInt exitCode) override;
-    bool CloseHandle(platform::Handle object) override;
     bool EnumWindows(platform::WndEnumProc proc, platform::LParam lParam) override;
     bool EnumChildWindows(platform::Hwnd parent, platform::WndEnumProc proc,
                           platform::LParam lParam) override;

@@ -129,9 +129,6 @@ bool Win32ProcessPort::TerminateProcess(Handle process, UInt exitCode) {
     return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
 }
 
-bool Win32ProcessPort::CloseHandle(Handle object) {
-    return ::CloseHandle(ToHandle(object)) != FALSE;
-}
 
 bool Win32ProcessPort::EnumWindows(WndEnumProc proc, LParam lParam) {
     EnumThunk thunk{proc, lParam};

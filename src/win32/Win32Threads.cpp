@@ -61,8 +61,5 @@ DWord Win32ThreadPort::MsgWaitForSingleObject(Handle object, DWord timeoutMs) {
     return ::MsgWaitForMultipleObjects(1, &handle, FALSE, timeoutMs, QS_SENDMESSAGE);
 }
 
-bool Win32ThreadPort::CloseHandle(Handle object) {
-    return ::CloseHandle(ToHandle(object)) != FALSE;
-}
 
 }  // namespace win32

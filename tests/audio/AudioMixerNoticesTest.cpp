@@ -27,7 +27,7 @@ TEST(AudioMixerNotices, ControlAndLineChangesRaiseEventsOnlyWhileADeviceIsOpen) 
     };
     mixer.OnCtrlChange = note("control");
     mixer.OnLineChange = note("line");
-    const std::string handle = std::to_string(mixer.FMixerHandle);
+    const std::string handle = std::to_string(mixer.FMixerHandle.get());
 
     // Another program changes the volume: winmm posts the notice.
     w.world.mixer.SetValues(0, volume, {5, 5});

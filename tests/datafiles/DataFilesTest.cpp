@@ -17,10 +17,11 @@ struct FilesWorld {
     sim::SimWorld world;
     sim::SimProcess process{world, "panel"};
     FilePort& files() { return process.Platform().files; }
+    Platform& os() { return process.Platform(); }
 
     std::vector<std::string> Lines(const std::string& content, int calls) {
         world.files.AddFile("C:\\t.txt", content);
-        TextFileReader reader(files(), "C:\\t.txt");
+        TextFileReader reader(os(), "C:\\t.txt");
         EXPECT_TRUE(reader.IsOpen());
         std::vector<std::string> lines;
         lines.reserve(static_cast<std::size_t>(calls));
@@ -79,7 +80,7 @@ TEST(DataFiles, ALongLineComesBackIn1022CharacterPieces) {
 
 TEST(DataFiles, AMissingFileOpensNothingAndReadsEmpty) {
     FilesWorld w;
-    TextFileReader reader(w.files(), "C:\\none.txt");
+    TextFileReader reader(w.os(), "C:\\none.txt");
     EXPECT_FALSE(reader.IsOpen());
     EXPECT_EQ(ReadTextLine(reader), "");
 }
@@ -87,12 +88,12 @@ TEST(DataFiles, AMissingFileOpensNothingAndReadsEmpty) {
 TEST(DataFiles, AReplacedFileHoldsTheNewBytesAndNothingIsLeftBeside) {
     FilesWorld w;
     w.world.files.AddFile("C:\\Phone\\ring.jov", "old\r\n");
-    EXPECT_TRUE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_TRUE(datafiles::WriteFileReplacing(w.os(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "new\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     EXPECT_EQ(w.world.files.OpenHandles(), 0u);
     // A new file is created as well.
-    EXPECT_TRUE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\other.jov", "x"));
+    EXPECT_TRUE(datafiles::WriteFileReplacing(w.os(), "C:\\Phone\\other.jov", "x"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\other.jov"), "x");
 }
 
@@ -102,19 +103,19 @@ TEST(DataFiles, AFailedWriteLeavesTheOldFileAsItWas) {
 
     // The disk fills up halfway through the new content.
     w.world.files.freeSpace = 3;
-    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "C:\\new.wav\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.os(), "C:\\Phone\\ring.jov", "C:\\new.wav\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     w.world.files.freeSpace.reset();
 
     // The new file cannot be made at all.
     w.world.files.refusedPaths = {"C:\\Phone\\ring.jov.new"};
-    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.os(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
 
     // The old file cannot be replaced: the new one is removed again.
     w.world.files.refusedPaths = {"C:\\Phone\\ring.jov"};
-    EXPECT_FALSE(datafiles::WriteFileReplacing(w.files(), "C:\\Phone\\ring.jov", "new\r\n"));
+    EXPECT_FALSE(datafiles::WriteFileReplacing(w.os(), "C:\\Phone\\ring.jov", "new\r\n"));
     EXPECT_EQ(w.world.files.Text("C:\\Phone\\ring.jov"), "old\r\n");
     EXPECT_EQ(w.world.files.Children("C:\\Phone").size(), 1u);
     EXPECT_EQ(w.world.files.OpenHandles(), 0u);
@@ -124,7 +125,7 @@ TEST(DataFiles, AWholeLineDropsTheRestOfALongLineAndStorableLinesReadBackAsOne) 
     FilesWorld w;
     const auto whole = [&w](const std::string& content, int calls) {
         w.world.files.AddFile("C:\\w.txt", content);
-        TextFileReader reader(w.files(), "C:\\w.txt");
+        TextFileReader reader(w.os(), "C:\\w.txt");
         Lines lines;
         for (int i = 0; i < calls; ++i) lines.push_back(datafiles::ReadWholeTextLine(reader));
         return lines;
@@ -156,20 +157,20 @@ TEST(DataFiles, AFileAnEditorHoldsOpenIsReadAndAnUnreadableOneSaysSo) {
     w.world.files.HoldOpen("C:\\Phone\\urlList.jov", GENERIC_READ | GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE);
     {
-        TextFileReader reader(w.files(), "C:\\Phone\\urlList.jov");
+        TextFileReader reader(w.os(), "C:\\Phone\\urlList.jov");
         ASSERT_TRUE(reader.IsOpen());
         EXPECT_EQ(ReadTextLine(reader), "Name");
         EXPECT_FALSE(reader.ReadFailed());
     }
     // A program that shares nothing keeps it shut.
     w.world.files.HoldOpen("C:\\Phone\\urlList.jov", GENERIC_READ, 0);
-    EXPECT_FALSE(TextFileReader(w.files(), "C:\\Phone\\urlList.jov").IsOpen());
+    EXPECT_FALSE(TextFileReader(w.os(), "C:\\Phone\\urlList.jov").IsOpen());
     w.world.files.Release("C:\\Phone\\urlList.jov");
 
     // A read that fails half-way is not the end of the file.
     w.world.files.AddFile("C:\\big.txt", std::string(6000, 'b'));
     w.world.files.failingReads = {"C:\\big.txt"};
-    TextFileReader reader(w.files(), "C:\\big.txt");
+    TextFileReader reader(w.os(), "C:\\big.txt");
     for (int i = 0; i < 6; ++i) ReadTextLine(reader);
     EXPECT_TRUE(reader.ReadFailed());
     EXPECT_EQ(w.world.files.OpenHandles(), 1u);

@@ -132,8 +132,13 @@ TEST(SimDesktop, ADesktopAThreadIsOnCannotBeClosedAndEveryHandleIsCounted) {
     const HMenu sub = program.menus.CreatePopupMenu();
     program.menus.AppendMenuA(menu, MF_POPUP, sub, "Sub");
     EXPECT_EQ(program.handles.Describe(), "Process 1, Thread 1, File 1, Menu 2");
-    EXPECT_TRUE(processes.CloseHandle(info.hThread));
-    EXPECT_TRUE(program.files.CloseHandle(file));
+    // One CloseHandle for every kind of kernel object; each closes once.
+    EXPECT_TRUE(program.sync.CloseHandle(info.hThread));
+    EXPECT_TRUE(program.sync.CloseHandle(file));
+    EXPECT_FALSE(program.sync.CloseHandle(file));
+    EXPECT_EQ(program.sync.GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(program.sync.CloseHandle(info.hThread));
+    EXPECT_FALSE(program.sync.CloseHandle(0x7777));
     EXPECT_TRUE(program.menus.DestroyMenu(menu));  // and its submenu
     EXPECT_EQ(program.handles.Describe(), "Process 1");
     program.Exit();

@@ -39,21 +39,20 @@ TEST(WebFiles, LinesAreWrittenWithCrLfInTheProgramFolder) {
 TEST(WebFiles, LinesOfAFileThatIsMissingOrUnreadableAreAllEmptyAndSaySo) {
     sim::SimWorld world;
     sim::SimProcess panel(world, "panel");
-    platform::FilePort& files = panel.Platform().files;
     using Lines = std::vector<std::string>;
 
     world.files.AddFile("C:\\P\\urlList.jov", "A\r\nhttp://a\r\nB\r\n");
-    web::FileLines read = web::ReadFileLines(files, "C:\\P\\urlList.jov", 4);
+    web::FileLines read = web::ReadFileLines(panel.Platform(), "C:\\P\\urlList.jov", 4);
     EXPECT_EQ(read.read, web::FileRead::Read);
     EXPECT_EQ(read.lines, (Lines{"A", "http://a", "B", ""}));
 
-    read = web::ReadFileLines(files, "C:\\P\\defaultWeb.jov", 2);
+    read = web::ReadFileLines(panel.Platform(), "C:\\P\\defaultWeb.jov", 2);
     EXPECT_EQ(read.read, web::FileRead::Missing);
     EXPECT_EQ(read.lines, (Lines{"", ""}));
 
     // Held shut by another program: there, but not read.
     world.files.HoldOpen("C:\\P\\urlList.jov", platform::GENERIC_READ, 0);
-    read = web::ReadFileLines(files, "C:\\P\\urlList.jov", 4);
+    read = web::ReadFileLines(panel.Platform(), "C:\\P\\urlList.jov", 4);
     EXPECT_EQ(read.read, web::FileRead::Unreadable);
     EXPECT_EQ(read.lines, (Lines{"", "", "", ""}));
     world.files.Release("C:\\P\\urlList.jov");
@@ -61,7 +60,7 @@ TEST(WebFiles, LinesOfAFileThatIsMissingOrUnreadableAreAllEmptyAndSaySo) {
     // A read that fails half-way gives nothing of what it read.
     world.files.AddFile("C:\\P\\big.jov", "first\r\n" + std::string(6000, 'b'));
     world.files.failingReads = {"C:\\P\\big.jov"};
-    read = web::ReadFileLines(files, "C:\\P\\big.jov", 3);
+    read = web::ReadFileLines(panel.Platform(), "C:\\P\\big.jov", 3);
     EXPECT_EQ(read.read, web::FileRead::Unreadable);
     EXPECT_EQ(read.lines, (Lines{"", "", ""}));
     EXPECT_EQ(world.files.OpenHandles(), 0u);
