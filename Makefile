@@ -11,7 +11,7 @@ JOBS ?= 2
 DEPS := scripts/install-deps.sh
 
 .PHONY: all native asan clang fuzz fuzz-build fuzz-smoke soak dist windows win32 win64 check test unit-test wine-test wine-test-i686 \
-        import-check bench measure run run-sim clean
+        import-check bench measure run run-sim clean lint format format-check
 
 all: native windows
 
@@ -64,9 +64,27 @@ win32 win64:
 	@cmake --build --preset $@ -j$(JOBS)
 
 # The quick loop: the native tests without sanitizers, and the x86_64
-# Windows build (what only MinGW rejects). No Wine.
+# Windows build (what only MinGW rejects), then the format check. No Wine.
 check: native win64
 	@scripts/run-ctest.sh build/native $(JOBS)
+	@$(MAKE) format-check
+
+# clang-tidy and cppcheck over src/ (the core, the simulation, the adapter)
+# and tools/; fails on any finding (scripts/lint.sh; its own builds are
+# build/lint-native and build/lint-win64, configured only).
+lint:
+	@$(DEPS) native windows lint
+	@scripts/lint.sh $(JOBS)
+
+# Rewrites every C++ file of src/, tests/, tools/, fuzz/ and bench/ as
+# .clang-format says; format-check (part of check) fails while one differs.
+format:
+	@$(DEPS) format
+	@scripts/format.sh $(JOBS)
+
+format-check:
+	@$(DEPS) format
+	@scripts/check-format.sh $(JOBS)
 
 # Native unit tests under AddressSanitizer and UBSan. Passing tests are one
 # summary line; a failing one shows its whole output.

@@ -14,6 +14,8 @@
 #   wine     Wine (64-bit), Xvfb                   (the Wine tests)
 #   display  imagemagick, xdpyinfo                 (make run)
 #   dist     NSIS (makensis), zip                  (make dist)
+#   lint     clang-tidy, cppcheck                  (make lint)
+#   format   clang-format                          (make format, make check)
 #   wine32   Wine's 32-bit side, for the i686 program's Wine tests. Never
 #            required: when it cannot be had this prints why and exits 1,
 #            and a failed install is remembered in build/ (not retried until
@@ -204,6 +206,13 @@ collect_missing() {
       dist)
         need nsis have_cmd makensis
         need zip have_cmd zip
+        ;;
+      lint)
+        need clang-tidy have_cmd clang-tidy
+        need cppcheck have_cmd cppcheck
+        ;;
+      format)
+        need clang-format have_cmd clang-format
         ;;
       wine32) ;;
       *)

@@ -63,6 +63,7 @@ bool TForm1::Dispatch(vcl::TMessage& message) {
     return handled;
 }
 
+// cppcheck-suppress constParameter ; the application event hands its message over writable
 void TForm1::ApplicationEvents1Message(Msg& msg, bool&) {
     if (IsUserInput(msg)) RestartTimerIfRunning(TimerMin);
 }

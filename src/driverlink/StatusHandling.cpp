@@ -32,6 +32,7 @@ void TForm1::StatusRefresh() {
 }
 
 void TForm1::UpdateVolumeGroup(bool on) {
+    // cppcheck-suppress constVariable ; the sliders themselves change, through these pointers
     vcl::TTrackBar* const sliders[] = {&suiTrackBarVolRing, &suiTrackBarVolOut, &suiTrackBarVolIn};
     if (on == suiGroupBoxVol.Enabled()) return;
     if (on) {

@@ -74,7 +74,7 @@ std::vector<std::uint8_t> PcmWaveBytes(const std::vector<std::int16_t>& samples,
 }
 
 std::vector<std::uint8_t> MuteWaveBytes() {
-    return PcmWaveBytes(std::vector<std::int16_t>(kMuteSampleRate * kMuteSeconds, 0),
+    return PcmWaveBytes(std::vector<std::int16_t>(std::size_t{kMuteSampleRate} * kMuteSeconds, 0),
                         kMuteSampleRate);
 }
 

@@ -12,6 +12,7 @@
 
 namespace sim {
 
+// clang-format off
 #define SIM_JOURNAL_APIS(X)                                                                   \
     X(RegisterWindowMessageA) X(SendMessageTimeoutA) X(SendMessageA) X(PostMessageA)          \
     X(ReplyMessage) X(DefWindowProcA) X(PostQuitMessage)                                      \
@@ -40,6 +41,7 @@ namespace sim {
     X(ShellExecuteA)                                                                          \
     /* Files dropped from the shell. */                                                       \
     X(DragAcceptFiles) X(DragQueryFileA) X(DragFinish) X(CopyFileA)
+// clang-format on
 
 enum class Api {
 #define SIM_JOURNAL_ENUM(name) name,

@@ -14,11 +14,11 @@ MciError SimMediaPort::mciSendCommandA(MciDeviceId device, UInt message, std::ui
                                        std::uintptr_t params) {
     SimCall call = Call(Api::mciSendCommandA, 0, message, device);
     call.flags = static_cast<UInt>(flags);
-    SimMedia& media = World().media;
     MciError result = 0;
     if (params == 0 && message != MCI_CLOSE && message != MCI_STOP) {
         result = MCIERR_NULL_PARAMETER_BLOCK;
     } else {
+        SimMedia& media = World().media;
         switch (message) {
             case MCI_OPEN: {
                 auto* open = reinterpret_cast<MciOpenParmsA*>(params);

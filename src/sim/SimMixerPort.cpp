@@ -61,7 +61,9 @@ MmResult CheckDetails(const MixerControlDetails* details, const SimMixerControl&
 
 DWord* ValueAt(const MixerControlDetails* details, DWord channel, DWord item, DWord items) {
     auto* bytes = static_cast<std::uint8_t*>(details->paDetails);
-    return reinterpret_cast<DWord*>(bytes + (channel * items + item) * details->cbDetails);
+    const std::size_t offset =
+        (static_cast<std::size_t>(channel) * items + item) * details->cbDetails;
+    return reinterpret_cast<DWord*>(bytes + offset);
 }
 
 // The device a query names: an open handle of this process with

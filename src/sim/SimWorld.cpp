@@ -228,6 +228,7 @@ void SimWorld::RunPumpsExcept(DWord excludeTid) {
             if (tid != excludeTid && !thread.pumping && HasWork(thread)) {
                 const std::uint64_t before = retrieved_;
                 PumpThread(thread);
+                // cppcheck-suppress knownConditionTrueFalse ; the pump counts what it took
                 if (retrieved_ != before) progressed = true;
             }
             it = live_.upper_bound(tid);

@@ -10,7 +10,7 @@ namespace {
 
 // The system's language is the submenu's default item, the current one
 // checked.
-void MarkLanguageItems(vcl::TMenuItem& submenu, int systemLanguage, int currentLanguage) {
+void MarkLanguageItems(const vcl::TMenuItem& submenu, int systemLanguage, int currentLanguage) {
     for (vcl::TMenuItem* item : submenu.Items()) {
         item->Default = item->Tag == systemLanguage;
         item->Checked = item->Tag == currentLanguage;

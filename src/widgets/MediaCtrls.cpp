@@ -81,8 +81,9 @@ void TMediaPlayer::SetEnabledButtons(TButtonSet buttons) {
 
 void TMediaPlayer::ClickButton(TMPBtnType button) {
     if (!ButtonEnabled(button) || !EffectivelyEnabled()) return;
+    if (!OnPlayerClick) return;
     bool doDefault = true;
-    if (OnPlayerClick) OnPlayerClick(this, button, doDefault);
+    OnPlayerClick(this, button, doDefault);
 }
 
 void TWebBrowser::Navigate(const std::wstring& url) {

@@ -29,6 +29,7 @@ public:
     // only while the derived object is whole, so Execute never runs on a
     // half-built or half-destroyed one. Check Created(): starting can fail.
     template <class T, class... Args>
+    // cppcheck-suppress constParameter ; T's constructor takes the ports writable
     static Owned<T> Create(platform::Platform& platform, bool createSuspended, Args&&... args) {
         Owned<T> thread(new T(platform, std::forward<Args>(args)...));
         thread->Start(createSuspended);

@@ -25,7 +25,7 @@ FormView::FormView(vcl::TCustomForm& form, GdiCache& gdi)
     Applying applying(*this);
     Build(form_);
     StackContainers();
-    for (auto& native : natives_) {
+    for (const auto& native : natives_) {
         if (native->kind == NativeKind::PageControl) FillTabs(*native);
         SyncAll(*native, gdi_);
     }
@@ -44,7 +44,7 @@ void FormView::Detach() {
     SetMessageFilter(hwnd_, nullptr);
     form_.SetView(nullptr);
     ReleaseDropLists();
-    for (auto& native : natives_) {
+    for (const auto& native : natives_) {
         native->control->SetView(nullptr);
         Unsubclass(*native);
     }
@@ -73,7 +73,7 @@ void FormView::Attach(vcl::TControl& control) {
 }
 
 void FormView::ReleaseDropLists() {
-    for (auto& native : natives_)
+    for (const auto& native : natives_)
         if (auto* dropList = dynamic_cast<ringtones::TFileListBoxDragDrop*>(native->control))
             dropList->HandleNeeded = nullptr;
 }
@@ -82,10 +82,10 @@ void FormView::ReleaseDropLists() {
 // to the bottom: the tab control lowest, the group boxes just above it.
 void FormView::StackContainers() {
     constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-    for (auto& native : natives_)
+    for (const auto& native : natives_)
         if (native->kind == NativeKind::GroupBox && native->hwnd)
             SetWindowPos(native->hwnd, HWND_BOTTOM, 0, 0, 0, 0, flags);
-    for (auto& native : natives_)
+    for (const auto& native : natives_)
         if (native->kind == NativeKind::PageControl && native->hwnd)
             SetWindowPos(native->hwnd, HWND_BOTTOM, 0, 0, 0, 0, flags);
 }

@@ -35,6 +35,7 @@ void RunPanel() {
     app::Program program(platform.Ports(), app::ProgramArguments(GetCommandLineA()));
     if (program.Start()) {
         RegisterControlClasses();
+        // cppcheck-suppress unreadVariable ; the views hold the windows until the block ends
         win32::PanelViews views(*program.Form1(), *program.Form2());
         // Destroys the forms at its end, while their views still stand.
         program.RunToEnd();

@@ -193,6 +193,9 @@ static_assert(platform::kMixerLongNameChars == MIXER_LONG_NAME_CHARS, "MIXER_LON
 static_assert(SameInteger<platform::MmResult, MMRESULT>(), "MMRESULT");
 static_assert(sizeof(platform::HMixer) == sizeof(HMIXER), "HMIXER");
 
+// Some fields are pointers to records: the size of the pointer is the one
+// compared, as meant.
+// NOLINTBEGIN(bugprone-sizeof-expression)
 #define PANEL_SAME_FIELD(Core, Sdk, field)                                      \
     static_assert(offsetof(platform::Core, field) == offsetof(Sdk, field) &&   \
                       sizeof(platform::Core::field) == sizeof(Sdk::field),     \
@@ -303,5 +306,6 @@ PANEL_SAME_FIELD(MciStatusParms, MCI_STATUS_PARMS, dwTrack);
 static_assert(sizeof(platform::MciDeviceId) == sizeof(MCIDEVICEID), "MCIDEVICEID");
 static_assert(sizeof(platform::MciError) == sizeof(MCIERROR), "MCIERROR");
 #undef PANEL_SAME_FIELD
+// NOLINTEND(bugprone-sizeof-expression)
 
 }  // namespace

@@ -17,6 +17,7 @@ std::vector<std::pair<HWND, WNDPROC>>& Bases() {
     return bases;
 }
 
+// cppcheck-suppress constParameter ; a window handle, not a pointer to data of ours
 WNDPROC BaseOf(HWND hwnd) {
     for (const auto& [form, base] : Bases())
         if (form == hwnd) return base;

@@ -15,7 +15,7 @@ std::string quoted(const std::string& word) {
 }  // namespace
 
 ChildProcesses::~ChildProcesses() {
-  for (ChildProcess& child : children_) CloseHandle(child.process);
+  for (const ChildProcess& child : children_) CloseHandle(child.process);
 }
 
 DWORD ChildProcesses::start(const std::string& name, const std::vector<std::string>& words) {

@@ -148,8 +148,8 @@ void DriverLink::record(LinkEventKind kind, WPARAM wParam, LPARAM lParam,
 LRESULT CALLBACK DriverLink::windowProc(HWND window, UINT message, WPARAM wParam,
                                         LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
   auto* self = reinterpret_cast<DriverLink*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self == nullptr || self->window_ == nullptr) {

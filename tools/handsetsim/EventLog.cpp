@@ -1,5 +1,6 @@
 #include "EventLog.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -19,6 +20,8 @@ EventLog::~EventLog() {
 }
 
 bool EventLog::openFile(const char* path) {
+  // A second log file replaces the first.
+  if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
   file_ = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                       FILE_ATTRIBUTE_NORMAL, nullptr);
   return file_ != INVALID_HANDLE_VALUE;
@@ -66,7 +69,7 @@ std::string hexBytes(const void* data, std::size_t size, std::size_t maxBytes) {
   static const char digits[] = "0123456789ABCDEF";
   const auto* bytes = static_cast<const unsigned char*>(data);
   std::string out;
-  const std::size_t shown = size < maxBytes ? size : maxBytes;
+  const std::size_t shown = std::min(size, maxBytes);
   for (std::size_t i = 0; i < shown; ++i) {
     if (i != 0) out += ' ';
     out += digits[bytes[i] >> 4];

@@ -100,6 +100,8 @@ LatencyProbe::LatencyProbe(HWND target, DWORD intervalMs)
 LatencyProbe::~LatencyProbe() { stop(); }
 
 bool LatencyProbe::start() {
+  // A probe started again measures afresh; the earlier thread ends first.
+  stop();
   stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (stopEvent_ == nullptr) return false;
   thread_ = CreateThread(nullptr, 0, threadMain, this, 0, nullptr);

@@ -24,10 +24,10 @@ bool isClass(HWND hwnd, const char* name);  // letter case ignored
 // nullptr.
 template <class Pred>
 HWND nthControl(HWND form, unsigned index, Pred pred) {
+    if (form == nullptr) return nullptr;
     unsigned seen = 0;
-    if (form != nullptr)
-        for (const PanelChild& c : controlsOf(form))
-            if (pred(c.hwnd) && ++seen == index) return c.hwnd;
+    for (const PanelChild& c : controlsOf(form))
+        if (pred(c.hwnd) && ++seen == index) return c.hwnd;
     return nullptr;
 }
 

@@ -67,7 +67,7 @@ BarePeer::~BarePeer() {
 }
 
 bool BarePeer::start() {
-  char path[MAX_PATH];
+  char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return false;
   char commandLine[MAX_PATH + 32];

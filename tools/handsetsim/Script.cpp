@@ -7,7 +7,10 @@ namespace {
 
 // "sel=K": K an item from 0, or -1 for no selection.
 bool comboSelection(const std::string& text, long* sel) {
-  if (text == "-1") return (*sel = -1, true);
+  if (text == "-1") {
+    *sel = -1;
+    return true;
+  }
   unsigned long long item = 0;
   if (!parseNumber(text, &item) || item > 0x7FFFFFFF) return false;
   *sel = static_cast<long>(item);
@@ -276,10 +279,10 @@ bool LineParser::listOrButtonExpectation() {
   }
   if (!number(&step_.number, "list number") || !word(&step_.text, "items")) return false;
   if (!atEnd() && peek().compare(0, 9, "selected=") == 0) {
-    const std::string value = peek().substr(9);
+    const std::string selected = peek().substr(9);
     unsigned long long n = 0;
-    if (value == "none") step_.listSelected = -1;
-    else if (parseNumber(value, &n) && n < 0x10000) step_.listSelected = static_cast<int>(n);
+    if (selected == "none") step_.listSelected = -1;
+    else if (parseNumber(selected, &n) && n < 0x10000) step_.listSelected = static_cast<int>(n);
     else return fail("bad selected item");
     ++next_;
   }

@@ -36,7 +36,8 @@ std::string Describe(const sim::SimCall& c, sim::SimDriver& driver, Hwnd panel) 
     if (!c.data.empty()) {
         std::string text(c.data.begin(), c.data.end());
         if (text[0] == '!') text.erase(0, 1);
-        text = text.substr(0, text.find('\0'));
+        const std::size_t end = text.find('\0');
+        if (end != std::string::npos) text.resize(end);
         extra = " \"" + text + "\"";
     }
     const DWord panelThread = c.thread;

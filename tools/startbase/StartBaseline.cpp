@@ -74,7 +74,7 @@ bool Register(HINSTANCE instance, const char* name, WNDPROC procedure) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 #ifdef STARTBASE_LIBRARIES
     unsigned live = 0;
-    for (AnyFunction f : g_imports) live += f != nullptr;
+    for (const AnyFunction f : g_imports) live += f != nullptr;
     if (live != sizeof g_imports / sizeof g_imports[0]) return 3;
     mixerGetNumDevs();
 #endif
