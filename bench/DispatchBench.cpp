@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "LinkedPanel.h"
 #include "driverlink/HandsetMessage.h"
 #include "driverlink/SkypeNames.h"
 #include "platform/WinConst.h"
-#include "LinkedPanel.h"
 
 namespace {
 

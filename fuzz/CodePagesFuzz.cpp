@@ -11,8 +11,19 @@
 #include "widgets/CodePages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const platform::UInt kPages[] = {platform::kCpAcp, platform::kCpUtf8, 874, 932, 936,
-                                            949, 950, 1250, 1251, 1252, 1253, 1254, 1257};
+    static const platform::UInt kPages[] = {platform::kCpAcp,
+                                            platform::kCpUtf8,
+                                            874,
+                                            932,
+                                            936,
+                                            949,
+                                            950,
+                                            1250,
+                                            1251,
+                                            1252,
+                                            1253,
+                                            1254,
+                                            1257};
     fuzz::FuzzInput in(data, size);
     sim::SimWorld world;
     sim::SimProcess process(world, "panel");

@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         saved = w.world.files.Text(std::string(kFolder) + "urlList.jov").value_or("");
     }
     std::size_t lines = 0;
-    for (std::size_t at = saved.find("\r\n"); at != std::string::npos; at = saved.find("\r\n", at + 2))
+    for (std::size_t at = saved.find("\r\n"); at != std::string::npos;
+         at = saved.find("\r\n", at + 2))
         ++lines;
     if (lines != 8) std::abort();
 

@@ -9,7 +9,9 @@ namespace app {
 Program::Program(platform::Platform& platform, std::vector<std::string> args)
     : platform_(platform), args_(std::move(args)), application_(platform) {}
 
-Program::~Program() { Shutdown(); }
+Program::~Program() {
+    Shutdown();
+}
 
 bool Program::Start() {
     if (!CheckSingleInstance(platform_, args_)) return false;
@@ -53,6 +55,8 @@ int Program::Main() {
     return 0;
 }
 
-void Program::Report(const std::string& text) { application_.ShowException(text); }
+void Program::Report(const std::string& text) {
+    application_.ShowException(text);
+}
 
 }  // namespace app

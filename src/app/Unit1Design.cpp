@@ -44,7 +44,8 @@ void TForm1Design::BuildDesign() {
     suiPageControl1.AddPage(suiTabSheetAudio);
     suiPageControl1.AddPage(suiTabSheetWeb);
     // Pages fill the control below the row of tabs.
-    for (vcl::TTabSheet* page : {&suiTabSheetUrl, &suiTabSheetRing, &suiTabSheetAudio, &suiTabSheetWeb})
+    for (vcl::TTabSheet* page :
+         {&suiTabSheetUrl, &suiTabSheetRing, &suiTabSheetAudio, &suiTabSheetWeb})
         page->SetBounds(4, 24, 573, 257);
     suiTabSheetUrl.SetCaption("Website");
     suiTabSheetRing.SetCaption("Ring Tone");
@@ -215,7 +216,6 @@ void TForm1Design::DesignNonVisual() {
         item.Tag = i;
         ItemLanguage.Add(item);
     }
-
 }
 
 }  // namespace app

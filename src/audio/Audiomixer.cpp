@@ -90,7 +90,7 @@ void TAudioMixer::CloseMixer() {
 void TAudioMixer::SysDefaultAudio(bool apply, int outDev, int inDev) {
     if (!FWorker) {
         FWorker = vcl::TThread::Create<TFindWindow>(Ports(), false,
-                                                     [this] { return Application().Terminated(); });
+                                                    [this] { return Application().Terminated(); });
         if (!FWorker->Created()) {
             FWorker.reset();
             if (OnSysDefaultFail) OnSysDefaultFail(this);

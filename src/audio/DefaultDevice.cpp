@@ -61,8 +61,8 @@ void TForm1::AudioMixerUsbSysDefaultFail(vcl::TObject*) {
 void TForm1::suiButtonSysAudioOutClick(vcl::TObject*) {
     ProcessPort& processes = Os().processes;
     const std::string dir = audio::GetSystemDir(processes);
-    const std::string line =
-        audio::ButtonSoundPanelLine(audio::GetWindowsKind(processes), audio::IsVistaOrLater(processes));
+    const std::string line = audio::ButtonSoundPanelLine(audio::GetWindowsKind(processes),
+                                                         audio::IsVistaOrLater(processes));
     ProcessInformation info;
     if (!audio::StartSoundPanel(processes, dir, line, "", &info)) return;
     // Not waited for: the user closes it; its handles go at once.

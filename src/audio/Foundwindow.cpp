@@ -14,7 +14,9 @@ constexpr const char* kDialogClass = "#32770";
 constexpr const char* kComboClass = "ComboBox";
 constexpr const char* kButtonClass = "Button";
 
-SoundDialogSearch& SearchOf(LParam lParam) { return *reinterpret_cast<SoundDialogSearch*>(lParam); }
+SoundDialogSearch& SearchOf(LParam lParam) {
+    return *reinterpret_cast<SoundDialogSearch*>(lParam);
+}
 
 bool HasClass(Platform& ports, Hwnd hwnd, const char* className) {
     char buffer[MAX_PATH] = {};
@@ -27,9 +29,8 @@ bool HasClass(Platform& ports, Hwnd hwnd, const char* className) {
 bool Send(Platform& ports, Hwnd hwnd, UInt msg, WParam wParam, LParam lParam,
           LResult* result = nullptr) {
     LResult answer = 0;
-    const bool answered = ports.messages.SendMessageTimeoutA(hwnd, msg, wParam, lParam,
-                                                             SMTO_ABORTIFHUNG,
-                                                             kSoundPanelSendTimeoutMs, &answer);
+    const bool answered = ports.messages.SendMessageTimeoutA(
+        hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kSoundPanelSendTimeoutMs, &answer);
     if (result) *result = answer;
     return answered;
 }
@@ -49,7 +50,8 @@ void SelectComboItem(Platform& ports, Hwnd combo, int& index, bool read, bool re
     }
     if (read && !reselect) return;
     Send(ports, combo, WM_KEYDOWN, VK_UP, 0x01480001);
-    Send(ports, combo, WM_KEYUP, VK_UP, static_cast<LParam>(static_cast<std::int32_t>(0xC1480001u)));
+    Send(ports, combo, WM_KEYUP, VK_UP,
+         static_cast<LParam>(static_cast<std::int32_t>(0xC1480001u)));
     Send(ports, combo, WM_KEYDOWN, VK_DOWN, 0x01500001);
     Send(ports, combo, WM_KEYUP, VK_DOWN,
          static_cast<LParam>(static_cast<std::int32_t>(0xC1500001u)));
@@ -126,7 +128,9 @@ bool FindSoundDialog(SoundDialogSearch& search, int mode) {
 TFindWindow::TFindWindow(Platform& platform, std::function<bool()> appEnding)
     : vcl::TThread(platform), appEnding_(std::move(appEnding)) {}
 
-bool TFindWindow::Ending() const { return Terminated() || (appEnding_ && appEnding_()); }
+bool TFindWindow::Ending() const {
+    return Terminated() || (appEnding_ && appEnding_());
+}
 
 void TFindWindow::Execute() {
     Platform& ports = Ports();

@@ -14,11 +14,9 @@
 namespace audio {
 
 constexpr const char* kSoundPanelLineXp = "rundll32.exe shell32.dll,Control_RunDLL mmsys.cpl,,2";
-constexpr const char* kSoundPanelLine2000 =
-    "rundll32.exe shell32.dll,Control_RunDLL mmsys.cpl,,1";
+constexpr const char* kSoundPanelLine2000 = "rundll32.exe shell32.dll,Control_RunDLL mmsys.cpl,,1";
 // Windows Vista and later: the playback page.
-constexpr const char* kSoundPanelLineVista =
-    "rundll32.exe shell32.dll,Control_RunDLL mmsys.cpl,,0";
+constexpr const char* kSoundPanelLineVista = "rundll32.exe shell32.dll,Control_RunDLL mmsys.cpl,,0";
 
 constexpr int kPlaybackComboId = 6662;
 constexpr int kRecordingComboId = 6663;
@@ -71,7 +69,7 @@ struct SoundDialogControls {
 // How a run of the worker ended.
 enum class SoundPanelRunEnd {
     Found,
-    NoDesktop,           // the desktop could not be created or assigned
+    NoDesktop,  // the desktop could not be created or assigned
     NoSystemDir,
     UnsupportedWindows,  // neither 2000 nor XP
     StartFailed,         // CreateProcessA failed

@@ -83,7 +83,6 @@ bool TForm1::SpeakerLinesDiffer() {
     return audio::SpeakerLinesDiffer(AudioMixerUsb);
 }
 
-
 bool TForm1::OpenHandsetMixer(bool refreshLists) {
     bool result = false;
     if (Status().handsetPresent) {
@@ -120,8 +119,8 @@ void TForm1::suiTrackBarVolOutChange(vcl::TObject*) {
     if (FUpdatingControls || AudioMixerUsb.FOpenID < 0) return;
     // Only the destination is written; its first source line follows when
     // the mixer reports the change.
-    AudioMixerUsb.SetVolume(kSpeakerDestination, kDestinationLine, suiTrackBarVolOut.Position(),
-                            -1, suiCheckBoxVolOut.Checked() ? 1 : 0);
+    AudioMixerUsb.SetVolume(kSpeakerDestination, kDestinationLine, suiTrackBarVolOut.Position(), -1,
+                            suiCheckBoxVolOut.Checked() ? 1 : 0);
 }
 
 void TForm1::suiTrackBarVolInChange(vcl::TObject*) {

@@ -99,8 +99,8 @@ std::string StorableTextLine(const std::string& text) {
 bool WriteFileReplacing(Platform& os, const std::string& path, const std::string& bytes) {
     FilePort& files = os.files;
     const std::string fresh = path + ".new";
-    FileHandle file(os.sync,
-                    files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL));
+    FileHandle file(
+        os.sync, files.CreateFileA(fresh, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL));
     if (!file) return false;
     DWord written = 0;
     const bool complete =

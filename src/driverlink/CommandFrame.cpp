@@ -18,7 +18,8 @@ std::string ReadCopyDataText(platform::LParam copyData) {
     if (cds->lpData == nullptr || cds->cbData == 0) return {};
     const char* data = static_cast<const char*>(cds->lpData);
     const void* zero = std::memchr(data, 0, cds->cbData);
-    const size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - data) : cds->cbData;
+    const size_t length =
+        zero ? static_cast<size_t>(static_cast<const char*>(zero) - data) : cds->cbData;
     return std::string(data, length);
 }
 

@@ -99,8 +99,7 @@ void TForm1::KeyRepeatStep() {
         return;
     }
     const driverlink::KeyStepResult step = driverlink::KeyStep(KeyCode, KeyCodePrev);
-    if (step.releasedCode != 0)
-        HandsetKeyAction(step.releasedCode, KeyKind::Release);
+    if (step.releasedCode != 0) HandsetKeyAction(step.releasedCode, KeyKind::Release);
     KeyCodePrev = KeyCode;
     HandsetKeyAction(step.code, step.kind);
 }
@@ -112,8 +111,7 @@ void TForm1::TimerKeyRepeatTimer(vcl::TObject*) {
 void TForm1::HandsetKeyAction(std::uint8_t code, KeyKind kind) {
     if (code == 0 || kind == KeyKind::Release) return;
     RestartTimerIfRunning(TimerMin);
-    if (Status().InCall() &&
-        (code == driverlink::kKeyUp || code == driverlink::kKeyDown)) {
+    if (Status().InCall() && (code == driverlink::kKeyUp || code == driverlink::kKeyDown)) {
         const int step = suiTrackBarVolOut.PageSize;
         suiTrackBarVolOut.SetPosition(suiTrackBarVolOut.Position() +
                                       (code == driverlink::kKeyUp ? step : -step));

@@ -23,7 +23,8 @@ public:
     virtual LResult DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) = 0;
 
     // The calling thread's message queue.
-    virtual bool PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax, UInt removeFlags) = 0;
+    virtual bool PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax,
+                              UInt removeFlags) = 0;
     // Blocks until a message arrives; false for WM_QUIT.
     virtual bool GetMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax) = 0;
     virtual bool TranslateMessage(const Msg& msg) = 0;

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "platform/MessagePort.h"
-#include "platform/RegistryPort.h"
 #include "platform/MixerPort.h"
 #include "platform/NlsPort.h"
+#include "platform/RegistryPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"

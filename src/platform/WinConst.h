@@ -5,7 +5,8 @@
 // this file, never a header that an adapter file includes (src/win32/Win32Api.h
 // checks the other order).
 #if defined(_WINDOWS_) || defined(_INC_WINDOWS) || defined(WM_COPYDATA)
-#error "platform/WinConst.h in a file that has <windows.h>: the SDK defines its names as macros. Only core .cpp files may include it, never app/Program.h or what it includes, nor a port header (docs/ARCHITECTURE.md, Win32 adapter)."
+#error \
+    "platform/WinConst.h in a file that has <windows.h>: the SDK defines its names as macros. Only core .cpp files may include it, never app/Program.h or what it includes, nor a port header (docs/ARCHITECTURE.md, Win32 adapter)."
 #endif
 #define PANEL_WINCONST_INCLUDED 1
 

@@ -46,7 +46,11 @@ struct CopyDataStruct {
     const void* lpData = nullptr;
 };
 
-inline LParam ToLParam(const void* p) { return reinterpret_cast<LParam>(p); }
-inline Hwnd ToHwnd(WParam w) { return static_cast<Hwnd>(w); }
+inline LParam ToLParam(const void* p) {
+    return reinterpret_cast<LParam>(p);
+}
+inline Hwnd ToHwnd(WParam w) {
+    return static_cast<Hwnd>(w);
+}
 
 }  // namespace platform

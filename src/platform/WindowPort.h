@@ -20,8 +20,8 @@ struct WindowCreateParams {
     std::string className;
     std::string title;
     DWord style = 0;
-    Rect bounds;     // outer rectangle in screen coordinates (a child's: in its parent's)
-    Hwnd owner = 0;  // owner window, 0 for none
+    Rect bounds;      // outer rectangle in screen coordinates (a child's: in its parent's)
+    Hwnd owner = 0;   // owner window, 0 for none
     Hwnd parent = 0;  // parent of a child window (WS_CHILD), 0 for a top-level one
     int id = 0;       // a child's control identifier
 };

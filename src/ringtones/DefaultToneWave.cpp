@@ -37,7 +37,8 @@ std::vector<std::uint8_t> DefaultToneWaveBytes() {
                 std::min({1.0, i / fade, static_cast<double>(length - i) / fade});
             const double wave =
                 0.5 * (std::sin(2 * kPi * kLowHz * t) + std::sin(2 * kPi * kHighHz * t));
-            samples[first + i] = static_cast<std::int16_t>(std::lround(kAmplitude * envelope * wave));
+            samples[first + i] =
+                static_cast<std::int16_t>(std::lround(kAmplitude * envelope * wave));
         }
     }
     return PcmWaveBytes(samples, kDefaultToneRate);

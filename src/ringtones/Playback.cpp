@@ -1,7 +1,7 @@
 // Playing ring tones for preview and while the handset rings, with the
 // handset's speaker turned up for as long as a file plays.
-#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
+#include "datafiles/DataFiles.h"
 
 namespace app {
 

@@ -3,8 +3,8 @@
 // that points Skype's ring tone at it.
 #include <cctype>
 
-#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
+#include "datafiles/DataFiles.h"
 #include "driverlink/HandsetMessage.h"
 #include "ringtones/RingToneFiles.h"
 #include "ringtones/ToneBrowser.h"
@@ -55,7 +55,7 @@ void TForm1::LoadRingTone() {
 void TForm1::SaveRingTone() {
     if (!RingToneFile.empty())
         datafiles::WriteFileReplacing(Os(), ChoiceFile(datafiles::ProgramFolder(Os().files)),
-                           RingToneFile + "\r\n");
+                                      RingToneFile + "\r\n");
     LabelRingPath.SetCaption(FolderPart(RingToneFile));
     LabelRingTone.SetCaption(NamePart(RingToneFile));
 }

@@ -20,9 +20,9 @@ SimDriver::SimDriver(SimWorld& world)
       process_(world, "driver"),
       msgDiscover_(process_.messages.RegisterWindowMessageA(driverlink::kDiscoverMessageName)),
       msgAttach_(process_.messages.RegisterWindowMessageA(driverlink::kAttachMessageName)) {
-    window_ = process_.CreatePeerWindow("SimHandsetDriver", "", [this](Hwnd, UInt m, WParam w, LParam l) {
-        return OnMessage(m, w, l);
-    });
+    window_ = process_.CreatePeerWindow(
+        "SimHandsetDriver", "",
+        [this](Hwnd, UInt m, WParam w, LParam l) { return OnMessage(m, w, l); });
     process_.SetPump([this] {
         Msg msg;
         while (process_.messages.PeekMessageA(msg, 0, 0, 0, PM_REMOVE)) {
@@ -94,12 +94,15 @@ std::vector<std::string> SimDriver::Commands() const {
 std::optional<LResult> SimDriver::Send(Hwnd panel, UInt msg, WParam wParam, LParam lParam) {
     panel_ = panel;
     LResult result = 0;
-    if (!process_.messages.SendMessageTimeoutA(panel, msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &result))
+    if (!process_.messages.SendMessageTimeoutA(panel, msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000,
+                                               &result))
         return std::nullopt;
     return result;
 }
 
-std::optional<LResult> SimDriver::Discover(Hwnd panel) { return DiscoverWith(panel, window_); }
+std::optional<LResult> SimDriver::Discover(Hwnd panel) {
+    return DiscoverWith(panel, window_);
+}
 
 std::optional<LResult> SimDriver::DiscoverWith(Hwnd panel, WParam window) {
     return Send(panel, msgDiscover_, window, 0);

@@ -17,10 +17,10 @@ struct DriverReceived {
     platform::UInt msg = 0;
     platform::WParam wParam = 0;
     platform::LParam lParam = 0;
-    bool posted = false;             // came through the queue, not a send
-    bool panelInSend = false;        // the panel was inside an unanswered send
-    std::uintptr_t dwData = 0;       // WM_COPYDATA
-    platform::DWord cbData = 0;      // WM_COPYDATA
+    bool posted = false;              // came through the queue, not a send
+    bool panelInSend = false;         // the panel was inside an unanswered send
+    std::uintptr_t dwData = 0;        // WM_COPYDATA
+    platform::DWord cbData = 0;       // WM_COPYDATA
     std::vector<std::uint8_t> bytes;  // WM_COPYDATA data
     std::string Command() const;      // the frame's text without "!" and zero
 };
@@ -35,7 +35,7 @@ public:
     platform::UInt MsgAttach() const { return msgAttach_; }
 
     // Behaviour.
-    bool answerGreeting = false;     // send Discover back to a greeting
+    bool answerGreeting = false;      // send Discover back to a greeting
     bool answerAudioCommands = true;  // reply to GET/SET AUDIO_* with the device
     std::string skypeOut = "Speakers";
     std::string skypeIn = "Microphone";
@@ -74,7 +74,8 @@ public:
     }
 
 private:
-    platform::LResult OnMessage(platform::UInt msg, platform::WParam wParam, platform::LParam lParam);
+    platform::LResult OnMessage(platform::UInt msg, platform::WParam wParam,
+                                platform::LParam lParam);
     SimWorld& world_;
     SimProcess process_;
     platform::UInt msgDiscover_;

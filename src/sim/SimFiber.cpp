@@ -42,7 +42,8 @@ void SimFiber::HandOver(Turn to) {
     turn_ = to;
     pthread_cond_broadcast(&changed_);
     const Turn back = to == Turn::Fiber ? Turn::Resumer : Turn::Fiber;
-    while (turn_ != back && !(to == Turn::Fiber && finished_)) pthread_cond_wait(&changed_, &mutex_);
+    while (turn_ != back && !(to == Turn::Fiber && finished_))
+        pthread_cond_wait(&changed_, &mutex_);
     pthread_mutex_unlock(&mutex_);
 }
 

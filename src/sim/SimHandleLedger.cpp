@@ -4,17 +4,28 @@ namespace sim {
 
 const char* HandleKindName(HandleKind kind) {
     switch (kind) {
-        case HandleKind::Desktop: return "Desktop";
-        case HandleKind::Process: return "Process";
-        case HandleKind::Thread: return "Thread";
-        case HandleKind::File: return "File";
-        case HandleKind::Find: return "Find";
-        case HandleKind::Event: return "Event";
-        case HandleKind::Semaphore: return "Semaphore";
-        case HandleKind::Menu: return "Menu";
-        case HandleKind::RegistryKey: return "RegistryKey";
-        case HandleKind::MixerDevice: return "MixerDevice";
-        case HandleKind::MciDevice: return "MciDevice";
+        case HandleKind::Desktop:
+            return "Desktop";
+        case HandleKind::Process:
+            return "Process";
+        case HandleKind::Thread:
+            return "Thread";
+        case HandleKind::File:
+            return "File";
+        case HandleKind::Find:
+            return "Find";
+        case HandleKind::Event:
+            return "Event";
+        case HandleKind::Semaphore:
+            return "Semaphore";
+        case HandleKind::Menu:
+            return "Menu";
+        case HandleKind::RegistryKey:
+            return "RegistryKey";
+        case HandleKind::MixerDevice:
+            return "MixerDevice";
+        case HandleKind::MciDevice:
+            return "MciDevice";
     }
     return "?";
 }

@@ -13,7 +13,16 @@
 namespace sim {
 
 enum class HandleKind {
-    Desktop, Process, Thread, File, Find, Event, Semaphore, Menu, RegistryKey, MixerDevice,
+    Desktop,
+    Process,
+    Thread,
+    File,
+    Find,
+    Event,
+    Semaphore,
+    Menu,
+    RegistryKey,
+    MixerDevice,
     MciDevice,
 };
 

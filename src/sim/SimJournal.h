@@ -52,8 +52,8 @@ enum class Api {
 const char* ApiName(Api api);
 
 struct SimCall {
-    std::uint64_t time = 0;        // virtual milliseconds
-    platform::DWord thread = 0;    // calling thread
+    std::uint64_t time = 0;      // virtual milliseconds
+    platform::DWord thread = 0;  // calling thread
     Api api = Api::SendMessageA;
     platform::Hwnd hwnd = 0;
     platform::UInt msg = 0;

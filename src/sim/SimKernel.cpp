@@ -6,7 +6,9 @@ namespace sim {
 
 using namespace platform;
 
-bool SimKernel::OpenSemaphore(const std::string& name) { return semaphores_[name]++ > 0; }
+bool SimKernel::OpenSemaphore(const std::string& name) {
+    return semaphores_[name]++ > 0;
+}
 
 Handle SimKernel::Add(SimKernelObject object) {
     const Handle handle = next_ += 4;

@@ -32,7 +32,9 @@ private:
     bool saved_;
 };
 
-bool OnOwnStack(const SimThread& thread) { return thread.IsWorker() && thread.fiber->IsCurrent(); }
+bool OnOwnStack(const SimThread& thread) {
+    return thread.IsWorker() && thread.fiber->IsCurrent();
+}
 
 }  // namespace
 
@@ -70,7 +72,9 @@ Handle SimSyncPort::CreateSemaphoreA(long, long, const std::string& name) {
     return handle;
 }
 
-DWord SimSyncPort::GetLastError() { return World().Thread(Caller()).lastError; }
+DWord SimSyncPort::GetLastError() {
+    return World().Thread(Caller()).lastError;
+}
 
 bool SimSyncPort::CloseHandle(Handle object) {
     SimCall call = Call(Api::CloseHandle, 0, 0, object);
@@ -179,9 +183,13 @@ Handle SimThreadPort::CreateEventA(bool manualReset, bool initialState) {
     return handle;
 }
 
-bool SimThreadPort::SetEvent(Handle event) { return SignalEvent(Api::SetEvent, event, true); }
+bool SimThreadPort::SetEvent(Handle event) {
+    return SignalEvent(Api::SetEvent, event, true);
+}
 
-bool SimThreadPort::ResetEvent(Handle event) { return SignalEvent(Api::ResetEvent, event, false); }
+bool SimThreadPort::ResetEvent(Handle event) {
+    return SignalEvent(Api::ResetEvent, event, false);
+}
 
 bool SimThreadPort::SignalEvent(Api api, Handle event, bool signalled) {
     SimCall call = Call(api);

@@ -46,7 +46,9 @@ bool SimMessagePort::ReplyMessage(LResult result) {
     return World().Reply(Caller(), result);
 }
 
-bool SimMessagePort::InSendMessage() { return World().InSend(Caller()); }
+bool SimMessagePort::InSendMessage() {
+    return World().InSend(Caller());
+}
 
 LResult SimMessagePort::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) {
     Log(Call(Api::DefWindowProcA, hwnd, msg, wParam, lParam));
@@ -71,9 +73,13 @@ bool SimMessagePort::GetMessageA(Msg& msg, Hwnd, UInt, UInt) {
     return msg.message != WM_QUIT;
 }
 
-bool SimMessagePort::TranslateMessage(const Msg&) { return false; }
+bool SimMessagePort::TranslateMessage(const Msg&) {
+    return false;
+}
 
-LResult SimMessagePort::DispatchMessageA(const Msg& msg) { return World().Dispatch(Caller(), msg); }
+LResult SimMessagePort::DispatchMessageA(const Msg& msg) {
+    return World().Dispatch(Caller(), msg);
+}
 
 void SimMessagePort::PostQuitMessage(int) {
     Log(Call(Api::PostQuitMessage));

@@ -7,8 +7,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 

@@ -88,7 +88,9 @@ int Deliver(const std::string& out, std::size_t unitSize, char* dst, int dstLen,
 
 }  // namespace
 
-Word SimNlsPort::GetSystemDefaultLangID() { return World().locale.langId; }
+Word SimNlsPort::GetSystemDefaultLangID() {
+    return World().locale.langId;
+}
 
 int SimNlsPort::WideCharToMultiByte(UInt codePage, DWord, const char16_t* src, int srcLen,
                                     char* dst, int dstLen) {
@@ -113,8 +115,8 @@ int SimNlsPort::MultiByteToWideChar(UInt codePage, DWord flags, const char* src,
     if (codePage == kCpAcp) codePage = World().locale.ansiCodePage;
     if (src == nullptr || srcLen < -1 || dstLen < 0)
         return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
-    std::size_t bytes = srcLen == -1 ? std::char_traits<char>::length(src) + 1
-                                     : static_cast<std::size_t>(srcLen);
+    std::size_t bytes =
+        srcLen == -1 ? std::char_traits<char>::length(src) + 1 : static_cast<std::size_t>(srcLen);
     Converter converter("UTF-16LE", IconvName(codePage));
     if (!converter.ok()) return Done(std::move(call), 0, ERROR_INVALID_PARAMETER);
     std::string out;

@@ -6,16 +6,16 @@
 #include <string>
 #include <utility>
 
+#include "platform/MenuPort.h"
 #include "platform/MessagePort.h"
-#include "platform/RegistryPort.h"
 #include "platform/MixerPort.h"
 #include "platform/NlsPort.h"
+#include "platform/RegistryPort.h"
+#include "platform/ShellPort.h"
 #include "platform/SyncPort.h"
 #include "platform/ThreadPort.h"
 #include "platform/TimerPort.h"
 #include "platform/WindowPort.h"
-#include "platform/MenuPort.h"
-#include "platform/ShellPort.h"
 // Files, folders and media.
 #include "platform/FilePort.h"
 #include "platform/MediaPort.h"
@@ -59,16 +59,16 @@ public:
     using SimPortBase::SimPortBase;
     platform::UInt RegisterWindowMessageA(const std::string& name) override;
     bool SendMessageTimeoutA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
-                             platform::LParam lParam, platform::UInt flags, platform::UInt timeoutMs,
-                             platform::LResult* result) override;
+                             platform::LParam lParam, platform::UInt flags,
+                             platform::UInt timeoutMs, platform::LResult* result) override;
     platform::LResult SendMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                                    platform::LParam lParam) override;
     bool PostMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                       platform::LParam lParam) override;
     bool ReplyMessage(platform::LResult result) override;
     bool InSendMessage() override;
-    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
-                                     platform::LParam lParam) override;
+    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg,
+                                     platform::WParam wParam, platform::LParam lParam) override;
     bool PeekMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
                       platform::UInt filterMax, platform::UInt removeFlags) override;
     bool GetMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
@@ -97,9 +97,11 @@ public:
                       platform::UInt flags) override;
     platform::Hwnd GetForegroundWindow() override;
     bool SetForegroundWindow(platform::Hwnd hwnd) override;
-    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd, platform::DWord* processId) override;
+    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd,
+                                             platform::DWord* processId) override;
     platform::DWord GetCurrentThreadId() override;
-    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo, bool doAttach) override;
+    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo,
+                           bool doAttach) override;
     bool GetCursorPos(platform::Point& point) override;
     bool GetWorkArea(platform::Rect& area) override;
     bool AdjustWindowRectEx(platform::Rect& rect, platform::DWord style, bool hasMenu,
@@ -137,7 +139,8 @@ public:
     platform::Handle CreateEventA(bool manualReset, bool initialState) override;
     bool SetEvent(platform::Handle event) override;
     bool ResetEvent(platform::Handle event) override;
-    platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    platform::DWord WaitForSingleObject(platform::Handle object,
+                                        platform::DWord timeoutMs) override;
     platform::DWord MsgWaitForSingleObject(platform::Handle object,
                                            platform::DWord timeoutMs) override;
 
@@ -197,7 +200,7 @@ private:
     SimCall MixerCall(Api api, platform::HMixer mixer, platform::DWord flags) const;
     // Logs a query of a device and finds the device it names.
     SimMixerDevice* LoggedQuery(Api api, platform::HMixer mixer, platform::DWord flags,
-                                       platform::LParam what, std::size_t* index = nullptr) const;
+                                platform::LParam what, std::size_t* index = nullptr) const;
 };
 
 // Conversions are logged with the code page in msg and the result in lParam.

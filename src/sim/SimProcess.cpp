@@ -22,12 +22,23 @@ SimProcess::SimProcess(SimWorld& world, std::string name)
       name_(std::move(name)),
       pid_(world.NewProcessId()),
       tid_(world.NewThread(pid_)),
-      platform_{messages, windows, timers, sync, threads, registry, mixer, nls,
-                /* tray icon and tray menu */ shell, menus,
-                /* files, folders and media */ files, media,
+      platform_{messages,
+                windows,
+                timers,
+                sync,
+                threads,
+                registry,
+                mixer,
+                nls,
+                /* tray icon and tray menu */ shell,
+                menus,
+                /* files, folders and media */ files,
+                media,
                 /* desktops, processes and other processes' windows */ processes} {}
 
-SimProcess::~SimProcess() { Exit(); }
+SimProcess::~SimProcess() {
+    Exit();
+}
 
 DWord SimProcess::CallingThread() const {
     const SimThread* running = world_.FindThread(world_.CurrentThread());
@@ -58,9 +69,15 @@ Hwnd SimProcess::CreatePeerWindow(const std::string& className, const std::strin
 
 // --- What the ports share -----------------------------------------------------
 
-SimWorld& SimPortBase::World() const { return process_.World(); }
-DWord SimPortBase::Pid() const { return process_.ProcessId(); }
-DWord SimPortBase::Caller() const { return process_.CallingThread(); }
+SimWorld& SimPortBase::World() const {
+    return process_.World();
+}
+DWord SimPortBase::Pid() const {
+    return process_.ProcessId();
+}
+DWord SimPortBase::Caller() const {
+    return process_.CallingThread();
+}
 
 SimCall SimPortBase::Call(Api api, Hwnd hwnd, UInt msg, WParam wParam, LParam lParam) const {
     SimCall call;
@@ -73,7 +90,9 @@ SimCall SimPortBase::Call(Api api, Hwnd hwnd, UInt msg, WParam wParam, LParam lP
     return call;
 }
 
-void SimPortBase::Log(SimCall call) const { World().Log(std::move(call)); }
+void SimPortBase::Log(SimCall call) const {
+    World().Log(std::move(call));
+}
 
 void SimPortBase::Finish(SimCall call, LParam result, DWord error) const {
     call.lParam = result;

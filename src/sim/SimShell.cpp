@@ -1,6 +1,5 @@
 #include "sim/SimShell.h"
 
-
 #include "platform/WinConst.h"
 #include "sim/SimWorld.h"
 

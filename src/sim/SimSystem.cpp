@@ -90,7 +90,9 @@ bool SimSystem::InUse(Handle desktop) const {
     return false;
 }
 
-bool SimSystem::CloseDesktop(Handle desktop) { return desktops_.erase(desktop) != 0; }
+bool SimSystem::CloseDesktop(Handle desktop) {
+    return desktops_.erase(desktop) != 0;
+}
 
 bool SimSystem::CreateProcess(const SimLaunch& request, ProcessInformation* info) {
     if (createProcessFails) return false;
@@ -149,8 +151,10 @@ void SimSystem::ShowDialog(SimSoundDialog& dialog) {
     dialog.shown = true;
     dialog.sheet = Create(dialog, "#32770", 0, 0, kRoleFrame);
     dialog.page = Create(dialog, "#32770", dialog.sheet, 0, kRoleFrame);
-    for (int i = 0; i < 3; ++i) dialog.combos[i] = Create(dialog, "ComboBox", dialog.page, kComboIds[i], i);
-    for (int id : soundPanel.pageButtonIds) Create(dialog, "Button", dialog.page, id, kRolePageButton);
+    for (int i = 0; i < 3; ++i)
+        dialog.combos[i] = Create(dialog, "ComboBox", dialog.page, kComboIds[i], i);
+    for (int id : soundPanel.pageButtonIds)
+        Create(dialog, "Button", dialog.page, id, kRolePageButton);
     dialog.ok = Create(dialog, "Button", dialog.sheet, 1, kRoleOk);
     dialog.cancel = Create(dialog, "Button", dialog.sheet, 2, kRoleCancel);
     if (!soundPanel.hung) return;
@@ -197,7 +201,9 @@ bool SimSystem::TerminateProcess(Handle process) {
     return true;
 }
 
-bool SimSystem::CloseHandle(Handle object) { return processHandles_.erase(object) != 0; }
+bool SimSystem::CloseHandle(Handle object) {
+    return processHandles_.erase(object) != 0;
+}
 
 std::vector<Hwnd> SimSystem::TopLevelOnDesktopOf(DWord tid) const {
     const std::string desktop = DesktopOf(tid);

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/ProcessPort.h"
-#include "platform/WindowPort.h"
 #include "platform/WinTypes.h"
+#include "platform/WindowPort.h"
 
 namespace sim {
 
@@ -80,8 +80,8 @@ public:
     // How the stand-in control panel behaves when a command line names
     // mmsys.cpl.
     struct SoundPanelScript {
-        bool present = true;        // false: the program starts but shows nothing
-        std::uint64_t showAfterMs = 0;  // 0: shown when the process starts
+        bool present = true;                      // false: the program starts but shows nothing
+        std::uint64_t showAfterMs = 0;            // 0: shown when the process starts
         std::array<int, 3> selection{{0, 0, 0}};  // of 6662, 6663, 6664
         // Buttons inside the page besides the sheet's OK and Cancel.
         std::vector<int> pageButtonIds;

@@ -19,7 +19,9 @@ bool SimWindowPort::DestroyWindow(Hwnd hwnd) {
     return World().DestroyWindow(hwnd);
 }
 
-bool SimWindowPort::IsWindow(Hwnd hwnd) { return World().Window(hwnd) != nullptr; }
+bool SimWindowPort::IsWindow(Hwnd hwnd) {
+    return World().Window(hwnd) != nullptr;
+}
 
 Hwnd SimWindowPort::FindWindowA(const std::string& className, const std::string& title) {
     SimCall call = Call(Api::FindWindowA);
@@ -127,7 +129,9 @@ bool SimWindowPort::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int 
     return true;
 }
 
-Hwnd SimWindowPort::GetForegroundWindow() { return World().desktop.foreground; }
+Hwnd SimWindowPort::GetForegroundWindow() {
+    return World().desktop.foreground;
+}
 
 bool SimWindowPort::SetForegroundWindow(Hwnd hwnd) {
     Log(Call(Api::SetForegroundWindow, hwnd));
@@ -140,7 +144,9 @@ DWord SimWindowPort::GetWindowThreadProcessId(Hwnd hwnd, DWord* processId) {
     return window ? window->thread : 0;
 }
 
-DWord SimWindowPort::GetCurrentThreadId() { return Caller(); }
+DWord SimWindowPort::GetCurrentThreadId() {
+    return Caller();
+}
 
 bool SimWindowPort::AttachThreadInput(DWord attach, DWord attachTo, bool doAttach) {
     SimCall call = Call(Api::AttachThreadInput);

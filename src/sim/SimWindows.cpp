@@ -8,8 +8,7 @@ namespace sim {
 using namespace platform;
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -54,7 +53,9 @@ const SimWindow* SimWindows::Find(Hwnd hwnd) const {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-std::vector<Hwnd> SimWindows::TopLevel() const { return Children(0); }
+std::vector<Hwnd> SimWindows::TopLevel() const {
+    return Children(0);
+}
 
 std::vector<Hwnd> SimWindows::Children(Hwnd parent) const {
     // Handles grow with every creation, so the map's order is creation order.

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/WindowPort.h"
 #include "platform/WinTypes.h"
+#include "platform/WindowPort.h"
 
 namespace sim {
 

@@ -187,7 +187,9 @@ bool SimWorld::SetTimer(Hwnd hwnd, UInt id, UInt elapseMs) {
     return true;
 }
 
-bool SimWorld::KillTimer(Hwnd hwnd, UInt id) { return timers.Kill(hwnd, id); }
+bool SimWorld::KillTimer(Hwnd hwnd, UInt id) {
+    return timers.Kill(hwnd, id);
+}
 
 bool SimWorld::TimerBelongsTo(Hwnd hwnd, DWord tid) const {
     const SimWindow* window = windows.Find(hwnd);
@@ -244,7 +246,9 @@ void SimWorld::RunDueNow(DWord excludeTid) {
     } while (RunReadyWorkers());
 }
 
-void SimWorld::Pump() { RunDueNow(0); }
+void SimWorld::Pump() {
+    RunDueNow(0);
+}
 
 void SimWorld::At(std::uint64_t when, std::function<void()> action) {
     scheduled_.push_back(Scheduled{when, scheduleOrder_++, std::move(action)});
@@ -254,9 +258,8 @@ void SimWorld::RunScheduledUpTo(std::uint64_t time) {
     for (;;) {
         auto next = scheduled_.end();
         for (auto it = scheduled_.begin(); it != scheduled_.end(); ++it)
-            if (it->when <= time &&
-                (next == scheduled_.end() || it->when < next->when ||
-                 (it->when == next->when && it->order < next->order)))
+            if (it->when <= time && (next == scheduled_.end() || it->when < next->when ||
+                                     (it->when == next->when && it->order < next->order)))
                 next = it;
         if (next == scheduled_.end()) return;
         std::function<void()> action = std::move(next->action);

@@ -20,15 +20,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/WindowPort.h"
 #include "platform/WinTypes.h"
+#include "platform/WindowPort.h"
 #include "sim/SimDesktop.h"
 #include "sim/SimFiber.h"
 #include "sim/SimJournal.h"
 #include "sim/SimKernel.h"
+#include "sim/SimMixer.h"
 #include "sim/SimRegistry.h"
 #include "sim/SimShell.h"
-#include "sim/SimMixer.h"
 #include "sim/SimTimers.h"
 #include "sim/SimWindows.h"
 // Files, folders and media.
@@ -62,9 +62,9 @@ struct SimThread {
     // A worker's body and where it waits.
     std::unique_ptr<SimFiber> fiber;
     bool suspended = false;
-    bool parked = false;                // waiting inside its body
-    std::uint64_t wakeAt = kNever;      // when the wait times out
-    std::function<bool()> wakeWhen;     // what ends the wait early
+    bool parked = false;             // waiting inside its body
+    std::uint64_t wakeAt = kNever;   // when the wait times out
+    std::function<bool()> wakeWhen;  // what ends the wait early
     // Inside Sleep or WaitForSingleObject: sent messages wait until it is
     // back in its message loop.
     bool blockedWithoutMessages = false;

@@ -36,7 +36,8 @@ LResult SimWorld::Deliver(DWord senderTid, SimWindow& window, UInt msg, WParam w
     const Hwnd hwnd = window.hwnd;
     // A send within one thread is a plain call of the window procedure: it
     // leaves the thread's state of a send received from elsewhere as it is.
-    if (senderTid == receiver.tid) return target ? target->WindowProc(hwnd, msg, wParam, lParam) : 0;
+    if (senderTid == receiver.tid)
+        return target ? target->WindowProc(hwnd, msg, wParam, lParam) : 0;
 
     // Across threads Windows hands the receiver its own copy of the data.
     CopyDataStruct copy;
@@ -192,9 +193,10 @@ void SimWorld::RunModalLoop(DWord tid, SimMessageBox& shown) {
     const std::size_t index = static_cast<std::size_t>(&shown - desktop.messageBoxes.data());
     auto box = [this, index]() -> SimMessageBox& { return desktop.messageBoxes[index]; };
     const std::uint64_t lifetime = desktop.messageBoxLifetimeMs;
-    if (lifetime) At(now_ + lifetime, [box] {
-        if (box().open) box().Close();
-    });
+    if (lifetime)
+        At(now_ + lifetime, [box] {
+            if (box().open) box().Close();
+        });
     if (desktop.onMessageBox) desktop.onMessageBox(box());
     while (box().open) {
         // The box's own loop: sent messages arrive nested as anywhere else;

@@ -25,10 +25,10 @@ bool HasFont(const vcl::TControl& control) {
 bool IsSystemTextControl(const TForm1& f, const vcl::TControl& control) {
     // Their texts come from the system or the user, in the system's code page.
     const vcl::TControl* const systemText[] = {
-        &f.suiComboBoxSkypeOut, &f.suiComboBoxSkypeIn, &f.suiButtonSysAudioOut,
-        &f.suiDriveComboBoxTest, &f.suiTabSheetWeb,    &f.suiURLLabelWeb0,
-        &f.suiURLLabelWeb1,      &f.suiURLLabelWeb2,   &f.suiURLLabelWeb3,
-        &f.suiURLLabelWeb4,      &f.suiEditWebName,    &f.suiEditWebAddr};
+        &f.suiComboBoxSkypeOut,  &f.suiComboBoxSkypeIn, &f.suiButtonSysAudioOut,
+        &f.suiDriveComboBoxTest, &f.suiTabSheetWeb,     &f.suiURLLabelWeb0,
+        &f.suiURLLabelWeb1,      &f.suiURLLabelWeb2,    &f.suiURLLabelWeb3,
+        &f.suiURLLabelWeb4,      &f.suiEditWebName,     &f.suiEditWebAddr};
     for (const vcl::TControl* candidate : systemText)
         if (candidate == &control) return true;
     return false;

@@ -92,9 +92,9 @@ void TTrayIcon::SetIconIndex(int index) {
         IconHandle& image = images_[static_cast<std::size_t>(index)];
         if (!image) {
             ShellPort& shell = Ports().shell;
-            image = IconHandle(shell, shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)],
-                                                       IMAGE_ICON, Icons->Width, Icons->Height,
-                                                       LR_DEFAULTCOLOR));
+            image = IconHandle(
+                shell, shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)], IMAGE_ICON,
+                                        Icons->Width, Icons->Height, LR_DEFAULTCOLOR));
         }
         if (image) record_.hIcon = image.get();
     }

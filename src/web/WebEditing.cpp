@@ -2,8 +2,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
+#include "datafiles/DataFiles.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
 

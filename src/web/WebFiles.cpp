@@ -19,7 +19,8 @@ FileLines ReadFileLines(platform::Platform& os, const std::string& path, int cou
     FileLines result;
     result.lines = ReadLines(reader, count);
     if (!reader.IsOpen() || reader.ReadFailed()) {
-        result.read = datafiles::FileExists(os.files, path) ? FileRead::Unreadable : FileRead::Missing;
+        result.read =
+            datafiles::FileExists(os.files, path) ? FileRead::Unreadable : FileRead::Missing;
         result.lines.assign(result.lines.size(), std::string());
     }
     return result;

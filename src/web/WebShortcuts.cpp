@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/DataFiles.h"
 #include "app/Unit1.h"
+#include "datafiles/DataFiles.h"
 #include "platform/WinConst.h"
 #include "web/WebFiles.h"
 #include "widgets/WebAddress.h"
@@ -40,8 +40,8 @@ void TForm1::LoadDefaultWeb() {
 void TForm1::SaveDefaultWeb() {
     platform::FilePort& files = Os().files;
     datafiles::WriteFileReplacing(Os(), web::DefaultWebFile(datafiles::ProgramFolder(files)),
-                       web::FileText({FirstWebName, FirstWebAddr, EmptyWebName, EmptyWebAddr,
-                                      BrowserTitle, BrowserHome}));
+                                  web::FileText({FirstWebName, FirstWebAddr, EmptyWebName,
+                                                 EmptyWebAddr, BrowserTitle, BrowserHome}));
 }
 
 void TForm1::LoadUrlList() {
@@ -80,7 +80,8 @@ bool TForm1::SaveUrlList() {
         lines.push_back(WebLinks[i]->URL());
     }
     platform::FilePort& files = Os().files;
-    return datafiles::WriteFileReplacing(Os(), web::UrlListFile(datafiles::ProgramFolder(files)), web::FileText(lines));
+    return datafiles::WriteFileReplacing(Os(), web::UrlListFile(datafiles::ProgramFolder(files)),
+                                         web::FileText(lines));
 }
 
 void TForm1::SelectWebEntry(int index) {

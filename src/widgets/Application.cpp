@@ -81,7 +81,8 @@ void TApplication::Minimize() {
 }
 
 void TApplication::Restore() {
-    if (handle_ && platform_.windows.IsIconic(handle_)) platform_.windows.ShowWindow(handle_, SW_RESTORE);
+    if (handle_ && platform_.windows.IsIconic(handle_))
+        platform_.windows.ShowWindow(handle_, SW_RESTORE);
 }
 
 void TApplication::DestroyForms() {

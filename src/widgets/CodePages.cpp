@@ -8,7 +8,8 @@ std::string FromUtf16(platform::NlsPort& nls, platform::UInt codePage, std::u16s
     const int size = nls.WideCharToMultiByte(codePage, 0, text.data(), units, nullptr, 0);
     if (size <= 0) return {};
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    const int written = nls.WideCharToMultiByte(codePage, 0, text.data(), units, bytes.data(), size);
+    const int written =
+        nls.WideCharToMultiByte(codePage, 0, text.data(), units, bytes.data(), size);
     bytes.resize(static_cast<std::size_t>(written > 0 ? written : 0));
     return bytes;
 }
@@ -19,7 +20,8 @@ std::u16string ToUtf16(platform::NlsPort& nls, platform::UInt codePage, std::str
     const int size = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
     if (size <= 0) return {};
     std::u16string text(static_cast<std::size_t>(size), u'\0');
-    const int written = nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
+    const int written =
+        nls.MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
     text.resize(static_cast<std::size_t>(written > 0 ? written : 0));
     return text;
 }

@@ -21,9 +21,15 @@ void TTrackBar::SetParams(int position, int min, int max) {
     }
 }
 
-void TTrackBar::SetPosition(int position) { SetParams(position, min_, max_); }
-void TTrackBar::SetMin(int min) { SetParams(position_, min, std::max(min, max_)); }
-void TTrackBar::SetMax(int max) { SetParams(position_, std::min(min_, max), max); }
+void TTrackBar::SetPosition(int position) {
+    SetParams(position, min_, max_);
+}
+void TTrackBar::SetMin(int min) {
+    SetParams(position_, min, std::max(min, max_));
+}
+void TTrackBar::SetMax(int max) {
+    SetParams(position_, std::min(min_, max), max);
+}
 
 void TTrackBar::SetShowTick(bool show) {
     if (showTick_ == show) return;

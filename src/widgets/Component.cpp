@@ -5,8 +5,12 @@
 
 namespace vcl {
 
-TApplication& TComponent::Application() const { return owner_.Application(); }
+TApplication& TComponent::Application() const {
+    return owner_.Application();
+}
 
-platform::Platform& TComponent::Ports() const { return owner_.Application().Platform(); }
+platform::Platform& TComponent::Ports() const {
+    return owner_.Application().Platform();
+}
 
 }  // namespace vcl

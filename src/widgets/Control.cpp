@@ -84,7 +84,9 @@ bool TWinControl::Contains(const TControl* control) const {
     return false;
 }
 
-bool TWinControl::CanFocus() const { return Showing() && EffectivelyEnabled(); }
+bool TWinControl::CanFocus() const {
+    return Showing() && EffectivelyEnabled();
+}
 
 bool TWinControl::Focused() const {
     TCustomForm* form = Form();

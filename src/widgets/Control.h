@@ -48,8 +48,26 @@ struct TFont {
 
 // What changed on a control, for the view that mirrors it.
 enum class Property {
-    Bounds, Caption, Enabled, Visible, Font, Color, Checked, Position, Range, Items,
-    ItemIndex, Text, Selection, Focus, ActivePage, Ticks, Link, Buttons, Url, MaxLength,
+    Bounds,
+    Caption,
+    Enabled,
+    Visible,
+    Font,
+    Color,
+    Checked,
+    Position,
+    Range,
+    Items,
+    ItemIndex,
+    Text,
+    Selection,
+    Focus,
+    ActivePage,
+    Ticks,
+    Link,
+    Buttons,
+    Url,
+    MaxLength,
 };
 
 class TControl;

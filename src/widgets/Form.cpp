@@ -15,7 +15,9 @@ using namespace platform;
 TCustomForm::TCustomForm(std::string name, TApplication& application)
     : TWinControl(std::move(name)), application_(application) {}
 
-TCustomForm::~TCustomForm() { DestroyHandle(); }
+TCustomForm::~TCustomForm() {
+    DestroyHandle();
+}
 
 void TCustomForm::CreateHandle(const TFormStyle& style) {
     WindowPort& windows = application_.Platform().windows;
@@ -146,7 +148,9 @@ LResult TCustomForm::WindowProc(Hwnd hwnd, UInt msg, WParam wParam, LParam lPara
     return message.Result;
 }
 
-bool TCustomForm::Dispatch(TMessage&) { return false; }
+bool TCustomForm::Dispatch(TMessage&) {
+    return false;
+}
 
 void TCustomForm::DefaultHandler(TMessage& message) {
     switch (message.Msg) {

@@ -35,7 +35,9 @@ void TComboBox::UserSelect(int index) {
     if (OnChange) OnChange(this);
 }
 
-void TListBox::Clear() { SetItems({}); }
+void TListBox::Clear() {
+    SetItems({});
+}
 
 void TListBox::AddItem(const std::string& item) {
     AppendItem(item);

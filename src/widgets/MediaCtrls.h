@@ -12,7 +12,9 @@ namespace vcl {
 
 enum TMPBtnType { btPlay = 0, btPause, btStop, btNext, btPrev, btStep, btBack, btRecord, btEject };
 using TButtonSet = unsigned;  // bit (1 << TMPBtnType)
-constexpr TButtonSet ButtonBit(TMPBtnType b) { return 1u << b; }
+constexpr TButtonSet ButtonBit(TMPBtnType b) {
+    return 1u << b;
+}
 
 // A file the media layer cannot open; what() is the layer's own text.
 class EMCIDeviceError : public std::runtime_error {

@@ -39,8 +39,8 @@ MenuHandle BuildMenu(MenuPort& menus, const TMenuItem& parent, bool ownerDraw,
             // An appended submenu goes with its menu; one that could not be
             // appended goes now.
             MenuHandle submenu = BuildMenu(menus, *item, ownerDraw, commands);
-            appended = submenu &&
-                       menus.AppendMenuA(menu.get(), flags | MF_POPUP, submenu.get(), item->Caption);
+            appended = submenu && menus.AppendMenuA(menu.get(), flags | MF_POPUP, submenu.get(),
+                                                    item->Caption);
             if (appended) submenu.release();
         } else {
             commands.push_back(item);

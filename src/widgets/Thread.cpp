@@ -53,7 +53,8 @@ void TThread::Terminate() {
 }
 
 bool TThread::Terminated() const {
-    return terminateEvent_ && platform_.threads.WaitForSingleObject(terminateEvent_.get(), 0) == WAIT_OBJECT_0;
+    return terminateEvent_ &&
+           platform_.threads.WaitForSingleObject(terminateEvent_.get(), 0) == WAIT_OBJECT_0;
 }
 
 DWord TThread::WaitFor() {

@@ -29,7 +29,11 @@ bool IsWebAddress(std::basic_string_view<Char> address) {
            StartsWithAsciiIgnoringCase(address, "https://");
 }
 
-inline bool IsWebAddress(std::string_view address) { return IsWebAddress<char>(address); }
-inline bool IsWebAddress(std::wstring_view address) { return IsWebAddress<wchar_t>(address); }
+inline bool IsWebAddress(std::string_view address) {
+    return IsWebAddress<char>(address);
+}
+inline bool IsWebAddress(std::wstring_view address) {
+    return IsWebAddress<wchar_t>(address);
+}
 
 }  // namespace vcl

@@ -142,8 +142,8 @@ void SyncCaption(NativeControl& native) {
         case NativeKind::RadioButton:
         case NativeKind::GroupBox:
             if (native.unicode)
-                SetTextW(native.hwnd, WideOf(native.control->Caption(),
-                                             native.control->CaptionCodePage()));
+                SetTextW(native.hwnd,
+                         WideOf(native.control->Caption(), native.control->CaptionCodePage()));
             else
                 SetText(native.hwnd, native.control->Caption());
             break;
@@ -331,10 +331,9 @@ void SyncProperty(NativeControl& native, Property what, GdiCache& gdi) {
 }
 
 void SyncAll(NativeControl& native, GdiCache& gdi) {
-    for (Property what :
-         {Property::Font, Property::Caption, Property::Range, Property::Position, Property::Ticks,
-          Property::Items, Property::Text, Property::MaxLength, Property::Checked,
-          Property::ActivePage})
+    for (Property what : {Property::Font, Property::Caption, Property::Range, Property::Position,
+                          Property::Ticks, Property::Items, Property::Text, Property::MaxLength,
+                          Property::Checked, Property::ActivePage})
         SyncProperty(native, what, gdi);
     SyncState(native);
 }

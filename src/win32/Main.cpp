@@ -19,8 +19,8 @@ namespace {
 // never loads it.
 void RegisterControlClasses() {
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init = win32::Export<InitCommonControlsExFn>(LoadLibraryA("comctl32.dll"),
-                                                            "InitCommonControlsEx");
+    const auto init =
+        win32::Export<InitCommonControlsExFn>(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx");
     if (!init) return;
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;

@@ -196,9 +196,9 @@ static_assert(sizeof(platform::HMixer) == sizeof(HMIXER), "HMIXER");
 // Some fields are pointers to records: the size of the pointer is the one
 // compared, as meant.
 // NOLINTBEGIN(bugprone-sizeof-expression)
-#define PANEL_SAME_FIELD(Core, Sdk, field)                                      \
-    static_assert(offsetof(platform::Core, field) == offsetof(Sdk, field) &&   \
-                      sizeof(platform::Core::field) == sizeof(Sdk::field),     \
+#define PANEL_SAME_FIELD(Core, Sdk, field)                                   \
+    static_assert(offsetof(platform::Core, field) == offsetof(Sdk, field) && \
+                      sizeof(platform::Core::field) == sizeof(Sdk::field),   \
                   #Sdk "." #field)
 
 static_assert(sizeof(platform::MixerCapsA) == sizeof(MIXERCAPSA), "MIXERCAPSA");
@@ -256,7 +256,7 @@ PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, dwControlID);
 PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cChannels);
 // cMultipleItems shares a pointer-sized union with hwndOwner.
 static_assert(offsetof(platform::MixerControlDetails, cMultipleItems) ==
-                  offsetof(MIXERCONTROLDETAILS, cMultipleItems) &&
+                      offsetof(MIXERCONTROLDETAILS, cMultipleItems) &&
                   sizeof(platform::MixerControlDetails::cMultipleItems) == sizeof(HWND),
               "MIXERCONTROLDETAILS.cMultipleItems");
 PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, cbDetails);
@@ -265,7 +265,8 @@ PANEL_SAME_FIELD(MixerControlDetails, MIXERCONTROLDETAILS, paDetails);
 // The tray icon's record goes to Shell_NotifyIconA as it is, in the shell-5
 // layout that Windows 2000 and XP take.
 static_assert(sizeof(platform::NotifyIconDataA) == NOTIFYICONDATAA_V2_SIZE, "NOTIFYICONDATAA_V2");
-static_assert(sizeof(void*) != 4 || sizeof(platform::NotifyIconDataA) == 488, "488 bytes on 32-bit");
+static_assert(sizeof(void*) != 4 || sizeof(platform::NotifyIconDataA) == 488,
+              "488 bytes on 32-bit");
 PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, cbSize);
 PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, hWnd);
 PANEL_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uID);

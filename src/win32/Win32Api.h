@@ -4,7 +4,8 @@
 #pragma once
 
 #ifdef PANEL_WINCONST_INCLUDED
-#error "platform/WinConst.h came before <windows.h>: the SDK defines its names as macros. Only core .cpp files may include it, never app/Program.h or what it includes, nor a port header (docs/ARCHITECTURE.md, Win32 adapter)."
+#error \
+    "platform/WinConst.h came before <windows.h>: the SDK defines its names as macros. Only core .cpp files may include it, never app/Program.h or what it includes, nor a port header (docs/ARCHITECTURE.md, Win32 adapter)."
 #endif
 
 // clang-format off

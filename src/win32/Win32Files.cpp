@@ -44,7 +44,6 @@ bool Win32FilePort::WriteFile(Handle file, const void* buffer, DWord size, DWord
     return ok != FALSE;
 }
 
-
 bool Win32FilePort::CopyFileA(const std::string& from, const std::string& to, bool failIfExists) {
     return ::CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
 }

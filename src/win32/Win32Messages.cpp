@@ -13,7 +13,7 @@ UInt Win32MessagePort::RegisterWindowMessageA(const std::string& name) {
 }
 
 bool Win32MessagePort::SendMessageTimeoutA(Hwnd hwnd, UInt msg, WParam wParam, LParam lParam,
-                                        UInt flags, UInt timeoutMs, LResult* result) {
+                                           UInt flags, UInt timeoutMs, LResult* result) {
     DWORD_PTR answer = 0;
     const LRESULT ok =
         ::SendMessageTimeoutA(ToHwnd(hwnd), msg, wParam, lParam, flags, timeoutMs, &answer);
@@ -45,7 +45,7 @@ LResult Win32MessagePort::DefWindowProcA(Hwnd hwnd, UInt msg, WParam wParam, LPa
 }
 
 bool Win32MessagePort::PeekMessageA(Msg& msg, Hwnd hwnd, UInt filterMin, UInt filterMax,
-                                 UInt removeFlags) {
+                                    UInt removeFlags) {
     MSG native = {};
     if (!::PeekMessageA(&native, ToHwnd(hwnd), filterMin, filterMax, removeFlags)) return false;
     msg = FromMsg(native);

@@ -7,7 +7,9 @@ namespace win32 {
 
 using namespace platform;
 
-Word Win32NlsPort::GetSystemDefaultLangID() { return ::GetSystemDefaultLangID(); }
+Word Win32NlsPort::GetSystemDefaultLangID() {
+    return ::GetSystemDefaultLangID();
+}
 
 int Win32NlsPort::WideCharToMultiByte(UInt codePage, DWord flags, const char16_t* src, int srcLen,
                                       char* dst, int dstLen) {

@@ -13,16 +13,16 @@ class Win32MessagePort final : public platform::MessagePort {
 public:
     platform::UInt RegisterWindowMessageA(const std::string& name) override;
     bool SendMessageTimeoutA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
-                             platform::LParam lParam, platform::UInt flags, platform::UInt timeoutMs,
-                             platform::LResult* result) override;
+                             platform::LParam lParam, platform::UInt flags,
+                             platform::UInt timeoutMs, platform::LResult* result) override;
     platform::LResult SendMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                                    platform::LParam lParam) override;
     bool PostMessageA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
                       platform::LParam lParam) override;
     bool ReplyMessage(platform::LResult result) override;
     bool InSendMessage() override;
-    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg, platform::WParam wParam,
-                                     platform::LParam lParam) override;
+    platform::LResult DefWindowProcA(platform::Hwnd hwnd, platform::UInt msg,
+                                     platform::WParam wParam, platform::LParam lParam) override;
     bool PeekMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
                       platform::UInt filterMax, platform::UInt removeFlags) override;
     bool GetMessageA(platform::Msg& msg, platform::Hwnd hwnd, platform::UInt filterMin,
@@ -50,9 +50,11 @@ public:
                       platform::UInt flags) override;
     platform::Hwnd GetForegroundWindow() override;
     bool SetForegroundWindow(platform::Hwnd hwnd) override;
-    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd, platform::DWord* processId) override;
+    platform::DWord GetWindowThreadProcessId(platform::Hwnd hwnd,
+                                             platform::DWord* processId) override;
     platform::DWord GetCurrentThreadId() override;
-    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo, bool doAttach) override;
+    bool AttachThreadInput(platform::DWord attach, platform::DWord attachTo,
+                           bool doAttach) override;
     bool GetCursorPos(platform::Point& point) override;
     bool GetWorkArea(platform::Rect& area) override;
     bool AdjustWindowRectEx(platform::Rect& rect, platform::DWord style, bool hasMenu,
@@ -96,7 +98,8 @@ public:
     platform::Handle CreateEventA(bool manualReset, bool initialState) override;
     bool SetEvent(platform::Handle event) override;
     bool ResetEvent(platform::Handle event) override;
-    platform::DWord WaitForSingleObject(platform::Handle object, platform::DWord timeoutMs) override;
+    platform::DWord WaitForSingleObject(platform::Handle object,
+                                        platform::DWord timeoutMs) override;
     platform::DWord MsgWaitForSingleObject(platform::Handle object,
                                            platform::DWord timeoutMs) override;
 };
@@ -251,7 +254,8 @@ private:
     Win32MediaPort media_;
     // Desktops, processes and other processes' windows.
     Win32ProcessPort processes_;
-    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_, nls_,
+    platform::Platform ports_{messages_, windows_, timers_, sync_, threads_, registry_, mixer_,
+                              nls_,
                               /* tray icon and tray menu */ shell_, menus_,
                               /* files, folders and media */ files_, media_,
                               /* desktops, processes and other processes' windows */

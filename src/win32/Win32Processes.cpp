@@ -12,8 +12,8 @@
 #include "Win32Api.h"
 #include "Win32Platform.h"
 
-#include <objbase.h>
 #include <mmdeviceapi.h>
+#include <objbase.h>
 #include <propidl.h>
 #include <propsys.h>
 
@@ -111,10 +111,9 @@ bool Win32ProcessPort::CreateProcessA(const std::string& commandLine, bool inher
     line.push_back('\0');
     PROCESS_INFORMATION pi;
     std::memset(&pi, 0, sizeof pi);
-    const BOOL ok = ::CreateProcessA(nullptr, line.data(), nullptr, nullptr,
-                                     inheritHandles ? TRUE : FALSE, creationFlags, nullptr,
-                                     currentDirectory.empty() ? nullptr : currentDirectory.c_str(),
-                                     &si, &pi);
+    const BOOL ok = ::CreateProcessA(
+        nullptr, line.data(), nullptr, nullptr, inheritHandles ? TRUE : FALSE, creationFlags,
+        nullptr, currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &si, &pi);
     if (!ok) return false;
     if (info) {
         info->hProcess = FromHandle(pi.hProcess);
@@ -128,7 +127,6 @@ bool Win32ProcessPort::CreateProcessA(const std::string& commandLine, bool inher
 bool Win32ProcessPort::TerminateProcess(Handle process, UInt exitCode) {
     return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
 }
-
 
 bool Win32ProcessPort::EnumWindows(WndEnumProc proc, LParam lParam) {
     EnumThunk thunk{proc, lParam};

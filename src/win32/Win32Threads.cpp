@@ -22,8 +22,8 @@ DWORD WINAPI ThreadEntry(LPVOID body) {
 
 Handle Win32ThreadPort::CreateThread(ThreadBody& body, bool suspended, DWord* threadId) {
     DWORD id = 0;
-    const HANDLE thread = ::CreateThread(nullptr, 0, &ThreadEntry, &body,
-                                         suspended ? CREATE_SUSPENDED : 0, &id);
+    const HANDLE thread =
+        ::CreateThread(nullptr, 0, &ThreadEntry, &body, suspended ? CREATE_SUSPENDED : 0, &id);
     if (threadId) *threadId = thread ? id : 0;
     return FromHandle(thread);
 }
@@ -60,6 +60,5 @@ DWord Win32ThreadPort::MsgWaitForSingleObject(Handle object, DWord timeoutMs) {
     HANDLE handle = ToHandle(object);
     return ::MsgWaitForMultipleObjects(1, &handle, FALSE, timeoutMs, QS_SENDMESSAGE);
 }
-
 
 }  // namespace win32

@@ -56,7 +56,7 @@ bool Win32WindowPort::IsIconic(Hwnd hwnd) {
 }
 
 bool Win32WindowPort::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
-                                 UInt flags) {
+                                   UInt flags) {
     return ::SetWindowPos(ToHwnd(hwnd), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
@@ -106,7 +106,7 @@ bool Win32WindowPort::AdjustWindowRectEx(Rect& rect, DWord style, bool hasMenu, 
 }
 
 int Win32WindowPort::MessageBoxA(Hwnd owner, const std::string& text, const std::string& caption,
-                               UInt type) {
+                                 UInt type) {
     return ::MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), type);
 }
 

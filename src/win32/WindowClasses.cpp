@@ -108,11 +108,10 @@ HWND CreateTargetWindow(const platform::WindowCreateParams& params,
     WindowRecord* const outerCreating = creatingRecord;
     creatingRecord = record;
     const platform::Rect& b = params.bounds;
-    const HWND hwnd =
-        ::CreateWindowExA(params.exStyle, params.className.c_str(), params.title.c_str(),
-                          params.style, b.left, b.top, b.right - b.left, b.bottom - b.top,
-                          ToHwnd(params.parent ? params.parent : params.owner), ControlId(params),
-                          GetModuleHandleA(nullptr), record);
+    const HWND hwnd = ::CreateWindowExA(
+        params.exStyle, params.className.c_str(), params.title.c_str(), params.style, b.left, b.top,
+        b.right - b.left, b.bottom - b.top, ToHwnd(params.parent ? params.parent : params.owner),
+        ControlId(params), GetModuleHandleA(nullptr), record);
     const bool bound = creatingRecord != record;
     creatingRecord = outerCreating;
     if (!hwnd && !bound) {

@@ -30,9 +30,8 @@ TEST(Construction, StepsThatReachOutsideRunInTheirOrder) {
     // The handle is published by FormCreate, after the whole construction.
     EXPECT_LT(greeting, published);
     // The indicator window comes last.
-    const auto windows = journal.Where([&](const sim::SimCall& c) {
-        return c.thread == tid && c.api == Api::CreateWindowExA;
-    });
+    const auto windows = journal.Where(
+        [&](const sim::SimCall& c) { return c.thread == tid && c.api == Api::CreateWindowExA; });
     ASSERT_EQ(windows.size(), 5u);
     EXPECT_EQ(windows[0].text.substr(0, 13), "TApplication|");
     EXPECT_EQ(w.world.Window(w.Owner())->title, "USB Phone keyboard UI");
@@ -73,7 +72,8 @@ TEST(Construction, StateStartsAtItsInitialValues) {
     EXPECT_EQ(f.WebIndex, 0);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(f.WebLinks[static_cast<size_t>(i)]->Name(), "suiURLLabelWeb" + std::to_string(i));
-        EXPECT_EQ(f.WebRadios[static_cast<size_t>(i)]->Name(), "suiRadioButtonWeb" + std::to_string(i));
+        EXPECT_EQ(f.WebRadios[static_cast<size_t>(i)]->Name(),
+                  "suiRadioButtonWeb" + std::to_string(i));
         EXPECT_EQ(f.WebNumbers[static_cast<size_t>(i)]->Name(), "LabelWeb" + std::to_string(i));
         EXPECT_FALSE(f.WebRadios[static_cast<size_t>(i)]->TabStop());
     }
@@ -89,9 +89,9 @@ TEST(Construction, OnlyTheWatchdogRunsAtStart) {
         bool running;
     };
     const Expected timers[] = {
-        {f.TimerDrvCheck, 3000, true},  {f.TimerKeyRepeat, 300, false},
-        {f.TimerMouseUp, 500, false},   {f.TimerMin, 10000, false},
-        {f.TimerDevChg, 1000, false},   {f.TimerMediaPlayerNotify, 1000, false},
+        {f.TimerDrvCheck, 3000, true}, {f.TimerKeyRepeat, 300, false},
+        {f.TimerMouseUp, 500, false},  {f.TimerMin, 10000, false},
+        {f.TimerDevChg, 1000, false},  {f.TimerMediaPlayerNotify, 1000, false},
     };
     for (const Expected& e : timers) {
         EXPECT_EQ(e.timer.Interval(), e.interval) << e.timer.Name();
@@ -183,7 +183,8 @@ TEST(Construction, SlidersSetAtConstructionDoNotCountAsUserChanges) {
         if (!f.FUpdatingControls) ++changes;
     };
     f.SetTrackBarState(f.suiTrackBarVolOut, 4096, std::nullopt, std::nullopt, std::nullopt);
-    f.SetTrackBarState(f.suiTrackBarVolOut, std::nullopt, false, std::nullopt, 100);  // range clamps the position
+    f.SetTrackBarState(f.suiTrackBarVolOut, std::nullopt, false, std::nullopt,
+                       100);  // range clamps the position
     EXPECT_EQ(f.suiTrackBarVolOut.Position(), 100);
     EXPECT_FALSE(f.suiTrackBarVolOut.Enabled());
     EXPECT_EQ(changes, 0);

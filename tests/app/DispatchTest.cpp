@@ -24,7 +24,8 @@ Outcome SendFromOutside(PanelWorld& w, UInt msg, WParam wParam = 0, LParam lPara
     const size_t before = w.PanelCalls(Api::DefWindowProcA, msg).size();
     sim::SimProcess other(w.world, "other");
     LResult answer = -1;
-    other.messages.SendMessageTimeoutA(w.Panel(), msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &answer);
+    other.messages.SendMessageTimeoutA(w.Panel(), msg, wParam, lParam, SMTO_ABORTIFHUNG, 1000,
+                                       &answer);
     return Outcome{answer, w.PanelCalls(Api::DefWindowProcA, msg).size() > before};
 }
 

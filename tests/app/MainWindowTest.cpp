@@ -54,9 +54,13 @@ TEST(MainWindow, HidesItselfTenSecondsAfterTheLastInput) {
 }
 
 TEST(MainWindow, ButtonsWheelKeysAndDragsInAnyWindowPostponeTheAutoHide) {
-    const std::pair<UInt, WParam> inputs[] = {
-        {WM_KEYDOWN, 13},    {WM_LBUTTONDOWN, 1}, {WM_RBUTTONDOWN, 2}, {WM_MBUTTONDOWN, 0x10},
-        {WM_MOUSEWHEEL, 0},  {WM_MOUSEMOVE, 1},   {WM_MOUSEMOVE, 4 /* shift */}};
+    const std::pair<UInt, WParam> inputs[] = {{WM_KEYDOWN, 13},
+                                              {WM_LBUTTONDOWN, 1},
+                                              {WM_RBUTTONDOWN, 2},
+                                              {WM_MBUTTONDOWN, 0x10},
+                                              {WM_MOUSEWHEEL, 0},
+                                              {WM_MOUSEMOVE, 1},
+                                              {WM_MOUSEMOVE, 4 /* shift */}};
     for (const auto& [msg, wParam] : inputs) {
         ShownPanel w;
         w.Advance(3000);
@@ -85,7 +89,8 @@ TEST(MainWindow, ActivationPostponesTheAutoHide) {
     w.Advance(4000);
     sim::SimProcess other(w.world, "other");
     LResult ignored;
-    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 100, &ignored);
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 100,
+                                       &ignored);
     EXPECT_EQ(w.AutoHideDue(), w.world.Now() + 10000);
 }
 

@@ -18,17 +18,26 @@ TEST(RandomMessages, TenThousandArbitraryMessagesLeaveThePanelRunningAndLinked) 
     w.driver.Discover(w.Panel());
     std::mt19937 random(20261209);
     auto pick = [&](std::uint32_t n) { return static_cast<std::uint32_t>(random() % n); };
-    const UInt messages[] = {w.Form().MsgDevChange, w.Form().MsgAttach,   driverlink::WM_HANDSET,
-                             WM_COPYDATA,           WM_SETTINGCHANGE,    WM_DEVICECHANGE,
-                             WM_USER + 109,         WM_USER + 113,       WM_NULL,
-                             WM_KEYDOWN,            WM_MOUSEMOVE,        WM_TIMER};
+    const UInt messages[] = {w.Form().MsgDevChange,
+                             w.Form().MsgAttach,
+                             driverlink::WM_HANDSET,
+                             WM_COPYDATA,
+                             WM_SETTINGCHANGE,
+                             WM_DEVICECHANGE,
+                             WM_USER + 109,
+                             WM_USER + 113,
+                             WM_NULL,
+                             WM_KEYDOWN,
+                             WM_MOUSEMOVE,
+                             WM_TIMER};
     std::vector<std::uint8_t> payload;
     for (int i = 0; i < 10000; ++i) {
         const UInt msg = messages[pick(sizeof messages / sizeof messages[0])];
         const WParam wParam = random();
         if (msg == WM_COPYDATA) {
             payload.resize(pick(64));
-            for (auto& b : payload) b = static_cast<std::uint8_t>(pick(4) ? 'A' + pick(26) : pick(256));
+            for (auto& b : payload)
+                b = static_cast<std::uint8_t>(pick(4) ? 'A' + pick(26) : pick(256));
             if (pick(3) == 0) {
                 const std::string prefix = pick(2) ? "AUDIO_IN " : "AUDIO_OUT ";
                 payload.insert(payload.begin(), prefix.begin(), prefix.end());
@@ -39,7 +48,8 @@ TEST(RandomMessages, TenThousandArbitraryMessagesLeaveThePanelRunningAndLinked) 
             w.driver.Status(w.Panel(), static_cast<std::uint32_t>(wParam) | 0x100,
                             static_cast<std::uint32_t>(random()) | (pick(2) ? 0xFFu : 0u));
         } else if (msg == WM_TIMER || msg == WM_KEYDOWN || msg == WM_MOUSEMOVE) {
-            w.panelProcess.messages.PostMessageA(w.Panel(), msg, wParam, static_cast<LParam>(random()));
+            w.panelProcess.messages.PostMessageA(w.Panel(), msg, wParam,
+                                                 static_cast<LParam>(random()));
         } else {
             w.driver.Send(w.Panel(), msg, wParam, static_cast<LParam>(random()));
         }

@@ -14,7 +14,8 @@ namespace {
 LResult Request(PanelWorld& w, UInt message, WParam wParam, LParam lParam) {
     sim::SimProcess other(w.world, "other");
     LResult result = 0;
-    other.messages.SendMessageTimeoutA(w.Panel(), message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+    other.messages.SendMessageTimeoutA(w.Panel(), message, wParam, lParam, SMTO_ABORTIFHUNG, 3000,
+                                       &result);
     return result;
 }
 
@@ -51,8 +52,11 @@ TEST(SingleInstance, SecondStartWithoutArgumentsShowsTheRunningWindow) {
 }
 
 TEST(SingleInstance, SecondStartRequestsShowUnlessTheOnlyArgumentIsTheQuitSwitch) {
-    const std::vector<std::vector<std::string>> showArgs = {
-        {"JovSearchMode"}, {"JovDestroyMode", "x"}, {"jovdestroymode"}, {"JovDestroyMode "}, {"other"}};
+    const std::vector<std::vector<std::string>> showArgs = {{"JovSearchMode"},
+                                                            {"JovDestroyMode", "x"},
+                                                            {"jovdestroymode"},
+                                                            {"JovDestroyMode "},
+                                                            {"other"}};
     for (const auto& args : showArgs) {
         PanelWorld w;
         ASSERT_TRUE(w.Start());

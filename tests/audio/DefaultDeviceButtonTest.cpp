@@ -8,15 +8,16 @@
 #include "support/PanelWorld.h"
 
 using namespace platform;
-using testing_support::PanelWorld;
 using sim::Api;
+using testing_support::PanelWorld;
 
 namespace {
 
 struct ButtonPanel : PanelWorld {
     explicit ButtonPanel(int devices) {
         const char* names[] = {"Realtek HD Audio output", "USB Audio Device", "Modem Audio"};
-        for (int i = 0; i < devices; ++i) world.mixer.AddDevice(names[i]).AddDestination("Master", 2);
+        for (int i = 0; i < devices; ++i)
+            world.mixer.AddDevice(names[i]).AddDestination("Master", 2);
     }
     vcl::TButton& Button() { return Form().suiButtonSysAudioOut; }
 };
@@ -129,7 +130,8 @@ TEST(DefaultDeviceButton, AClickStartsThePanelOnTheUsersDesktopWithTheLineOfThis
         const sim::SimLaunch& launch = w.world.system.launches[0];
         EXPECT_EQ(launch.commandLine,
                   std::string("C:\\WINDOWS\\system32\\rundll32.exe shell32.dll,Control_RunDLL "
-                              "mmsys.cpl") + row.page);
+                              "mmsys.cpl") +
+                      row.page);
         EXPECT_EQ(launch.currentDirectory, "C:\\WINDOWS\\system32");
         EXPECT_EQ(launch.startup.desktop, "");
         EXPECT_EQ(launch.creationFlags, 0x90u);

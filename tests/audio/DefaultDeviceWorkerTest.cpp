@@ -166,14 +166,26 @@ TEST(DefaultDeviceWorker, EveryFailingStepEndsInOneFailMessage) {
         {"desktop not created", [](sim::SimSystem& s) { s.createDesktopFails = true; }, false},
         {"desktop not assigned", [](sim::SimSystem& s) { s.setThreadDesktopFails = true; }, false},
         {"no system folder", [](sim::SimSystem& s) { s.systemDirectory.clear(); }, false},
-        {"Windows 7", [](sim::SimSystem& s) { s.version = {6, 1, 7601, 2}; }, false},
-        {"Windows Vista", [](sim::SimSystem& s) { s.version = {6, 0, 6002, 2}; }, false},
-        {"Windows 98", [](sim::SimSystem& s) { s.version = {4, 10, 2222, 1}; }, false},
+        {"Windows 7",
+         [](sim::SimSystem& s) {
+             s.version = {6, 1, 7601, 2};
+         },
+         false},
+        {"Windows Vista",
+         [](sim::SimSystem& s) {
+             s.version = {6, 0, 6002, 2};
+         },
+         false},
+        {"Windows 98",
+         [](sim::SimSystem& s) {
+             s.version = {4, 10, 2222, 1};
+         },
+         false},
         {"version unknown", [](sim::SimSystem& s) { s.versionFails = true; }, false},
         {"start refused", [](sim::SimSystem& s) { s.createProcessFails = true; }, false},
         {"panel never shows", [](sim::SimSystem& s) { s.soundPanel.present = false; }, true},
-        {"a page's own OK button",
-         [](sim::SimSystem& s) { s.soundPanel.pageButtonIds = {1}; }, true},
+        {"a page's own OK button", [](sim::SimSystem& s) { s.soundPanel.pageButtonIds = {1}; },
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -249,7 +261,8 @@ TEST(DefaultDeviceWorker, LeftoverDialogsOnTheDesktopAreCancelledBeforeThePanelS
     EXPECT_EQ(users.cancelClicks, 0);
     EXPECT_TRUE(leftover.comboMessages.empty());
     const int cancelled = w.world.Journal().IndexOf([&](const sim::SimCall& c) {
-        return c.api == Api::SendMessageTimeoutA && c.hwnd == leftover.cancel && c.msg == WM_LBUTTONUP;
+        return c.api == Api::SendMessageTimeoutA && c.hwnd == leftover.cancel &&
+               c.msg == WM_LBUTTONUP;
     });
     const int started = w.world.Journal().IndexOf(
         [](const sim::SimCall& c) { return c.api == Api::CreateProcessA; });

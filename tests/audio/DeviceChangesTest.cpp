@@ -146,7 +146,7 @@ TEST(DeviceChanges, ARingingTonePlayedByThePanelStopsAndItsCountIsKept) {
     ASSERT_TRUE(f.Ring.RingPlaying);
     ASSERT_FALSE(w.world.media.OpenDevices().empty());
     ASSERT_EQ(device.speakerVolume->values[0], 65535u);  // turned up for the ring
-    f.Ring.RingDelay = 2;                                     // left alone by the reload
+    f.Ring.RingDelay = 2;                                // left alone by the reload
 
     w.driver.Send(w.Panel(), WM_DEVICECHANGE, 0, 0);
     w.Advance(1000);

@@ -22,16 +22,17 @@ TEST(SoundPanel, WindowsKindsByPlatformAndVersion) {
     };
     const Row rows[] = {
         // NT 5.2, Windows XP x64 and Server 2003, has XP's Sound control panel.
-        {5, 0, 2, 1, false}, {5, 1, 2, 2, false}, {5, 2, 2, 2, false}, {6, 0, 2, 3, true},
-        {6, 1, 2, 0, true},  {10, 0, 2, 0, true}, {4, 0, 2, 0, false}, {5, 1, 1, 0, false},
-        {6, 0, 1, 0, false},
+        {5, 0, 2, 1, false}, {5, 1, 2, 2, false}, {5, 2, 2, 2, false},
+        {6, 0, 2, 3, true},  {6, 1, 2, 0, true},  {10, 0, 2, 0, true},
+        {4, 0, 2, 0, false}, {5, 1, 1, 0, false}, {6, 0, 1, 0, false},
     };
     for (const Row& row : rows) {
         OsVersionInfoA v;
         v.dwMajorVersion = row.major;
         v.dwMinorVersion = row.minor;
         v.dwPlatformId = row.platformId;
-        SCOPED_TRACE(testing::Message() << row.major << "." << row.minor << " on " << row.platformId);
+        SCOPED_TRACE(testing::Message()
+                     << row.major << "." << row.minor << " on " << row.platformId);
         EXPECT_EQ(WindowsKindOf(true, v), row.kind);
         EXPECT_EQ(IsVistaOrLaterOf(true, v), row.vistaOrLater);
         EXPECT_EQ(WindowsKindOf(false, v), 0);

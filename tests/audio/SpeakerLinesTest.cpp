@@ -78,7 +78,6 @@ TEST(SpeakerLines, EachControlBelongsToItsRow) {
     EXPECT_EQ(audio::LineOfControl(mixer, static_cast<int>(d.mute.id)), PageLine::Speaker);
     EXPECT_EQ(audio::LineOfControl(mixer, static_cast<int>(d.waveMute.id)),
               PageLine::SpeakerSource);
-    EXPECT_EQ(audio::LineOfControl(mixer, static_cast<int>(d.micVolume.id)),
-              PageLine::Microphone);
+    EXPECT_EQ(audio::LineOfControl(mixer, static_cast<int>(d.micVolume.id)), PageLine::Microphone);
     EXPECT_EQ(audio::LineOfControl(mixer, 0x7FFF), PageLine::None);
 }

@@ -142,7 +142,9 @@ TEST(DataFiles, AWholeLineDropsTheRestOfALongLineAndStorableLinesReadBackAsOne) 
     EXPECT_EQ(whole("a\r\n\r\nb\rc\n", 4), (Lines{"a", "", "b\rc", ""}));
 
     // What may be stored: no line ends, no Ctrl-Z, at most the limit.
-    EXPECT_EQ(datafiles::StorableTextLine("a\r\nb\nc\rd\x1A" "e"), "abcde");
+    EXPECT_EQ(datafiles::StorableTextLine("a\r\nb\nc\rd\x1A"
+                                          "e"),
+              "abcde");
     EXPECT_EQ(datafiles::StorableTextLine(std::string(1500, 'n')), std::string(1022, 'n'));
     EXPECT_EQ(datafiles::StorableTextLine("\r\n" + std::string(1022, 'n') + "x"),
               std::string(1022, 'n'));

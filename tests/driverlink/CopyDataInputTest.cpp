@@ -43,11 +43,12 @@ TEST(CopyDataInput, MalformedMessagesAreNotAnsweredAndDoNotHurtThePanel) {
     w.driver.Discover(w.Panel());
     const size_t defaultsBefore = w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size();
 
-    EXPECT_EQ(w.driver.Send(w.Panel(), WM_COPYDATA, 0, 0), 0);  // no structure
-    EXPECT_EQ(w.driver.CopyData(w.Panel(), nullptr, 0), 0);     // no data
+    EXPECT_EQ(w.driver.Send(w.Panel(), WM_COPYDATA, 0, 0), 0);    // no structure
+    EXPECT_EQ(w.driver.CopyData(w.Panel(), nullptr, 0), 0);       // no data
     EXPECT_EQ(w.driver.CopyData(w.Panel(), "AUDIO_IN x", 0), 0);  // cbData 0
     std::vector<char> megabyte(1 << 20, 'A');
-    EXPECT_EQ(w.driver.CopyData(w.Panel(), megabyte.data(), static_cast<DWord>(megabyte.size())), 0);
+    EXPECT_EQ(w.driver.CopyData(w.Panel(), megabyte.data(), static_cast<DWord>(megabyte.size())),
+              0);
     EXPECT_EQ(w.driver.Reply(w.Panel(), "AUDIO_IN"), 0);  // no blank
     EXPECT_EQ(w.driver.Reply(w.Panel(), "hello"), 0);
     EXPECT_EQ(w.PanelCalls(Api::DefWindowProcA, WM_COPYDATA).size(), defaultsBefore + 6);
@@ -57,7 +58,8 @@ TEST(CopyDataInput, MalformedMessagesAreNotAnsweredAndDoNotHurtThePanel) {
     EXPECT_EQ(w.driver.CopyData(w.Panel(), unterminated, sizeof unterminated), 1);
     const std::string tail = "AUDIO_OUT Speakers";
     std::memcpy(megabyte.data() + megabyte.size() - tail.size(), tail.data(), tail.size());
-    EXPECT_EQ(w.driver.CopyData(w.Panel(), megabyte.data(), static_cast<DWord>(megabyte.size())), 1);
+    EXPECT_EQ(w.driver.CopyData(w.Panel(), megabyte.data(), static_cast<DWord>(megabyte.size())),
+              1);
     EXPECT_EQ(w.driver.Reply(w.Panel(), "xx AUDIO_IN Mic"), 1);
 
     w.Advance(100);

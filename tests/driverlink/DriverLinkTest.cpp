@@ -33,7 +33,8 @@ TEST(DriverLink, RegistersItsThreeMessagesInOrderWithIdsSharedByAllProcesses) {
     // The tray icon's "TaskbarCreated" is registered too, by its component.
     const DWord tid = w.panelProcess.ThreadId();
     const auto registered = w.world.Journal().Where([&](const sim::SimCall& c) {
-        return c.thread == tid && c.api == Api::RegisterWindowMessageA && c.text != "TaskbarCreated";
+        return c.thread == tid && c.api == Api::RegisterWindowMessageA &&
+               c.text != "TaskbarCreated";
     });
     ASSERT_EQ(registered.size(), 3u);
     EXPECT_EQ(registered[0].text, "winmm_devicechange");
@@ -127,8 +128,10 @@ TEST(DriverLink, HandsetMessageIsAnsweredFirstThenRecordedAndRestartsTheWatchdog
     EXPECT_EQ(w.world.TimerDue(w.Panel(), w.Form().TimerDrvCheck.Id()), w.world.Now() + 3000);
     // The answer goes out before the watchdog is touched.
     auto& journal = w.world.Journal();
-    const int reply = journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::ReplyMessage; }, before);
-    const int restart = journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::SetTimer; }, before);
+    const int reply =
+        journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::ReplyMessage; }, before);
+    const int restart =
+        journal.IndexOf([](const sim::SimCall& c) { return c.api == Api::SetTimer; }, before);
     ASSERT_GE(reply, 0);
     ASSERT_GE(restart, 0);
     EXPECT_LT(reply, restart);
@@ -146,8 +149,8 @@ TEST(DriverLink, CommandFrameIsBangTextAndZeroSentBoundedToTheDriver) {
     EXPECT_EQ(received[0].wParam, w.Panel());
     EXPECT_EQ(received[0].dwData, 0u);
     EXPECT_EQ(received[0].cbData, 14u);
-    const std::vector<std::uint8_t> expected = {'!', 'G', 'E', 'T', ' ', 'A', 'U', 'D',
-                                                'I', 'O', '_', 'I', 'N', 0};
+    const std::vector<std::uint8_t> expected = {'!', 'G', 'E', 'T', ' ', 'A', 'U',
+                                                'D', 'I', 'O', '_', 'I', 'N', 0};
     EXPECT_EQ(received[0].bytes, expected);
     const auto sends = w.PanelCalls(Api::SendMessageTimeoutA, WM_COPYDATA);
     ASSERT_EQ(sends.size(), 1u);
@@ -184,11 +187,14 @@ TEST(DriverLink, DeviceReplyArrivesNestedInsideTheCommandsSendAndIsAnswered) {
     EXPECT_EQ(w.driver.ReplyAnswers()[0], 1);
     EXPECT_EQ(seen, std::vector<std::string>{"GET AUDIO_OUT"});
     const auto& calls = w.world.Journal().Calls();
-    const int send = w.world.Journal().IndexOf(
-        [](const sim::SimCall& c) { return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA; });
+    const int send = w.world.Journal().IndexOf([](const sim::SimCall& c) {
+        return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA;
+    });
     const int nested = w.world.Journal().IndexOf(
-        [&](const sim::SimCall& c) { return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA &&
-                                            c.thread == w.driver.Process().ThreadId(); },
+        [&](const sim::SimCall& c) {
+            return c.api == Api::SendMessageTimeoutA && c.msg == WM_COPYDATA &&
+                   c.thread == w.driver.Process().ThreadId();
+        },
         send + 1);
     ASSERT_GE(nested, 0);
     EXPECT_EQ(calls[static_cast<size_t>(nested)].hwnd, w.Panel());
@@ -201,14 +207,16 @@ TEST(DriverLink, CommandsInsideAnUnansweredSendFromAnotherThreadAreDropped) {
     w.Form().OnActivate = [&](vcl::TObject*) { w.Form().SendDrvCommand("GET AUDIO_IN"); };
     sim::SimProcess other(w.world, "other");
     LResult ignored;
-    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000,
+                                       &ignored);
     EXPECT_TRUE(w.driver.ReceivedOf(WM_COPYDATA).empty());
     // Once answered, the same handler's command goes out.
     w.Form().OnActivate = [&](vcl::TObject*) {
         w.panelProcess.messages.ReplyMessage(0);
         w.Form().SendDrvCommand("GET AUDIO_IN");
     };
-    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    other.messages.SendMessageTimeoutA(w.Panel(), WM_ACTIVATE, 1, 0, SMTO_ABORTIFHUNG, 1000,
+                                       &ignored);
     ASSERT_EQ(w.driver.ReceivedOf(WM_COPYDATA).size(), 1u);
     EXPECT_FALSE(w.driver.ReceivedOf(WM_COPYDATA)[0].panelInSend);
 }

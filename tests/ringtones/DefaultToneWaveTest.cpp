@@ -26,7 +26,8 @@ double Rms(const std::vector<std::uint8_t>& wave, double fromMs, double toMs) {
 }
 
 std::uint32_t Read32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 }  // namespace
@@ -56,7 +57,8 @@ TEST(DefaultToneWave, IsAThreeSecondPcmRingOfTwoBurstsWithoutClicksOrClipping) {
     for (std::uint32_t i = 0; i < 24000; ++i) peak = std::max(peak, std::abs(int{Sample(wave, i)}));
     EXPECT_GT(peak, 5000);
     EXPECT_LT(peak, 16000);
-    for (const std::uint32_t edge : {0u, 3200u, 4800u, 8000u}) EXPECT_EQ(Sample(wave, edge), 0) << edge;
+    for (const std::uint32_t edge : {0u, 3200u, 4800u, 8000u})
+        EXPECT_EQ(Sample(wave, edge), 0) << edge;
     EXPECT_LT(std::abs(int{Sample(wave, 1)}), 400);
 }
 

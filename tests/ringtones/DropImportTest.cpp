@@ -259,9 +259,9 @@ TEST(DropImport, TheTargetIsTheShownFolderAndTheNameAfterTheLastSeparator) {
     EXPECT_EQ(DropTarget("", "D:\\a\\b.wav"), "");
     // Names that would leave the folder, or name it or a device.
     for (const char* dropped :
-         {"D:\\a\\", "D:\\a\\..", "D:\\a\\.", "D:/a/..", "D:..", "..", "D:\\a\\...",
-          "D:\\a\\.. ", "D:\\a\\. .", "D:\\a\\NUL", "D:\\a\\con.wav", "D:\\a\\Com1.wav",
-          "D:\\a\\lpt9", "D:\\a\\aux .txt", "D:\\a\\b.wav:"})
+         {"D:\\a\\", "D:\\a\\..", "D:\\a\\.", "D:/a/..", "D:..", "..", "D:\\a\\...", "D:\\a\\.. ",
+          "D:\\a\\. .", "D:\\a\\NUL", "D:\\a\\con.wav", "D:\\a\\Com1.wav", "D:\\a\\lpt9",
+          "D:\\a\\aux .txt", "D:\\a\\b.wav:"})
         EXPECT_EQ(DropTarget("C:\\Phone\\ring", dropped), "") << dropped;
     // Device-like names that are plain files.
     EXPECT_EQ(ringtones::DroppedName("D:\\a\\com10.wav"), "com10.wav");

@@ -65,17 +65,18 @@ TEST(SimDesktop, AMessageBoxKeepsItsThreadsMessagesFlowingUntilItIsClosed) {
     SimProcess app(world, "app"), other(world, "other");
     std::vector<std::string> handled;
     int answer = 0;
-    const Hwnd window = app.CreatePeerWindow("App", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
-        if (msg == WM_USER) {
-            handled.push_back("error at " + std::to_string(world.Now()));
-            answer = app.windows.MessageBoxA(0, "No handset", "Panel", MB_OK | MB_ICONERROR);
-            handled.push_back("box closed at " + std::to_string(world.Now()));
-        } else if (msg >= WM_USER + 1) {
-            const bool boxUp = world.desktop.OpenMessageBox() != nullptr;
-            handled.push_back(std::to_string(msg - WM_USER) + (boxUp ? " while up" : " after"));
-        }
-        return 0;
-    });
+    const Hwnd window =
+        app.CreatePeerWindow("App", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+            if (msg == WM_USER) {
+                handled.push_back("error at " + std::to_string(world.Now()));
+                answer = app.windows.MessageBoxA(0, "No handset", "Panel", MB_OK | MB_ICONERROR);
+                handled.push_back("box closed at " + std::to_string(world.Now()));
+            } else if (msg >= WM_USER + 1) {
+                const bool boxUp = world.desktop.OpenMessageBox() != nullptr;
+                handled.push_back(std::to_string(msg - WM_USER) + (boxUp ? " while up" : " after"));
+            }
+            return 0;
+        });
     world.desktop.messageBoxLifetimeMs = 5000;
     world.desktop.onMessageBox = [&](sim::SimMessageBox& box) {
         EXPECT_EQ(box.text, "No handset");
@@ -126,8 +127,7 @@ TEST(SimDesktop, ADesktopAThreadIsOnCannotBeClosedAndEveryHandleIsCounted) {
     ProcessInformation info;
     ASSERT_TRUE(processes.CreateProcessA("x.exe", false, 0, "", StartupInfoA{}, &info));
     world.files.AddFile("C:\\a.txt", "a");
-    const Handle file =
-        program.files.CreateFileA("C:\\a.txt", GENERIC_READ, 0, OPEN_EXISTING, 0);
+    const Handle file = program.files.CreateFileA("C:\\a.txt", GENERIC_READ, 0, OPEN_EXISTING, 0);
     const HMenu menu = program.menus.CreatePopupMenu();
     const HMenu sub = program.menus.CreatePopupMenu();
     program.menus.AppendMenuA(menu, MF_POPUP, sub, "Sub");
@@ -148,10 +148,11 @@ TEST(SimDesktop, ADesktopAThreadIsOnCannotBeClosedAndEveryHandleIsCounted) {
 TEST(SimDesktop, AModalLoopInsideAShortAdvanceLeavesTheClockWhereTheLoopEnded) {
     SimWorld world;
     SimProcess app(world, "app");
-    const Hwnd window = app.CreatePeerWindow("App", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
-        if (msg == WM_USER) app.windows.MessageBoxA(0, "Busy", "Panel", MB_OK);
-        return 0;
-    });
+    const Hwnd window =
+        app.CreatePeerWindow("App", "", [&](Hwnd, UInt msg, WParam, LParam) -> LResult {
+            if (msg == WM_USER) app.windows.MessageBoxA(0, "Busy", "Panel", MB_OK);
+            return 0;
+        });
     world.desktop.messageBoxLifetimeMs = 250;
     world.Advance(1000);
     app.messages.PostMessageA(window, WM_USER, 0, 0);

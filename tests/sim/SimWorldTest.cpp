@@ -70,7 +70,8 @@ TEST(SimWorld, CopyDataCrossesThreadsAsACopyOfTheSendersBytes) {
     cds.cbData = 3;
     cds.lpData = bytes;
     LResult r;
-    a.messages.SendMessageTimeoutA(bWindow, WM_COPYDATA, 0, ToLParam(&cds), SMTO_ABORTIFHUNG, 500, &r);
+    a.messages.SendMessageTimeoutA(bWindow, WM_COPYDATA, 0, ToLParam(&cds), SMTO_ABORTIFHUNG, 500,
+                                   &r);
     EXPECT_EQ(seen, "abc");
     EXPECT_NE(seenPointer, static_cast<const void*>(bytes));
     ASSERT_EQ(world.Journal().Of(Api::SendMessageTimeoutA).size(), 1u);
@@ -99,7 +100,8 @@ TEST(SimWorld, BroadcastReachesEveryTopLevelWindowIncludingTheSenders) {
     b.CreatePeerWindow("B", "b1", count);
     b.CreatePeerWindow("B", "b2", count);
     LResult r;
-    EXPECT_TRUE(a.messages.SendMessageTimeoutA(HWND_BROADCAST, 77, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
+    EXPECT_TRUE(
+        a.messages.SendMessageTimeoutA(HWND_BROADCAST, 77, 0, 0, SMTO_ABORTIFHUNG, 500, &r));
     EXPECT_EQ(hits, 3);
 }
 

@@ -72,8 +72,7 @@ void Soak::Prepare() {
     files.AddFile(InRing("long.wav"), Wave(20000));
     // Not a wave file: the media layer refuses it with an error box.
     files.AddFile(InRing("broken.wav"), "RIFF....junk");
-    files.AddFile(kUrlList,
-                  "News\r\nhttp://news.example/\r\nMail\r\nhttps://mail.example/\r\n");
+    files.AddFile(kUrlList, "News\r\nhttp://news.example/\r\nMail\r\nhttps://mail.example/\r\n");
     files.AddFile(kDefaultWeb,
                   "Home\r\nhttp://home.example/\r\nEmpty\r\nhttp://\r\nBrowser\r\n"
                   "http://start.example/\r\n");
@@ -107,12 +106,13 @@ void Soak::Note(const std::string& what) {
 std::string Soak::State() {
     std::ostringstream state;
     const auto& levels = mixer_.speakerVolume->values;
-    state << "slider " << f_->suiTrackBarVolOut.Position() << (f_->suiCheckBoxVolOut.Checked() ? " muted" : "")
-          << " device " << levels.front() << (mixer_.speakerMute->values.front() ? " muted" : "")
-          << " user " << userSpeaker_.position << " mixer " << f_->AudioMixerUsb.FOpenID
-          << " group " << f_->suiGroupBoxVol.Enabled() << " saved " << f_->SpeakerSaved
-          << " ring " << f_->Ring.RingPlaying << " player " << f_->MediaPlayerTest.EnabledButtons()
-          << " link " << f_->TimerDrvCheck.Enabled() << " shown " << w_.Shown() << " threads "
+    state << "slider " << f_->suiTrackBarVolOut.Position()
+          << (f_->suiCheckBoxVolOut.Checked() ? " muted" : "") << " device " << levels.front()
+          << (mixer_.speakerMute->values.front() ? " muted" : "") << " user "
+          << userSpeaker_.position << " mixer " << f_->AudioMixerUsb.FOpenID << " group "
+          << f_->suiGroupBoxVol.Enabled() << " saved " << f_->SpeakerSaved << " ring "
+          << f_->Ring.RingPlaying << " player " << f_->MediaPlayerTest.EnabledButtons() << " link "
+          << f_->TimerDrvCheck.Enabled() << " shown " << w_.Shown() << " threads "
           << w_.world.ThreadsOf(w_.panelProcess.ProcessId()).size();
     return state.str();
 }
@@ -150,8 +150,8 @@ SoakResult Soak::Run(std::uint64_t count) {
     if (std::string wrong = CheckAll(); !wrong.empty()) return fail("at start-up: " + wrong);
 
     const std::vector<Kind>& kinds = Kinds();
-    const unsigned total = std::accumulate(kinds.begin(), kinds.end(), 0u,
-                                           [](unsigned sum, const Kind& k) { return sum + k.weight; });
+    const unsigned total = std::accumulate(
+        kinds.begin(), kinds.end(), 0u, [](unsigned sum, const Kind& k) { return sum + k.weight; });
     for (eventNumber_ = 0; eventNumber_ < count; ++eventNumber_) {
         RememberBeforeEvent();
         unsigned roll = Pick(total);

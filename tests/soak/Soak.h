@@ -32,9 +32,9 @@ inline constexpr std::array<const char*, 3> kDataFiles = {testing_support::kChoi
 // What one run did.
 struct SoakResult {
     bool passed = false;
-    std::uint64_t events = 0;        // events run (the failing one included)
-    std::uint64_t virtualMs = 0;     // the simulated clock at the end
-    std::string failure;             // what failed, with the events before it
+    std::uint64_t events = 0;                          // events run (the failing one included)
+    std::uint64_t virtualMs = 0;                       // the simulated clock at the end
+    std::string failure;                               // what failed, with the events before it
     std::map<std::string, std::uint64_t> eventCounts;  // by kind
 };
 

@@ -41,9 +41,9 @@ void Soak::RememberDataFiles() {
 }
 
 std::string Soak::CheckAll() {
-    for (std::string (Soak::*check)() : {&Soak::CheckHandles, &Soak::CheckSpeaker,
-                                         &Soak::CheckDataFiles, &Soak::CheckTimers,
-                                         &Soak::CheckLink}) {
+    for (std::string (Soak::*check)() :
+         {&Soak::CheckHandles, &Soak::CheckSpeaker, &Soak::CheckDataFiles, &Soak::CheckTimers,
+          &Soak::CheckLink}) {
         std::string wrong = (this->*check)();
         if (!wrong.empty()) return wrong;
     }
@@ -109,7 +109,8 @@ std::string Soak::CheckSpeaker() {
         std::ostringstream what;
         what << "no tone plays and the speaker is at " << device.position
              << (device.mute ? " muted" : "") << ", the user's value is " << userSpeaker_.position
-             << (userSpeaker_.mute ? " muted" : "") << (playedBefore_ ? " (a tone just ended)" : "");
+             << (userSpeaker_.mute ? " muted" : "")
+             << (playedBefore_ ? " (a tone just ended)" : "");
         return what.str();
     }
     userSpeaker_ = device;
@@ -119,8 +120,7 @@ std::string Soak::CheckSpeaker() {
     vcl::TTrackBar& slider = f_->suiTrackBarVolOut;
     if (f_->suiGroupBoxVol.Enabled() && f_->AudioMixerUsb.FOpenID >= 0 && slider.Enabled() &&
         f_->suiCheckBoxVolOut.Enabled()) {
-        if (slider.Position() != device.position ||
-            f_->suiCheckBoxVolOut.Checked() != device.mute)
+        if (slider.Position() != device.position || f_->suiCheckBoxVolOut.Checked() != device.mute)
             return "the speaker slider shows " + std::to_string(slider.Position()) +
                    ", the device is at " + std::to_string(device.position);
         const std::vector<DWord>& wave = mixer_.waveVolume->values;
@@ -157,7 +157,8 @@ std::string Soak::CheckDataFiles() {
 std::string Soak::LeftOverFiles() {
     for (const char* folder : {"C:\\Phone", testing_support::kRingFolder})
         for (const sim::SimFileEntry* entry : w_.world.files.Children(folder))
-            if (entry->path.size() > 4 && entry->path.compare(entry->path.size() - 4, 4, ".new") == 0)
+            if (entry->path.size() > 4 &&
+                entry->path.compare(entry->path.size() - 4, 4, ".new") == 0)
                 return entry->path + " is left behind";
     return "";
 }
@@ -166,9 +167,9 @@ std::string Soak::CheckTimers() {
     const struct {
         vcl::TTimer& timer;
         UInt interval;
-    } timers[] = {{f_->TimerDrvCheck, 3000},  {f_->TimerKeyRepeat, 300},
-                  {f_->TimerMouseUp, 500},    {f_->TimerMin, 10000},
-                  {f_->TimerDevChg, 1000},    {f_->TimerMediaPlayerNotify, 1000}};
+    } timers[] = {{f_->TimerDrvCheck, 3000}, {f_->TimerKeyRepeat, 300},
+                  {f_->TimerMouseUp, 500},   {f_->TimerMin, 10000},
+                  {f_->TimerDevChg, 1000},   {f_->TimerMediaPlayerNotify, 1000}};
     for (const auto& t : timers) {
         if (t.timer.Interval() != t.interval)
             return t.timer.Name() + " has an interval of " + std::to_string(t.timer.Interval());

@@ -61,11 +61,11 @@ void Soak::DriverStatus() {
 void Soak::DriverKey() {
     if (DriverSilent()) return TimePasses();
     // Releases, the keys the panel acts on, and a few it does not.
-    static const std::uint8_t keys[] = {0,  0,  0,  kKeyUp, kKeyDown, kKeyPage, kKeyLower,
-                                        kKeyRaise, 25, 26, 27, 28, 29, 30, 33, 34, 35,
-                                        kKeyNeverAccepted, 1, 16, 39, 40, 0xFE};
-    const std::uint8_t code = Chance(20) ? static_cast<std::uint8_t>(Pick(0xFF))
-                                         : keys[Pick(sizeof keys)];
+    static const std::uint8_t keys[] = {
+        0,  0,  0,  kKeyUp, kKeyDown, kKeyPage,          kKeyLower, kKeyRaise, 25, 26, 27,  28,
+        29, 30, 33, 34,     35,       kKeyNeverAccepted, 1,         16,        39, 40, 0xFE};
+    const std::uint8_t code =
+        Chance(20) ? static_cast<std::uint8_t>(Pick(0xFF)) : keys[Pick(sizeof keys)];
     speakerEvent_ = SpeakerKey(code);
     const std::uint32_t statusL = sim::SimDriver::StatusLParam(keyMode_, call_);
     Note("key " + std::to_string(code) + " with " + Hex(statusW_) + " " + Hex(statusL));
@@ -88,14 +88,16 @@ void Soak::DriverDiscover() {
 
 void Soak::DriverReply() {
     if (DriverSilent()) return TimePasses();
-    static const char* const names[] = {"USB Audio Device", "Speakers", "Microphone",
-                                        "Windows default sound device", "", "USB Audio Device "};
+    static const char* const names[] = {
+        "USB Audio Device", "Speakers", "Microphone", "Windows default sound device", "",
+        "USB Audio Device "};
     std::string text = Chance(2) ? "AUDIO_OUT " : "AUDIO_IN ";
     text += Chance(4) ? RandomText(40) : names[Pick(sizeof names / sizeof names[0])];
     Note("reply \"" + text.substr(0, 60) + "\"");
     if (Chance(10)) {
         // A length that cuts the text short, without its terminating zero.
-        const auto length = static_cast<platform::DWord>(Pick(static_cast<std::uint32_t>(text.size())));
+        const auto length =
+            static_cast<platform::DWord>(Pick(static_cast<std::uint32_t>(text.size())));
         w_.driver.CopyData(w_.Panel(), text.data(), length);
     } else {
         w_.driver.Reply(w_.Panel(), text);

@@ -53,7 +53,8 @@ void Soak::MoveSlider() {
     vcl::TTrackBar& slider = *sliders[Pick(3)];
     if (!Reachable(slider)) return Note(slider.Name() + " is out of reach");
     const int range = slider.Max() - slider.Min();
-    const int position = slider.Min() + static_cast<int>(Pick(static_cast<std::uint32_t>(range) + 1));
+    const int position =
+        slider.Min() + static_cast<int>(Pick(static_cast<std::uint32_t>(range) + 1));
     speakerEvent_ = &slider == &f_->suiTrackBarVolOut;
     Note("move " + slider.Name() + " to " + std::to_string(position));
     slider.SetPosition(position);
@@ -66,7 +67,8 @@ void Soak::ChooseInList() {
     const std::uint32_t which = Pick(6);
     if (which < 3) {
         vcl::TComboBox& combo = *combos[which];
-        if (!Reachable(combo) || combo.Items().empty()) return Note(combo.Name() + " is out of reach");
+        if (!Reachable(combo) || combo.Items().empty())
+            return Note(combo.Name() + " is out of reach");
         const int index = static_cast<int>(Pick(static_cast<std::uint32_t>(combo.Items().size())));
         Note("choose item " + std::to_string(index) + " of " + combo.Name());
         return combo.UserSelect(index);
@@ -177,10 +179,11 @@ void Soak::CloseStartedPrograms() {
 void Soak::DropFiles() {
     if (!Reachable(f_->FileListBoxTest)) return Note("no drop: the tone list is out of reach");
     static const char* const names[] = {
-        "D:\\Sounds\\bell.wav",   "D:\\Sounds\\chime.wav", "D:\\Sounds\\notes.txt",
-        "D:\\Sounds\\more",       "D:\\Sounds\\gone.wav",  "D:\\Sounds\\more\\deep.wav",
-        "C:\\Phone\\ring\\short.wav", "D:\\Sounds\\..",    "D:\\Sounds\\CON.wav",
-        "D:\\Sounds\\bell.wav\\..\\..\\x.wav"};
+        "D:\\Sounds\\bell.wav",       "D:\\Sounds\\chime.wav",
+        "D:\\Sounds\\notes.txt",      "D:\\Sounds\\more",
+        "D:\\Sounds\\gone.wav",       "D:\\Sounds\\more\\deep.wav",
+        "C:\\Phone\\ring\\short.wav", "D:\\Sounds\\..",
+        "D:\\Sounds\\CON.wav",        "D:\\Sounds\\bell.wav\\..\\..\\x.wav"};
     std::vector<std::string> dropped;
     const std::uint32_t count = 1 + Pick(4);
     for (std::uint32_t i = 0; i < count; ++i)
@@ -214,8 +217,7 @@ void Soak::OtherProgramSetsSpeaker() {
     // The panel copies a change of the line under the speaker to the
     // speaker: both are the speaker's volume.
     const bool speaker = &control != mixer_.micVolume;
-    if (speaker && (TonePlays() || !PanelHoldsSpeaker()))
-        speakerUncertain_ = true;
+    if (speaker && (TonePlays() || !PanelHoldsSpeaker())) speakerUncertain_ = true;
     Note("another program sets control " + std::to_string(control.id) + " to " +
          std::to_string(values.front()));
     w_.world.mixer.SetValues(0, control.id, values);

@@ -51,5 +51,4 @@ struct WebWorld {
     }
 };
 
-
 }  // namespace testing_support

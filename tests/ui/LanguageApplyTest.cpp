@@ -11,8 +11,8 @@
 #include "platform/WinConst.h"
 #include "support/LanguageStart.h"
 #include "support/PanelWorld.h"
-#include "widgets/CodePages.h"
 #include "ui/LanguageTexts.h"
+#include "widgets/CodePages.h"
 
 using namespace platform;
 using sim::Api;
@@ -113,10 +113,9 @@ TEST(LanguageApply, TheSystemsOwnLanguageShowsInTheMenuTipAndDeviceList) {
     // The system's code page: the title goes as it is.
     EXPECT_EQ(f.CaptionCodePage(), 0u);
     EXPECT_EQ(w.world.Window(w.Panel())->title, f.Caption());
-    EXPECT_EQ(f.TrayIconSts.Hint(),
-              Bytes(w, 932,
-                    u"USB\u30D5\u30A9\u30F3 \u30AA\u30FC\u30C7\u30A3\u30AA"
-                    u"\u30B3\u30F3\u30C8\u30ED\u30FC\u30EB "));
+    EXPECT_EQ(f.TrayIconSts.Hint(), Bytes(w, 932,
+                                          u"USB\u30D5\u30A9\u30F3 \u30AA\u30FC\u30C7\u30A3\u30AA"
+                                          u"\u30B3\u30F3\u30C8\u30ED\u30FC\u30EB "));
 }
 
 TEST(LanguageApply, SwitchingBackToTheSystemsLanguageBringsTheMenuBackToIt) {

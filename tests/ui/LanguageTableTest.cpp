@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "sim/SimProcess.h"
-#include "widgets/CodePages.h"
 #include "ui/LanguageTable.h"
+#include "widgets/CodePages.h"
 
 using ui::kLanguageCount;
 using ui::kLanguageRows;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "sim/SimProcess.h"
-#include "widgets/CodePages.h"
 #include "ui/LanguageTexts.h"
+#include "widgets/CodePages.h"
 
 using namespace platform;
 using sim::Api;

@@ -11,10 +11,10 @@
 
 using namespace platform;
 
-using testing_support::WebWorld;
 using testing_support::kDefaultWeb;
 using testing_support::kHome;
 using testing_support::kUrlList;
+using testing_support::WebWorld;
 
 TEST(WebShortcuts, WithoutFilesTheDefaultsShowAndBothFilesAreWritten) {
     WebWorld p(nullptr);
@@ -88,8 +88,8 @@ TEST(WebShortcuts, AnEmptyDefaultFileKeepsTheStartValuesAndStaysEmpty) {
 TEST(WebShortcuts, AnOverlongLineLosesItsRestAndTheFieldsAfterItStayInPlace) {
     const std::string longName(1030, 'n');
     const std::string longest(1022, 'a');
-    WebWorld p((longName + "\r\nhttp://two/\r\n" + longest + "\r\nhttp://three/\r\nFour\r\n")
-                   .c_str());
+    WebWorld p(
+        (longName + "\r\nhttp://two/\r\n" + longest + "\r\nhttp://three/\r\nFour\r\n").c_str());
     p.ExpectLink(1, longName.substr(0, 1022), "http://two/");
     // A line of exactly the reader's limit brings no empty line after it.
     p.ExpectLink(2, longest, "http://three/");

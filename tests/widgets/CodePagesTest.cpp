@@ -49,7 +49,10 @@ TEST(CodePages, UnmappableCharactersUnknownPagesAndBadBytes) {
     // Measuring counts the terminating zero when the length is -1.
     EXPECT_EQ(d.nls.WideCharToMultiByte(932, 0, u"\u30D5", -1, nullptr, 0), 3);
     // Invalid UTF-8 decodes to U+FFFD, or fails when asked to.
-    EXPECT_EQ(vcl::ToUtf16(d.nls, kCpUtf8, "a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(vcl::ToUtf16(d.nls, kCpUtf8,
+                           "a\xFF"
+                           "b"),
+              u"a\uFFFDb");
     char16_t wide[8];
     EXPECT_EQ(d.nls.MultiByteToWideChar(kCpUtf8, 0x8, "a\xFF", 2, wide, 8), 0);
 }
@@ -57,9 +60,15 @@ TEST(CodePages, UnmappableCharactersUnknownPagesAndBadBytes) {
 TEST(CodePages, RecodingGoesBothWays) {
     NlsDesk d;
     d.world.locale.ansiCodePage = 1252;
-    const std::string utf8 = vcl::Recode(d.nls, kCpAcp, kCpUtf8, "Lautsprecher (Gr\xF6\xDF" "e)");
-    EXPECT_EQ(utf8, "Lautsprecher (Gr\xC3\xB6\xC3\x9F" "e)");
-    EXPECT_EQ(vcl::Recode(d.nls, kCpUtf8, kCpAcp, utf8), "Lautsprecher (Gr\xF6\xDF" "e)");
+    const std::string utf8 = vcl::Recode(d.nls, kCpAcp, kCpUtf8,
+                                         "Lautsprecher (Gr\xF6\xDF"
+                                         "e)");
+    EXPECT_EQ(utf8,
+              "Lautsprecher (Gr\xC3\xB6\xC3\x9F"
+              "e)");
+    EXPECT_EQ(vcl::Recode(d.nls, kCpUtf8, kCpAcp, utf8),
+              "Lautsprecher (Gr\xF6\xDF"
+              "e)");
     EXPECT_EQ(vcl::ToUtf16(d.nls, 949, "\xC1\xA6"), u"\uC81C");
     EXPECT_EQ(vcl::ToUtf16(d.nls, 932, ""), u"");
 }

@@ -63,7 +63,8 @@ struct Dialog {
     }
 
     std::vector<TWinControl*> Focusable() {
-        return {&volume, &options, &mute, &ring, &pages, &general, &line, &advanced, &port, &ok, &help};
+        return {&volume, &options,  &mute, &ring, &pages, &general,
+                &line,   &advanced, &port, &ok,   &help};
     }
     std::string Focused() const {
         return form.ActiveControl() ? form.ActiveControl()->Name() : "(none)";

@@ -162,8 +162,8 @@ TEST(WidgetLists, FileListFillsFromItsListerAndRaisesChangeAfterEveryRefill) {
     b.disk.folders["C:\\Sounds"].push_back("tone.wav");
     b.files.Update();
     b.files.Update();
-    EXPECT_EQ(b.disk.asked, (Seen{"C:\\Sounds|*.*", "C:\\Sounds|*.wav", "C:\\Sounds|*.wav",
-                                  "C:\\Sounds|*.wav"}));
+    EXPECT_EQ(b.disk.asked,
+              (Seen{"C:\\Sounds|*.*", "C:\\Sounds|*.wav", "C:\\Sounds|*.wav", "C:\\Sounds|*.wav"}));
     EXPECT_EQ(b.events.Take(), Seen(4, "Files.OnChange"));
     // Each change is raised with the new items already in place.
     const Items all = {"bell.wav", "notes.txt", "ring.wav"};

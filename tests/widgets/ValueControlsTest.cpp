@@ -38,7 +38,8 @@ struct SettingsPanel {
     SettingsPanel() {
         ringGroup.SetParent(&panel);
         volumeGroup.SetParent(&panel);
-        for (TControl* c : std::initializer_list<TControl*>{&ringOnce, &ringTwice, &vibrate, &ringAlways})
+        for (TControl* c :
+             std::initializer_list<TControl*>{&ringOnce, &ringTwice, &vibrate, &ringAlways})
             c->SetParent(&ringGroup);
         volumeLow.SetParent(&volumeGroup);
         volumeHigh.SetParent(&volumeGroup);
@@ -124,7 +125,8 @@ TEST(WidgetValues, CheckBoxRaisesClickOnEveryChangeOfCheckedWhoeverMakesIt) {
 
 TEST(WidgetValues, UserCannotToggleACheckBoxWhileItOrAParentIsDisabled) {
     SettingsPanel p;
-    for (TControl* disabled : std::initializer_list<TControl*>{&p.vibrate, &p.ringGroup, &p.panel}) {
+    for (TControl* disabled :
+         std::initializer_list<TControl*>{&p.vibrate, &p.ringGroup, &p.panel}) {
         disabled->SetEnabled(false);
         p.vibrate.Click();
         EXPECT_FALSE(p.vibrate.Checked()) << disabled->Name();
@@ -318,8 +320,8 @@ TEST(WidgetValues, CommandsTheUserCannotOperateRaiseNothing) {
     play.Click();
     player.ClickButton(btPlay);
     player.ClickButton(btStop);  // not an enabled button
-    EXPECT_EQ(events.Take(), (Seen{"Ok.OnClick", "Link.OnClick", "Play.OnClick",
-                                   "Player.OnPlayerClick 0"}));
+    EXPECT_EQ(events.Take(),
+              (Seen{"Ok.OnClick", "Link.OnClick", "Play.OnClick", "Player.OnPlayerClick 0"}));
 
     box.SetEnabled(false);
     play.Enabled = false;

@@ -103,26 +103,46 @@ private:
 inline const char* PropertyName(vcl::Property p) {
     using vcl::Property;
     switch (p) {
-        case Property::Bounds: return "Bounds";
-        case Property::Caption: return "Caption";
-        case Property::Enabled: return "Enabled";
-        case Property::Visible: return "Visible";
-        case Property::Font: return "Font";
-        case Property::Color: return "Color";
-        case Property::Checked: return "Checked";
-        case Property::Position: return "Position";
-        case Property::Range: return "Range";
-        case Property::Items: return "Items";
-        case Property::ItemIndex: return "ItemIndex";
-        case Property::Text: return "Text";
-        case Property::Selection: return "Selection";
-        case Property::Focus: return "Focus";
-        case Property::ActivePage: return "ActivePage";
-        case Property::Ticks: return "Ticks";
-        case Property::Link: return "Link";
-        case Property::Buttons: return "Buttons";
-        case Property::Url: return "Url";
-        case Property::MaxLength: return "MaxLength";
+        case Property::Bounds:
+            return "Bounds";
+        case Property::Caption:
+            return "Caption";
+        case Property::Enabled:
+            return "Enabled";
+        case Property::Visible:
+            return "Visible";
+        case Property::Font:
+            return "Font";
+        case Property::Color:
+            return "Color";
+        case Property::Checked:
+            return "Checked";
+        case Property::Position:
+            return "Position";
+        case Property::Range:
+            return "Range";
+        case Property::Items:
+            return "Items";
+        case Property::ItemIndex:
+            return "ItemIndex";
+        case Property::Text:
+            return "Text";
+        case Property::Selection:
+            return "Selection";
+        case Property::Focus:
+            return "Focus";
+        case Property::ActivePage:
+            return "ActivePage";
+        case Property::Ticks:
+            return "Ticks";
+        case Property::Link:
+            return "Link";
+        case Property::Buttons:
+            return "Buttons";
+        case Property::Url:
+            return "Url";
+        case Property::MaxLength:
+            return "MaxLength";
     }
     return "?";
 }

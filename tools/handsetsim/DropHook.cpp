@@ -3,8 +3,8 @@
 // make; so the simulator hooks the message retrieval of the list's thread
 // with this library, which Windows loads into the panel, and the hook turns
 // the simulator's "drop now" message into the WM_DROPFILES the shell sends.
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -36,8 +36,8 @@ HGLOBAL dropFromBlock() {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK DropHookProc(int code, WPARAM removal,
-                                                               LPARAM message) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    DropHookProc(int code, WPARAM removal, LPARAM message) {
     static const UINT dropNow = RegisterWindowMessageA(drop::kDropNowMessage);
     auto* msg = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && msg->message == dropNow) {

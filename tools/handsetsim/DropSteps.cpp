@@ -69,7 +69,7 @@ bool waitPumping(HANDLE event, DWORD timeoutMs) {
 }
 
 class Handle {
- public:
+public:
     explicit Handle(HANDLE handle) : handle_(handle) {}
     ~Handle() {
         if (handle_) CloseHandle(handle_);
@@ -78,7 +78,7 @@ class Handle {
     Handle& operator=(const Handle&) = delete;
     HANDLE get() const { return handle_; }
 
- private:
+private:
     HANDLE handle_;
 };
 
@@ -99,8 +99,8 @@ bool acceptsDrops(HWND form, unsigned list, std::string* detail) {
     return listAccepts(findList(form, list), detail);
 }
 
-bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& patterns,
-               DWORD timeoutMs, std::string* error) {
+bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& patterns, DWORD timeoutMs,
+               std::string* error) {
     std::vector<std::string> paths;
     for (const std::string& pattern : patterns)
         if (!expand(pattern, &paths)) return fail(error, "nothing matches " + pattern);
@@ -127,8 +127,8 @@ bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& pattern
         if (library) FreeLibrary(library);
         return fail(error, std::string("cannot load ") + drop::kHookLibrary);
     }
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, proc, library,
-                                   GetWindowThreadProcessId(box, nullptr));
+    HHOOK hook =
+        SetWindowsHookExA(WH_GETMESSAGE, proc, library, GetWindowThreadProcessId(box, nullptr));
     bool done = false;
     if (hook == nullptr) {
         *error = "the hook could not be set on the panel's thread";

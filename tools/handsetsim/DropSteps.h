@@ -13,8 +13,8 @@
 // simulator's hook library. Fails, saying why in *error, when a pattern
 // names nothing, the list is missing or does not accept files, or the
 // panel's thread did not take the drop within timeoutMs.
-bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& patterns,
-               DWORD timeoutMs, std::string* error);
+bool dropFiles(HWND form, unsigned list, const std::vector<std::string>& patterns, DWORD timeoutMs,
+               std::string* error);
 
 // Whether list box N has registered as a drop target (WS_EX_ACCEPTFILES).
 bool acceptsDrops(HWND form, unsigned list, std::string* detail);

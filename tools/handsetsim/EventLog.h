@@ -9,32 +9,32 @@
 #include <string>
 
 class EventLog {
- public:
-  using LineSink = void (*)(void* context, const char* line);
+public:
+    using LineSink = void (*)(void* context, const char* line);
 
-  EventLog();
-  ~EventLog();
-  EventLog(const EventLog&) = delete;
-  EventLog& operator=(const EventLog&) = delete;
+    EventLog();
+    ~EventLog();
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
 
-  bool openFile(const char* path);
-  void setLineSink(LineSink sink, void* context);
+    bool openFile(const char* path);
+    void setLineSink(LineSink sink, void* context);
 
-  // printf-style; the timestamp and the line end are added here.
-  void line(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // printf-style; the timestamp and the line end are added here.
+    void line(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-  // Milliseconds since the log was created.
-  double elapsedMs() const;
+    // Milliseconds since the log was created.
+    double elapsedMs() const;
 
- private:
-  void write(HANDLE handle, const char* text, std::size_t length);
+private:
+    void write(HANDLE handle, const char* text, std::size_t length);
 
-  HANDLE stdout_ = INVALID_HANDLE_VALUE;
-  HANDLE file_ = INVALID_HANDLE_VALUE;
-  LineSink sink_ = nullptr;
-  void* sinkContext_ = nullptr;
-  LARGE_INTEGER start_{};
-  LARGE_INTEGER frequency_{};
+    HANDLE stdout_ = INVALID_HANDLE_VALUE;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    LineSink sink_ = nullptr;
+    void* sinkContext_ = nullptr;
+    LARGE_INTEGER start_{};
+    LARGE_INTEGER frequency_{};
 };
 
 // "21 47 45 54 00" for the first maxBytes bytes, "..." after a longer block.

@@ -10,10 +10,10 @@
 
 // What one process uses, as Task Manager shows it.
 struct ProcessUsage {
-  bool read = false;
-  DWORD handles = 0;
-  SIZE_T workingSetKb = 0;
-  double cpuMs = 0;  // user and kernel time
+    bool read = false;
+    DWORD handles = 0;
+    SIZE_T workingSetKb = 0;
+    double cpuMs = 0;  // user and kernel time
 };
 
 // The usage of the process that owns the window.
@@ -24,39 +24,39 @@ std::string describeUsage(const ProcessUsage& usage);
 // stopped and keeps the longest wait for an answer; a send that is not
 // answered within 10 s counts as failed.
 class LatencyProbe {
- public:
-  LatencyProbe(HWND target, DWORD intervalMs);
-  ~LatencyProbe();
-  LatencyProbe(const LatencyProbe&) = delete;
-  LatencyProbe& operator=(const LatencyProbe&) = delete;
+public:
+    LatencyProbe(HWND target, DWORD intervalMs);
+    ~LatencyProbe();
+    LatencyProbe(const LatencyProbe&) = delete;
+    LatencyProbe& operator=(const LatencyProbe&) = delete;
 
-  bool start();
-  // Ends the thread; the figures are final afterwards.
-  void stop();
+    bool start();
+    // Ends the thread; the figures are final afterwards.
+    void stop();
 
-  unsigned probes() const { return probes_; }
-  unsigned failed() const { return failed_; }
-  double worstUs() const { return worstUs_; }
-  // When the longest wait began, in ms from the start.
-  double worstAtMs() const { return worstAtMs_; }
+    unsigned probes() const { return probes_; }
+    unsigned failed() const { return failed_; }
+    double worstUs() const { return worstUs_; }
+    // When the longest wait began, in ms from the start.
+    double worstAtMs() const { return worstAtMs_; }
 
-  // Run on the probe's thread before each WM_NULL when set (the hang's
-  // status messages, which must not come from the hung thread).
-  void (*beforeProbe)(void* context, double elapsedMs) = nullptr;
-  void* context = nullptr;
+    // Run on the probe's thread before each WM_NULL when set (the hang's
+    // status messages, which must not come from the hung thread).
+    void (*beforeProbe)(void* context, double elapsedMs) = nullptr;
+    void* context = nullptr;
 
- private:
-  static DWORD WINAPI threadMain(void* self);
-  void run();
+private:
+    static DWORD WINAPI threadMain(void* self);
+    void run();
 
-  HWND target_;
-  DWORD intervalMs_;
-  HANDLE thread_ = nullptr;
-  HANDLE stopEvent_ = nullptr;
-  volatile LONG probes_ = 0;
-  volatile LONG failed_ = 0;
-  double worstUs_ = 0;
-  double worstAtMs_ = 0;
+    HWND target_;
+    DWORD intervalMs_;
+    HANDLE thread_ = nullptr;
+    HANDLE stopEvent_ = nullptr;
+    volatile LONG probes_ = 0;
+    volatile LONG failed_ = 0;
+    double worstUs_ = 0;
+    double worstAtMs_ = 0;
 };
 
 // Microseconds from QueryPerformanceCounter.

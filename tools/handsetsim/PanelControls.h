@@ -13,7 +13,7 @@
 
 struct ControlState {
     bool found = false;
-    long pos = 0;  // trackbars
+    long pos = 0;   // trackbars
     long sel = -1;  // combos
     bool checked = false;
     bool enabled = false;

@@ -18,9 +18,10 @@ BOOL CALLBACK collect(HWND hwnd, LPARAM list) {
 std::vector<PanelChild> controlsOf(HWND form) {
     std::vector<PanelChild> children;
     EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&children));
-    children.erase(std::remove_if(children.begin(), children.end(),
-                                  [form](const PanelChild& c) { return GetParent(c.hwnd) != form; }),
-                   children.end());
+    children.erase(
+        std::remove_if(children.begin(), children.end(),
+                       [form](const PanelChild& c) { return GetParent(c.hwnd) != form; }),
+        children.end());
     std::stable_sort(children.begin(), children.end(),
                      [](const PanelChild& a, const PanelChild& b) { return a.id < b.id; });
     return children;
@@ -32,7 +33,9 @@ std::string className(HWND hwnd) {
     return name;
 }
 
-bool isClass(HWND hwnd, const char* name) { return lstrcmpiA(className(hwnd).c_str(), name) == 0; }
+bool isClass(HWND hwnd, const char* name) {
+    return lstrcmpiA(className(hwnd).c_str(), name) == 0;
+}
 
 HWND firstControlOfClass(HWND form, const char* name) {
     return nthControl(form, 1, [name](HWND h) { return isClass(h, name); });

@@ -7,19 +7,19 @@
 #include <string>
 
 struct CommandOutcome {
-  bool handled = false;  // one of the five commands: the frame is answered 1
-  bool replies = false;  // a WM_COPYDATA reply goes back to the panel
-  std::string reply;     // reply text, UTF-8, without the terminating zero
+    bool handled = false;  // one of the five commands: the frame is answered 1
+    bool replies = false;  // a WM_COPYDATA reply goes back to the panel
+    std::string reply;     // reply text, UTF-8, without the terminating zero
 };
 
 class SimSkype {
- public:
-  CommandOutcome execute(const std::string& command);
+public:
+    CommandOutcome execute(const std::string& command);
 
-  // Device names are UTF-8; an empty name is Skype's default device.
-  std::string audioIn;
-  std::string audioOut;
-  std::string ringtone;
+    // Device names are UTF-8; an empty name is Skype's default device.
+    std::string audioIn;
+    std::string audioOut;
+    std::string ringtone;
 };
 
 // The text of a command frame: "!" + text + zero byte within cbData.

@@ -11,7 +11,9 @@ bool isLink(HWND hwnd) {
     return isClass(hwnd, "Static") && (GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
 }
 
-bool isEdit(HWND hwnd) { return isClass(hwnd, "Edit"); }
+bool isEdit(HWND hwnd) {
+    return isClass(hwnd, "Edit");
+}
 
 bool isRadio(HWND hwnd) {
     const LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;

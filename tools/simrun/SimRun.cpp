@@ -41,7 +41,7 @@ std::string Describe(const sim::SimCall& c, sim::SimDriver& driver, Hwnd panel) 
         extra = " \"" + text + "\"";
     }
     const DWord panelThread = c.thread;
-    const char* who = panelThread == driver.Process().ThreadId() ? "driver"
+    const char* who = panelThread == driver.Process().ThreadId()          ? "driver"
                       : c.hwnd == panel && c.msg == app::WM_INSTANCE_QUIT ? "second"
                                                                           : "panel";
     std::snprintf(line, sizeof line, "%6llu ms  %-6s %s %s to %s (wParam %#llx, lParam %#llx)%s",
@@ -62,14 +62,17 @@ int main() {
     app::Program program(panelProcess.Platform(), {});
     panelProcess.SetPump([&] { program.Application().ProcessMessages(); });
 
-    std::puts("Starting the panel on a simulated desktop with a handset driver that answers its greeting.");
+    std::puts(
+        "Starting the panel on a simulated desktop with a handset driver that answers its "
+        "greeting.");
     program.Start();
     const Hwnd panel = program.Form1()->Handle();
     world.Advance(0);
 
     const std::uint32_t ready = driverlink::kHandsetPresent | driverlink::kSkypeReady;
     for (int second = 1; second <= 4; ++second) {
-        world.At(second * 1000ull, [&] { driver.Status(panel, ready, sim::SimDriver::StatusLParam(1, 0)); });
+        world.At(second * 1000ull,
+                 [&] { driver.Status(panel, ready, sim::SimDriver::StatusLParam(1, 0)); });
     }
     world.At(4500, [&] { driver.Key(panel, 36, ready, sim::SimDriver::StatusLParam(1, 0)); });
     world.At(4600, [&] { driver.Key(panel, 0, ready, sim::SimDriver::StatusLParam(1, 0)); });
@@ -79,7 +82,8 @@ int main() {
     world.Advance(3500);
     std::printf("  link after the silence: %s\n", program.Form1()->DrvWnd ? "up" : "lapsed");
     driver.Status(panel, ready, sim::SimDriver::StatusLParam(0, 0));
-    std::printf("  link after the next status message: %s\n", program.Form1()->DrvWnd ? "up" : "lapsed");
+    std::printf("  link after the next status message: %s\n",
+                program.Form1()->DrvWnd ? "up" : "lapsed");
 
     std::puts("A second start of the program asks the running one to quit.");
     {

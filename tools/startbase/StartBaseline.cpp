@@ -2,10 +2,10 @@
 // (StartBare.exe) and the same program importing the DLLs the panel imported
 // beyond kernel32, user32 and gdi32 when these yardsticks were set
 // (advapi32, comctl32, ole32, oleaut32, shell32, winmm) and asking the mixer
-// for its devices first (StartLibs.exe, built with STARTBASE_LIBRARIES). Like the panel, it creates a hidden owner window and
-// a hidden main window, adds its tray icon, then publishes the main window
-// as a property of the owner, where StartMeter.exe looks for it. A WM_CLOSE
-// to the main window ends it.
+// for its devices first (StartLibs.exe, built with STARTBASE_LIBRARIES). Like the panel, it creates
+// a hidden owner window and a hidden main window, adds its tray icon, then publishes the main
+// window as a property of the owner, where StartMeter.exe looks for it. A WM_CLOSE to the main
+// window ends it.
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>  // needs <windows.h> first

@@ -96,7 +96,8 @@ std::vector<std::string> MixerNames() {
     const UINT count = mixerGetNumDevs();
     for (UINT i = 0; i < count; ++i) {
         MIXERCAPSA caps = {};
-        if (mixerGetDevCapsA(i, &caps, sizeof caps) == MMSYSERR_NOERROR) names.push_back(caps.szPname);
+        if (mixerGetDevCapsA(i, &caps, sizeof caps) == MMSYSERR_NOERROR)
+            names.push_back(caps.szPname);
     }
     return names;
 }
@@ -108,7 +109,8 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM, LPARAM) {
     const int playback = wanted && *wanted ? std::atoi(wanted) : 1;
     for (int id = 6662; id <= 6664; ++id) {
         HWND combo = GetDlgItem(page, id);
-        for (const std::string& name : names) SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)name.c_str());
+        for (const std::string& name : names)
+            SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)name.c_str());
         SendMessageA(combo, CB_SETCURSEL, id == 6662 ? playback : 0, 0);
     }
     if (playback >= 0 && playback < static_cast<int>(names.size()))
@@ -122,7 +124,8 @@ WNDPROC g_sheetButtonProc = nullptr;
 LRESULT CALLBACK ButtonProc(HWND button, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_LBUTTONUP) {
         const int id = GetDlgCtrlID(button);
-        Note(std::string(id == IDOK ? "ok " : "cancel ") + std::to_string(GetTickCount() - g_started));
+        Note(std::string(id == IDOK ? "ok " : "cancel ") +
+             std::to_string(GetTickCount() - g_started));
     }
     return CallWindowProcA(g_sheetButtonProc, button, msg, wParam, lParam);
 }
