@@ -9,16 +9,7 @@
 #include "platform/WinConst.h"
 
 using namespace platform;
-using audio_test::MixerWorld;
-
-namespace {
-
-constexpr DWord kVolume = MIXERCONTROL_CONTROLTYPE_VOLUME;
-constexpr DWord kMute = MIXERCONTROL_CONTROLTYPE_MUTE;
-constexpr DWord kUniform = MIXERCONTROL_CONTROLF_UNIFORM;
-constexpr DWord kMultiple = MIXERCONTROL_CONTROLF_MULTIPLE;
-
-}  // namespace
+using namespace audio_test;
 
 TEST(AudioMixerTree, LinesAndControlsWhoseQueriesFailAreLeftOutOrEmpty) {
     MixerWorld w;

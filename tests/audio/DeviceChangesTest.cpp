@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/WinConst.h"
+#include "support/HandsetPanel.h"
 #include "support/RingWorld.h"
 
 using namespace platform;
@@ -16,17 +17,9 @@ using Commands = std::vector<std::string>;
 
 // A linked panel with the handset present on its mixer device, speaker at
 // 8000; what the driver received so far is forgotten.
-struct DevicePanel {
-    PanelWorld w;
-    HandsetMixer device;
-    app::TForm1* f = nullptr;
-
+struct DevicePanel : HandsetPanel {
     DevicePanel() {
-        device = AddHandsetMixer(w.world.mixer);
-        device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
-        EXPECT_TRUE(w.Start());
-        f = &w.Form();
-        w.driver.Discover(w.Panel());
+        StartLinked();
         SendStatus(w, kPresent);
         w.driver.ClearReceived();
     }

@@ -11,15 +11,9 @@
 #include "platform/WinConst.h"
 
 using namespace platform;
-using audio_test::MixerWorld;
+using namespace audio_test;
 
 namespace {
-
-constexpr DWord kVolume = MIXERCONTROL_CONTROLTYPE_VOLUME;
-constexpr DWord kMute = MIXERCONTROL_CONTROLTYPE_MUTE;
-constexpr DWord kUniform = MIXERCONTROL_CONTROLF_UNIFORM;
-constexpr DWord kMultiple = MIXERCONTROL_CONTROLF_MULTIPLE;
-constexpr DWord kDisabled = MIXERCONTROL_CONTROLF_DISABLED;
 
 struct Reading {
     bool found = false;

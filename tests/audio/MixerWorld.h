@@ -5,9 +5,17 @@
 #include <memory>
 
 #include "audio/Audiomixer.h"
+#include "platform/WinConst.h"
 #include "widgets/WidgetWorld.h"
 
 namespace audio_test {
+
+// The control types and flags the tests describe devices with.
+constexpr platform::DWord kVolume = platform::MIXERCONTROL_CONTROLTYPE_VOLUME;
+constexpr platform::DWord kMute = platform::MIXERCONTROL_CONTROLTYPE_MUTE;
+constexpr platform::DWord kUniform = platform::MIXERCONTROL_CONTROLF_UNIFORM;
+constexpr platform::DWord kMultiple = platform::MIXERCONTROL_CONTROLF_MULTIPLE;
+constexpr platform::DWord kDisabled = platform::MIXERCONTROL_CONTROLF_DISABLED;
 
 struct MixerWorld : widgets_test::Desktop {
     widgets_test::TestForm& form = NewForm("Form1");

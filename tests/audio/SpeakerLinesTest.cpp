@@ -7,22 +7,19 @@
 #include "platform/WinConst.h"
 
 using namespace platform;
-using audio_test::MixerWorld;
+using namespace audio_test;
 
 namespace {
-
-constexpr DWord kVolume = MIXERCONTROL_CONTROLTYPE_VOLUME;
-constexpr DWord kMute = MIXERCONTROL_CONTROLTYPE_MUTE;
 
 struct SpeakerDevice {
     MixerWorld w;
     sim::SimMixerDevice& device = w.world.mixer.AddDevice("USB Audio Device");
     sim::SimMixerLine& speaker = device.AddDestination("Speaker", 2);
     sim::SimMixerControl& volume = speaker.AddControl(kVolume);
-    sim::SimMixerControl& mute = speaker.AddControl(kMute, MIXERCONTROL_CONTROLF_UNIFORM);
+    sim::SimMixerControl& mute = speaker.AddControl(kMute, kUniform);
     sim::SimMixerLine& wave = device.AddSource(speaker, "Wave", 2);
     sim::SimMixerControl& waveVolume = wave.AddControl(kVolume);
-    sim::SimMixerControl& waveMute = wave.AddControl(kMute, MIXERCONTROL_CONTROLF_UNIFORM);
+    sim::SimMixerControl& waveMute = wave.AddControl(kMute, kUniform);
     sim::SimMixerLine& mic = device.AddDestination("Recording", 1);
     sim::SimMixerControl& micVolume = mic.AddControl(kVolume);
 };
@@ -61,7 +58,7 @@ TEST(SpeakerLines, LinesWithoutAUsableMuteOrVolumeNeverCountAsDiffering) {
     SpeakerDevice d;
     d.volume.values = {100, 100};
     d.waveVolume.values = {9000, 9000};
-    d.waveMute.flags |= MIXERCONTROL_CONTROLF_DISABLED;
+    d.waveMute.flags |= kDisabled;
     audio::TAudioMixer& mixer = d.w.CreateMixer();
     EXPECT_FALSE(audio::SpeakerLinesDiffer(mixer));
     const std::size_t before = d.w.Calls(sim::Api::mixerSetControlDetails).size();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/WinConst.h"
+#include "support/HandsetPanel.h"
 #include "support/RingWorld.h"
 
 using namespace platform;
@@ -18,14 +19,8 @@ constexpr const char* kUrlList = "C:\\Phone\\urlList.jov";
 // The handset present with its speaker at 8000, Skype ready with three
 // devices besides the default, two ring tones and shortcuts 2 and 4 with
 // addresses; the window hidden.
-struct KeyPanel {
-    PanelWorld w;
-    HandsetMixer device;
-    app::TForm1* f = nullptr;
-
+struct KeyPanel : HandsetPanel {
     KeyPanel() {
-        device = AddHandsetMixer(w.world.mixer);
-        device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
         w.world.mixer.AddDevice("Speakers");
         w.world.mixer.AddDevice("Line In");
         w.world.files.AddFile(std::string(kProgramFolder) + "UsbPhonePanel.exe", "MZ");
@@ -34,9 +29,7 @@ struct KeyPanel {
         w.world.files.AddFile(
             kUrlList, "Two\r\nhttp://two/\r\nN/A\r\n\r\nFour\r\nhttp://four/\r\nN/A\r\n\r\n");
         w.driver.answerAudioCommands = false;
-        EXPECT_TRUE(w.Start());
-        f = &w.Form();
-        w.driver.Discover(w.Panel());
+        StartLinked();
         w.driver.Status(w.Panel(), kPresent | driverlink::kSkypeReady,
                         sim::SimDriver::StatusLParam(0, kIdle));
         w.Advance(0);
@@ -46,6 +39,11 @@ struct KeyPanel {
     void Key(std::uint8_t code, std::uint8_t mode = kOn, std::uint8_t call = kIdle) {
         w.driver.Key(w.Panel(), code, kPresent, sim::SimDriver::StatusLParam(mode, call));
         w.Advance(0);
+    }
+    // A press of the key and its release, with the same mode and call state.
+    void Press(std::uint8_t code, std::uint8_t mode = kOn, std::uint8_t call = kIdle) {
+        Key(code, mode, call);
+        Key(0, mode, call);
     }
     void Show() {
         f->ShowMainWindow();
@@ -101,8 +99,7 @@ TEST(KeyActions, InACallHoldingDownStepsTheSpeakerEvery300MsWhileHiddenAndStopsA
     // on the web page where 17 would select a shortcut.
     p.Show();
     p.OnPage(0);
-    p.Key(17, kOn, kInCall);
-    p.Key(0, kOn, kInCall);
+    p.Press(17, kOn, kInCall);
     EXPECT_EQ(p.Speaker(), 8192);
     EXPECT_EQ(f.WebIndex, 0);
 }
@@ -135,8 +132,7 @@ TEST(KeyActions, WithKeyModeOffOnlyThePageKeyActsAndItShowsTheWindow) {
     // nothing.
     f.Hide();
     p.w.Advance(0);
-    p.Key(38, kOn, kIdle);
-    p.Key(0, kOn, kIdle);
+    p.Press(38, kOn, kIdle);
     EXPECT_FALSE(p.Visible());
 }
 
@@ -175,12 +171,10 @@ TEST(KeyActions, PagingByKeyTurnsTheToneListsDropsOnAndOffAsATabClickDoes) {
     p.Show();
     ASSERT_EQ(f.suiPageControl1.ActivePageIndex(), 0);
     ASSERT_FALSE(f.FileListBoxTest.DragDropAccepted());
-    p.Key(36);
-    p.Key(0);
+    p.Press(36);
     EXPECT_EQ(f.suiPageControl1.ActivePageIndex(), 1);
     EXPECT_TRUE(f.FileListBoxTest.DragDropAccepted());
-    p.Key(36);
-    p.Key(0);
+    p.Press(36);
     EXPECT_EQ(f.suiPageControl1.ActivePageIndex(), 2);
     EXPECT_FALSE(f.FileListBoxTest.DragDropAccepted());
 }
@@ -204,8 +198,7 @@ TEST(KeyActions, WebPageKeysSelectAndOpenShortcuts) {
     app::TForm1& f = *p.f;
     p.Show();
     ASSERT_EQ(f.WebIndex, 0);
-    p.Key(17);
-    p.Key(0);
+    p.Press(17);
     EXPECT_EQ(f.WebIndex, 4);
     EXPECT_TRUE(f.suiRadioButtonWeb4.Checked());
     EXPECT_TRUE(p.Opened().empty());
@@ -215,35 +208,28 @@ TEST(KeyActions, WebPageKeysSelectAndOpenShortcuts) {
     EXPECT_EQ(f.WebIndex, 0);
     p.Key(0);
 
-    p.Key(20);
-    p.Key(0);
+    p.Press(20);
     EXPECT_EQ(f.WebIndex, 3);
     ASSERT_EQ(p.Opened().size(), 1u);
     EXPECT_EQ(p.Opened()[0].file, "http://four/");
     EXPECT_EQ(p.Opened()[0].owner, p.w.Panel());
     EXPECT_EQ(p.Opened()[0].showCommand, SW_SHOWNORMAL);
     // A shortcut without an address is selected but not opened.
-    p.Key(34);
-    p.Key(0);
+    p.Press(34);
     EXPECT_EQ(f.WebIndex, 4);
     EXPECT_EQ(p.Opened().size(), 1u);
-    p.Key(30);
-    p.Key(0);
+    p.Press(30);
     EXPECT_EQ(f.WebIndex, 1);
     ASSERT_EQ(p.Opened().size(), 2u);
     EXPECT_EQ(p.Opened()[1].file, "http://two/");
     // Open keys open the current one; other keys do nothing.
-    p.Key(38);
-    p.Key(0);
-    p.Key(37);
-    p.Key(0);
-    p.Key(19);
-    p.Key(0);
+    p.Press(38);
+    p.Press(37);
+    p.Press(19);
     EXPECT_EQ(p.Opened().size(), 4u);
     EXPECT_EQ(p.Opened()[3].file, "http://two/");
     EXPECT_EQ(f.WebIndex, 1);
-    p.Key(35);
-    p.Key(0);
+    p.Press(35);
     EXPECT_EQ(f.WebIndex, 0);
     EXPECT_EQ(p.Opened().size(), 5u);
     // Code 32 in key mode does nothing and ends a held key's repeats.
@@ -263,8 +249,7 @@ TEST(KeyActions, RingPageKeysPickAndPreviewTones) {
     ASSERT_GE(items.size(), 2u);
     const int last = static_cast<int>(items.size()) - 1;
     f.FileListBoxTest.SetItemIndex(-1);
-    p.Key(17);
-    p.Key(0);
+    p.Press(17);
     EXPECT_EQ(f.FileListBoxTest.ItemIndex(), last);
     EXPECT_EQ(f.SelectedRingFile, InRing(items.back()));
     p.Key(31);
@@ -272,20 +257,16 @@ TEST(KeyActions, RingPageKeysPickAndPreviewTones) {
     p.w.Advance(300);
     EXPECT_EQ(f.FileListBoxTest.ItemIndex(), 0);
     p.Key(0);
-    p.Key(17);
-    p.Key(0);
+    p.Press(17);
     EXPECT_EQ(f.FileListBoxTest.ItemIndex(), last);
-    p.Key(31);
-    p.Key(0);
+    p.Press(31);
     EXPECT_EQ(f.FileListBoxTest.ItemIndex(), 0);
     EXPECT_EQ(f.SelectedRingFile, InRing(items[0]));
 
     // 38 plays the selected tone, 37 stops it.
-    p.Key(38);
-    p.Key(0);
+    p.Press(38);
     EXPECT_EQ(p.w.world.media.Playing(), std::vector<std::string>{InRing(items[0])});
-    p.Key(37);
-    p.Key(0);
+    p.Press(37);
     EXPECT_TRUE(p.w.world.media.Playing().empty());
 }
 
@@ -297,8 +278,7 @@ TEST(KeyActions, AudioPageRaiseAndLowerActOnTheFocusedSlider) {
     f.suiTrackBarVolOut.SetFocus();
     ASSERT_TRUE(f.suiTrackBarVolOut.Focused());
     f.suiTrackBarVolOut.SetPosition(65535);
-    p.Key(38);
-    p.Key(0);
+    p.Press(38);
     EXPECT_EQ(p.Speaker(), 0);
     // Held from 61440: the press goes to the top, repeats stay there.
     f.suiTrackBarVolOut.SetPosition(61440);
@@ -319,8 +299,7 @@ TEST(KeyActions, AudioPageRaiseAndLowerActOnTheFocusedSlider) {
     // The microphone's slider the same way.
     f.suiTrackBarVolIn.SetFocus();
     f.suiTrackBarVolIn.SetPosition(4096);
-    p.Key(38);
-    p.Key(0);
+    p.Press(38);
     EXPECT_EQ(f.suiTrackBarVolIn.Position(), 8192);
     EXPECT_EQ(p.Speaker(), 0);
 }
@@ -339,8 +318,7 @@ TEST(KeyActions, AudioPageStepsTheSkypeListsAndClicksTheMuteBoxes) {
     out.SetItemIndex(0);
     p.w.driver.ClearReceived();
     // Item 0 ignores 37.
-    p.Key(37);
-    p.Key(0);
+    p.Press(37);
     EXPECT_EQ(out.ItemIndex(), 0);
     EXPECT_TRUE(p.w.driver.Commands().empty());
     p.Key(38);
@@ -351,16 +329,14 @@ TEST(KeyActions, AudioPageStepsTheSkypeListsAndClicksTheMuteBoxes) {
               (std::vector<std::string>{"SET AUDIO_OUT " + out.Items()[1], "GET AUDIO_OUT"}));
     // From the last item back to 0.
     out.SetItemIndex(out.Count() - 1);
-    p.Key(38);
-    p.Key(0);
+    p.Press(38);
     EXPECT_EQ(out.ItemIndex(), 0);
     p.w.driver.ClearReceived();
 
     vcl::TComboBox& in = f.suiComboBoxSkypeIn;
     in.SetFocus();
     in.SetItemIndex(2);
-    p.Key(37);
-    p.Key(0);
+    p.Press(37);
     EXPECT_EQ(in.ItemIndex(), 1);
     EXPECT_EQ(p.w.driver.Commands(),
               (std::vector<std::string>{"SET AUDIO_IN " + in.Items()[1], "GET AUDIO_IN"}));
@@ -369,8 +345,7 @@ TEST(KeyActions, AudioPageStepsTheSkypeListsAndClicksTheMuteBoxes) {
     in.AddItem("Only");
     in.SetItemIndex(0);
     p.w.driver.ClearReceived();
-    p.Key(38);
-    p.Key(0);
+    p.Press(38);
     EXPECT_EQ(in.ItemIndex(), 0);
     EXPECT_TRUE(p.w.driver.Commands().empty());
 
@@ -384,8 +359,7 @@ TEST(KeyActions, AudioPageStepsTheSkypeListsAndClicksTheMuteBoxes) {
     EXPECT_EQ(f.suiCheckBoxVolIn.Checked(), !micMuted);
     EXPECT_EQ(p.device.micMute->values[0], micMuted ? 0u : 1u);
     f.suiCheckBoxVolOut.SetFocus();
-    p.Key(37);
-    p.Key(0);
+    p.Press(37);
     EXPECT_TRUE(f.suiCheckBoxVolOut.Checked());
     EXPECT_EQ(f.suiCheckBoxVolIn.Checked(), !micMuted);
 }
@@ -406,10 +380,8 @@ TEST(KeyActions, AudioPageMovesTheFocusThroughTheWindowsOwnTabOrder) {
     p.w.Advance(600);  // repeats do not move it further
     p.Key(0);
     EXPECT_EQ(f.ActiveControl(), *(at + 1));
-    p.Key(17);
-    p.Key(0);
-    p.Key(17);
-    p.Key(0);
+    p.Press(17);
+    p.Press(17);
     EXPECT_EQ(f.ActiveControl(), *(at - 1));
     const auto moves = p.w.PanelCalls(Api::SendMessageA, WM_NEXTDLGCTL);
     ASSERT_EQ(moves.size(), 3u);

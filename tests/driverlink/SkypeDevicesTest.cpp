@@ -74,34 +74,45 @@ TEST(SkypeDevices, RepliesSelectTheDeviceTheyNameAndOtherwiseItemZero) {
     int changes = 0;
     for (vcl::TComboBox* combo : {&f.suiComboBoxSkypeOut, &f.suiComboBoxSkypeIn})
         combo->OnChange = [&changes](vcl::TObject*) { ++changes; };
-    auto outAfter = [&](const std::string& reply) {
-        w.driver.Reply(w.Panel(), reply);
-        return f.suiComboBoxSkypeOut.ItemIndex();
+    // Each reply in turn, with the list it is for and the item that list
+    // shows after it.
+    enum class List { Out, In };
+    const struct {
+        List list;
+        std::string reply;
+        int item;
+    } replies[] = {
+        {List::Out, "AUDIO_OUT Speakers", 1},
+        {List::Out, "AUDIO_OUT ", 0},
+        {List::In, "AUDIO_IN line in   ", 3},
+        {List::In, "AUDIO_IN  Line In", 0},
+        {List::In, "AUDIO_IN Speakers", 1},
+        {List::In, "#5 AUDIO_IN Speakers", 0},
+        {List::In, "AUDIO_IN Headset", 0},
+        // A name outside ASCII comes back in UTF-8, and from some senders
+        // encoded twice.
+        {List::Out, "AUDIO_OUT " + kHeadphonesUtf8, 2},
+        {List::Out, "AUDIO_OUT ", 0},
+        {List::Out, "AUDIO_OUT " + kHeadphonesUtf8Twice, 2},
+        {List::In, "AUDIO_IN " + kHeadphonesUtf8Twice, 2},
     };
-    auto inAfter = [&](const std::string& reply) {
-        w.driver.Reply(w.Panel(), reply);
-        return f.suiComboBoxSkypeIn.ItemIndex();
-    };
-    EXPECT_EQ(outAfter("AUDIO_OUT Speakers"), 1);
-    EXPECT_EQ(outAfter("AUDIO_OUT "), 0);
-    EXPECT_EQ(inAfter("AUDIO_IN line in   "), 3);
-    EXPECT_EQ(inAfter("AUDIO_IN  Line In"), 0);
-    EXPECT_EQ(inAfter("AUDIO_IN Speakers"), 1);
-    EXPECT_EQ(inAfter("#5 AUDIO_IN Speakers"), 0);
-    EXPECT_EQ(inAfter("AUDIO_IN Headset"), 0);
-    // A name outside ASCII comes back in UTF-8, and from some senders
-    // encoded twice.
-    EXPECT_EQ(outAfter("AUDIO_OUT " + kHeadphonesUtf8), 2);
-    EXPECT_EQ(outAfter("AUDIO_OUT "), 0);
-    EXPECT_EQ(outAfter("AUDIO_OUT " + kHeadphonesUtf8Twice), 2);
-    EXPECT_EQ(inAfter("AUDIO_IN " + kHeadphonesUtf8Twice), 2);
+    int row = 0;
+    for (const auto& r : replies) {
+        w.driver.Reply(w.Panel(), r.reply);
+        const vcl::TComboBox& combo =
+            r.list == List::Out ? f.suiComboBoxSkypeOut : f.suiComboBoxSkypeIn;
+        EXPECT_EQ(combo.ItemIndex(), r.item)
+            << "row " << row << ": " << testing::PrintToString(r.reply);
+        ++row;
+    }
     // Each list follows only its own replies; none of this sends anything.
     EXPECT_EQ(f.suiComboBoxSkypeOut.ItemIndex(), 2);
     EXPECT_TRUE(w.driver.Commands().empty());
     EXPECT_EQ(changes, 0);
     // A reply enables a combo that was disabled.
     f.suiComboBoxSkypeIn.SetEnabled(false);
-    EXPECT_EQ(inAfter("AUDIO_IN Line In"), 3);
+    w.driver.Reply(w.Panel(), "AUDIO_IN Line In");
+    EXPECT_EQ(f.suiComboBoxSkypeIn.ItemIndex(), 3);
     EXPECT_TRUE(f.suiComboBoxSkypeIn.Enabled());
 }
 

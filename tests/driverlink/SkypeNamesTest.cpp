@@ -18,51 +18,78 @@ int ReplyItem(const std::string& once, const std::string& twice = "") {
                                       [](const std::string& n) -> const std::string& { return n; });
 }
 
+// Two names and whether they compare equal.
+struct NamePair {
+    std::string a, b;
+    bool equal;
+};
+
+void ExpectComparisons(const std::vector<NamePair>& pairs) {
+    for (const NamePair& p : pairs)
+        EXPECT_EQ(SkypeNameEquals(p.a, p.b), p.equal)
+            << "row " << testing::PrintToString(p.a) << " vs " << testing::PrintToString(p.b);
+}
+
+// A reply as decoded once and twice, and the item it selects in kNames.
+struct Reply {
+    std::string once, twice;
+    int item;
+};
+
 }  // namespace
 
 TEST(SkypeNames, LetterCaseOfAToZAndTrailingBlanksOnEitherSideAreIgnored) {
-    EXPECT_TRUE(SkypeNameEquals("AUDIO_IN USB", "audio_in usb"));
-    EXPECT_TRUE(SkypeNameEquals("AUDIO_IN USB", "AUDIO_IN USB   "));
-    EXPECT_TRUE(SkypeNameEquals("AUDIO_IN USB  ", "AUDIO_IN USB"));
-    EXPECT_TRUE(SkypeNameEquals("", ""));
-    EXPECT_TRUE(SkypeNameEquals("", "  "));
-    EXPECT_TRUE(SkypeNameEquals("  ", ""));
-    // Only A-Z fold: the neighbours of the letters and bytes above 0x7F
-    // must match exactly.
-    EXPECT_FALSE(SkypeNameEquals("@", "`"));
-    EXPECT_FALSE(SkypeNameEquals("[", "{"));
-    EXPECT_FALSE(SkypeNameEquals("\xD6", "\xF6"));
-    EXPECT_TRUE(SkypeNameEquals("\xD6x", "\xD6X"));
+    ExpectComparisons({
+        {"AUDIO_IN USB", "audio_in usb", true},
+        {"AUDIO_IN USB", "AUDIO_IN USB   ", true},
+        {"AUDIO_IN USB  ", "AUDIO_IN USB", true},
+        {"", "", true},
+        {"", "  ", true},
+        {"  ", "", true},
+        // Only A-Z fold: the neighbours of the letters and bytes above 0x7F
+        // must match exactly.
+        {"@", "`", false},
+        {"[", "{", false},
+        {"\xD6", "\xF6", false},
+        {"\xD6x", "\xD6X", true},
+    });
 }
 
 TEST(SkypeNames, LeadingAndInnerBlanksAndTrailingOtherBytesCount) {
-    EXPECT_FALSE(SkypeNameEquals("AUDIO_IN USB", "AUDIO_IN  USB"));
-    EXPECT_FALSE(SkypeNameEquals(" USB", "USB"));
-    EXPECT_FALSE(SkypeNameEquals("USB", " USB"));
-    EXPECT_FALSE(SkypeNameEquals("USB", "USB\t"));
-    EXPECT_FALSE(SkypeNameEquals("USB x", "USB"));
-    EXPECT_FALSE(SkypeNameEquals("USB", "USB  x"));
-    EXPECT_FALSE(SkypeNameEquals("USB", ""));
-    EXPECT_FALSE(SkypeNameEquals("", "x"));
-    EXPECT_FALSE(SkypeNameEquals("USB A", "USB B"));
+    ExpectComparisons({
+        {"AUDIO_IN USB", "AUDIO_IN  USB", false},
+        {" USB", "USB", false},
+        {"USB", " USB", false},
+        {"USB", "USB\t", false},
+        {"USB x", "USB", false},
+        {"USB", "USB  x", false},
+        {"USB", "", false},
+        {"", "x", false},
+        {"USB A", "USB B", false},
+    });
 }
 
 TEST(SkypeNames, AReplySelectsItsDeviceOrItemZero) {
-    // The prefix alone is Skype's default device.
-    EXPECT_EQ(ReplyItem("AUDIO_IN "), 0);
-    EXPECT_EQ(ReplyItem("AUDIO_IN Speakers"), 1);
-    EXPECT_EQ(ReplyItem("audio_in usb audio device  "), 2);
-    EXPECT_EQ(ReplyItem("AUDIO_IN Line In"), 3);
-    // The whole text is compared: a blank before the name, text in front of
-    // the prefix, a name only begun or one not in the list show item 0.
-    EXPECT_EQ(ReplyItem("AUDIO_IN  Speakers"), 0);
-    EXPECT_EQ(ReplyItem("#12 AUDIO_IN Speakers"), 0);
-    EXPECT_EQ(ReplyItem("AUDIO_IN Speak"), 0);
-    EXPECT_EQ(ReplyItem("AUDIO_IN Headset"), 0);
-    EXPECT_EQ(ReplyItem(""), 0);
-    // The second decoding matches as well as the first.
-    EXPECT_EQ(ReplyItem("AUDIO_IN ?", "AUDIO_IN Line In"), 3);
-    EXPECT_EQ(ReplyItem("AUDIO_IN ?", "AUDIO_IN "), 0);
+    const std::vector<Reply> replies = {
+        // The prefix alone is Skype's default device.
+        {"AUDIO_IN ", "", 0},
+        {"AUDIO_IN Speakers", "", 1},
+        {"audio_in usb audio device  ", "", 2},
+        {"AUDIO_IN Line In", "", 3},
+        // The whole text is compared: a blank before the name, text in front
+        // of the prefix, a name only begun or one not in the list show item 0.
+        {"AUDIO_IN  Speakers", "", 0},
+        {"#12 AUDIO_IN Speakers", "", 0},
+        {"AUDIO_IN Speak", "", 0},
+        {"AUDIO_IN Headset", "", 0},
+        {"", "", 0},
+        // The second decoding matches as well as the first.
+        {"AUDIO_IN ?", "AUDIO_IN Line In", 3},
+        {"AUDIO_IN ?", "AUDIO_IN ", 0},
+    };
+    for (const Reply& r : replies)
+        EXPECT_EQ(ReplyItem(r.once, r.twice), r.item)
+            << "row " << testing::PrintToString(r.once) << " / " << testing::PrintToString(r.twice);
     // The first device that matches wins.
     const std::vector<std::string> twins = {"Mic", "MIC"};
     EXPECT_EQ(driverlink::SkypeReplyItem("AUDIO_OUT ", "AUDIO_OUT mic", "", twins,

@@ -5,6 +5,7 @@
 
 #include "driverlink/HandsetMessage.h"
 #include "platform/WinConst.h"
+#include "support/HandsetPanel.h"
 #include "support/RingWorld.h"
 
 using namespace platform;
@@ -14,21 +15,13 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-struct PlaybackWorld {
-    PanelWorld w;
-    HandsetMixer device;
-    app::TForm1* f = nullptr;
-
-    // The handset present, its speaker at 8000 and muted; "a.wav" chosen.
+// The handset present, its speaker at 8000 and muted; "a.wav" chosen.
+struct PlaybackWorld : HandsetPanel {
     explicit PlaybackWorld(std::uint32_t toneMs = 5000) {
-        device = AddHandsetMixer(w.world.mixer);
-        device.speakerVolume->values = device.waveVolume->values = {8000, 8000};
         device.speakerMute->values = device.waveMute->values = {1};
         AddChosenTone(w.world.files, "a.wav", toneMs);
         w.world.files.AddFile(InRing("b.wav"), Wave(toneMs));
-        EXPECT_TRUE(w.Start());
-        f = &w.Form();
-        w.driver.Discover(w.Panel());
+        StartLinked();
         SendCall(w, kPresent, kIdle);
     }
 

@@ -2,29 +2,13 @@
 // each text is converted with, and the fonts of the languages.
 #include <gtest/gtest.h>
 
-#include "sim/SimProcess.h"
 #include "ui/LanguageTexts.h"
 #include "widgets/CodePages.h"
+#include "widgets/NlsDesk.h"
 
 using namespace platform;
 using sim::Api;
-
-namespace {
-
-struct NlsDesk {
-    sim::SimWorld world;
-    sim::SimProcess process{world, "program"};
-    NlsPort& nls = process.nls;
-
-    std::vector<UInt> ConversionPages() {
-        std::vector<UInt> pages;
-        for (const sim::SimCall& call : world.Journal().Of(Api::WideCharToMultiByte))
-            pages.push_back(call.msg);
-        return pages;
-    }
-};
-
-}  // namespace
+using widgets_test::NlsDesk;
 
 TEST(LanguageTexts, OnlyExactLanguageIdentifiersFindTheirRecord) {
     EXPECT_EQ(ui::LanguageOfId(0x0409), 0);

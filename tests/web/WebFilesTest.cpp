@@ -9,21 +9,28 @@
 using web::StoredWebAddress;
 
 TEST(WebFiles, TheStoredAddressGetsOneLowerCaseWebScheme) {
-    // No scheme: "http://" in front.
-    EXPECT_EQ(StoredWebAddress("www.example.org/a"), "http://www.example.org/a");
-    // "http://" in any case: lower-cased, the rest kept as typed.
-    EXPECT_EQ(StoredWebAddress("HtTp://Example.ORG/Path"), "http://Example.ORG/Path");
-    EXPECT_EQ(StoredWebAddress("http://x"), "http://x");
-    // The secure scheme stays secure, in lower case.
-    EXPECT_EQ(StoredWebAddress("HTTPS://Bank.example/Login"), "https://Bank.example/Login");
-    EXPECT_EQ(StoredWebAddress("https://a"), "https://a");
-    // Any other scheme gets "http://" in front of all of it.
-    EXPECT_EQ(StoredWebAddress("ftp://files.example"), "http://ftp://files.example");
-    EXPECT_EQ(StoredWebAddress("httpx://a"), "http://httpx://a");
-    // Too short to hold a scheme.
-    EXPECT_EQ(StoredWebAddress("http:/"), "http://http:/");
-    EXPECT_EQ(StoredWebAddress("https:/"), "http://https:/");
-    EXPECT_EQ(StoredWebAddress("a"), "http://a");
+    const struct {
+        const char* typed;
+        const char* stored;
+    } rows[] = {
+        // No scheme: "http://" in front.
+        {"www.example.org/a", "http://www.example.org/a"},
+        // "http://" in any case: lower-cased, the rest kept as typed.
+        {"HtTp://Example.ORG/Path", "http://Example.ORG/Path"},
+        {"http://x", "http://x"},
+        // The secure scheme stays secure, in lower case.
+        {"HTTPS://Bank.example/Login", "https://Bank.example/Login"},
+        {"https://a", "https://a"},
+        // Any other scheme gets "http://" in front of all of it.
+        {"ftp://files.example", "http://ftp://files.example"},
+        {"httpx://a", "http://httpx://a"},
+        // Too short to hold a scheme.
+        {"http:/", "http://http:/"},
+        {"https:/", "http://https:/"},
+        {"a", "http://a"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(StoredWebAddress(row.typed), row.stored) << "row \"" << row.typed << '"';
 }
 
 TEST(WebFiles, LinesAreWrittenWithCrLfInTheProgramFolder) {

@@ -2,21 +2,11 @@
 // real bytes of each code page.
 #include <gtest/gtest.h>
 
-#include "sim/SimProcess.h"
 #include "widgets/CodePages.h"
+#include "widgets/NlsDesk.h"
 
 using namespace platform;
-using sim::Api;
-
-namespace {
-
-struct NlsDesk {
-    sim::SimWorld world;
-    sim::SimProcess process{world, "program"};
-    NlsPort& nls = process.nls;
-};
-
-}  // namespace
+using widgets_test::NlsDesk;
 
 TEST(CodePages, TextsBecomeTheBytesOfTheirCodePage) {
     NlsDesk d;
@@ -30,7 +20,7 @@ TEST(CodePages, TextsBecomeTheBytesOfTheirCodePage) {
     EXPECT_EQ(vcl::FromUtf16(d.nls, kCpAcp, u"\u00E9"), "\xE9");
     d.world.locale.ansiCodePage = 1251;
     EXPECT_EQ(vcl::FromUtf16(d.nls, kCpAcp, u"\u0416"), "\xC6");
-    EXPECT_EQ(d.world.Journal().Of(Api::WideCharToMultiByte).back().msg, kCpAcp);
+    EXPECT_EQ(d.ConversionPages().back(), kCpAcp);
 }
 
 TEST(CodePages, UnmappableCharactersUnknownPagesAndBadBytes) {
