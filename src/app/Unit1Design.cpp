@@ -7,11 +7,9 @@ namespace app {
 
 namespace {
 
-void Place(vcl::TControl& control, vcl::TWinControl& parent, int left, int top, int width,
-           int height, const std::string& caption = "") {
-    control.SetParent(&parent);
-    control.SetBounds(left, top, width, height);
-    control.SetCaption(caption);
+void SetScaledBounds(vcl::TControl& control, const platform::Rect& bounds) {
+    control.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
+                      bounds.bottom - bounds.top);
 }
 
 vcl::TFont WithColor(vcl::TFont font, vcl::TColor color) {
@@ -23,14 +21,23 @@ vcl::TFont WithColor(vcl::TFont font, vcl::TColor color) {
 
 TForm1Design::TForm1Design(vcl::TApplication& application) : vcl::TForm("Form1", application) {}
 
+void TForm1Design::Place(vcl::TControl& control, vcl::TWinControl& parent, int left, int top,
+                         int width, int height, const std::string& caption) {
+    control.SetParent(&parent);
+    SetScaledBounds(control, Application().Scale().Bounds(left, top, width, height));
+    control.SetCaption(caption);
+}
+
 void TForm1Design::BuildDesign() {
     using namespace platform;
     vcl::TFormStyle style;
     style.className = "TForm1";
     // Single fixed border with only the system menu button.
     style.style = WS_CAPTION | WS_SYSMENU;
-    style.clientWidth = kMainClientWidth;
-    style.clientHeight = kMainClientHeight;
+    // Laid out at the screen's scale, as the fonts are.
+    const vcl::TDisplayScale& scale = Application().Scale();
+    style.clientWidth = scale.Scale(kMainClientWidth);
+    style.clientHeight = scale.Scale(kMainClientHeight);
     style.centered = true;
     SetCaption("USB Phone Control Panel");
     // Timers take their design values before the window exists, so only the
@@ -46,7 +53,7 @@ void TForm1Design::BuildDesign() {
     // Pages fill the control below the row of tabs.
     for (vcl::TTabSheet* page :
          {&suiTabSheetUrl, &suiTabSheetRing, &suiTabSheetAudio, &suiTabSheetWeb})
-        page->SetBounds(4, 24, 573, 257);
+        SetScaledBounds(*page, scale.Bounds(4, 24, 573, 257));
     suiTabSheetUrl.SetCaption("Website");
     suiTabSheetRing.SetCaption("Ring Tone");
     suiTabSheetAudio.SetCaption("Setup");

@@ -121,6 +121,10 @@ public:
     vcl::TTimer TimerMediaPlayerNotify{"TimerMediaPlayerNotify", *this};
 
 private:
+    // Puts a control on its parent at its designed 96-dpi bounds, laid out
+    // at the screen's scale.
+    void Place(vcl::TControl& control, vcl::TWinControl& parent, int left, int top, int width,
+               int height, const std::string& caption = "");
     void DesignUrlPage();
     void DesignRingPage();
     void DesignAudioPage();

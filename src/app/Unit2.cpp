@@ -15,14 +15,18 @@ TForm2::TForm2(vcl::TApplication& application) : vcl::TForm("Form2", application
     style.className = "TForm2";
     style.style = WS_POPUP;
     style.exStyle = WS_EX_TOOLWINDOW;
-    style.clientWidth = kIndicatorWidth;
-    style.clientHeight = kIndicatorHeight;
-    const Point origin = IndicatorOrigin(work, kIndicatorWidth, kIndicatorHeight);
+    const vcl::TDisplayScale& scale = application.Scale();
+    style.clientWidth = scale.Scale(kIndicatorWidth);
+    style.clientHeight = scale.Scale(kIndicatorHeight);
+    const Point origin = IndicatorOrigin(work, style.clientWidth, style.clientHeight);
     style.left = origin.x;
     style.top = origin.y;
     CreateHandle(style);
     Image1.SetParent(this);
-    Image1.SetBounds(8, 0, 84, 32);
+    // The picture is stretched to its box at the window's scale.
+    const Rect picture = scale.Bounds(8, 0, 84, 32);
+    Image1.SetBounds(picture.left, picture.top, picture.right - picture.left,
+                     picture.bottom - picture.top);
     Image1.Picture = "INDICATOR";
     Image1.Transparent = true;
 }

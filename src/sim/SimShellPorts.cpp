@@ -63,8 +63,10 @@ bool SimShellPort::Shell_NotifyIconA(DWord message, NotifyIconDataA* data) {
     }
 }
 
-Handle SimShellPort::LoadImageA(const std::string& name, UInt type, int, int, UInt) {
-    SimCall call = Call(Api::LoadImageA, 0, type);
+Handle SimShellPort::LoadImageA(const std::string& name, UInt type, int cx, int cy, UInt) {
+    // The size asked for goes in wParam: cx in the low word, cy in the high.
+    SimCall call =
+        Call(Api::LoadImageA, 0, type, static_cast<WParam>((cx & 0xFFFF) | ((cy & 0xFFFF) << 16)));
     call.text = name;
     const Handle icon = type == IMAGE_ICON ? World().shell.LoadIcon(name) : 0;
     call.lParam = static_cast<LParam>(icon);

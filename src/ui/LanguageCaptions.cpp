@@ -50,8 +50,8 @@ void ApplyLanguageFont(vcl::TControl& control, std::uint8_t languageCharset,
 
 void TForm1::ApplyLanguage(std::uint8_t charset) {
     const std::uint8_t systemCharset = ui::LanguageCharset(SystemLanguage);
-    const int pixelsPerInch = Os().windows.GetScreenDeviceCaps(platform::LOGPIXELSY);
-    const int height = ui::FontHeightOfPoints(10, pixelsPerInch);
+    // The scale the window was laid out at, so the texts fit their boxes.
+    const int height = ui::FontHeightOfPoints(10, Application().Scale().PixelsPerInch());
     vcl::ForEachControl(*this, [&](vcl::TControl& control) {
         if (HasFont(control))
             ApplyLanguageFont(control, charset,

@@ -33,6 +33,11 @@ TShiftState ShiftOf(TMouseButton button) {
 
 }  // namespace
 
+int TrayIconSize(const vcl::TDisplayScale& scale) {
+    constexpr int kSmallIconAtDesignScale = 16;
+    return scale.Scale(kSmallIconAtDesignScale);
+}
+
 TTrayIcon::TTrayIcon(std::string name, vcl::TCustomForm& owner)
     : vcl::TComponent(std::move(name), owner) {
     Platform& ports = Ports();
@@ -91,10 +96,13 @@ void TTrayIcon::SetIconIndex(int index) {
         images_.resize(static_cast<std::size_t>(Icons->Count()));
         IconHandle& image = images_[static_cast<std::size_t>(index)];
         if (!image) {
+            // The notification area shows small icons: the image of the size
+            // it asks for at this scale is loaded, never one it would shrink.
+            const int size = TrayIconSize(Application().Scale());
             ShellPort& shell = Ports().shell;
-            image = IconHandle(
-                shell, shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)], IMAGE_ICON,
-                                        Icons->Width, Icons->Height, LR_DEFAULTCOLOR));
+            image =
+                IconHandle(shell, shell.LoadImageA(Icons->Images[static_cast<std::size_t>(index)],
+                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         }
         if (image) record_.hIcon = image.get();
     }

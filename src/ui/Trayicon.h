@@ -19,6 +19,10 @@
 
 namespace ui {
 
+// The notification area's icon size at a scale: 16 pixels at 96 per inch,
+// 20, 24 and 32 at 125, 150 and 200 %.
+int TrayIconSize(const vcl::TDisplayScale& scale);
+
 // The button and Shift, Ctrl and Alt, as the framework's shift state.
 using TShiftState = unsigned;
 constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32;

@@ -6,6 +6,12 @@
 
 namespace vcl {
 
+const TDisplayScale& TApplication::Scale() {
+    if (!scale_)
+        scale_ = TDisplayScale(platform_.windows.GetScreenDeviceCaps(platform::LOGPIXELSY));
+    return *scale_;
+}
+
 using namespace platform;
 
 TApplication::~TApplication() {

@@ -5,11 +5,13 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "widgets/DisplayScale.h"
 #include "widgets/Form.h"
 
 namespace vcl {
@@ -24,6 +26,9 @@ public:
     ~TApplication() override;
 
     platform::Platform& Platform() const { return platform_; }
+    // The screen's scale, read once, at the first form's design: layouts and
+    // fonts use this one value for the program's life.
+    const TDisplayScale& Scale();
 
     // Creates the hidden owner window every form hangs on.
     void Initialize();
@@ -76,6 +81,7 @@ public:
 
 private:
     platform::Platform& platform_;
+    std::optional<TDisplayScale> scale_;
     platform::Hwnd handle_ = 0;
     std::string title_;
     std::vector<std::unique_ptr<TCustomForm>> forms_;
