@@ -15,6 +15,17 @@ namespace win32 {
 
 namespace {
 
+// A picture at the size its control has at the screen's scale: the one
+// drawn at that size where the program has it (NAME_<W>X<H>), else the
+// design's stretched to it. At the design's size this is the design's own.
+HBITMAP LoadPictureAtSize(const std::string& name, int width, int height) {
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    const std::string drawn = name + "_" + std::to_string(width) + "X" + std::to_string(height);
+    if (HANDLE bitmap = LoadImageA(module, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0))
+        return static_cast<HBITMAP>(bitmap);
+    return static_cast<HBITMAP>(LoadImageA(module, name.c_str(), IMAGE_BITMAP, width, height, 0));
+}
+
 struct WindowKind {
     const char* className;
     DWORD style;
@@ -173,12 +184,11 @@ bool CreateNativeWindow(NativeControl& native, HWND parent, const RECT& place, i
         case NativeKind::Image: {
             native.hwnd = CreateChild(kind, "", parent, x, y, width, height, id);
             const auto* image = dynamic_cast<const vcl::TImage*>(native.control);
-            if (native.hwnd && image && !image->Picture.empty()) {
-                native.picture.reset(static_cast<HBITMAP>(LoadImageA(
-                    GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_BITMAP, 0, 0, 0)));
-                if (native.picture)
-                    SendMessageA(native.hwnd, STM_SETIMAGE, IMAGE_BITMAP,
-                                 reinterpret_cast<LPARAM>(native.picture.get()));
+            if (native.hwnd && image && !image->Picture.empty())
+                native.picture.reset(LoadPictureAtSize(image->Picture, width, height));
+            if (native.hwnd && native.picture) {
+                SendMessageA(native.hwnd, STM_SETIMAGE, IMAGE_BITMAP,
+                             reinterpret_cast<LPARAM>(native.picture.get()));
                 // The static sizes itself to its bitmap; the design decides.
                 SetWindowPos(native.hwnd, nullptr, x, y, width, height,
                              SWP_NOZORDER | SWP_NOACTIVATE);

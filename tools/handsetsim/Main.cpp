@@ -126,9 +126,22 @@ int runWindow(HINSTANCE instance, const Options& options, EventLog& log) {
     return 0;
 }
 
+// The panel lays itself out at the screen's scale: the simulator reads its
+// places and sizes in the same pixels, never in those Windows would make up
+// for a program unaware of the scale. Looked up at run time: Windows before
+// Vista has no such call (and scales nothing).
+void becomeAwareOfTheDisplayScale() {
+    using SetAware = BOOL(WINAPI*)();
+    if (HMODULE user = GetModuleHandleA("user32.dll"))
+        if (auto aware = reinterpret_cast<SetAware>(
+                reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware"))))
+            aware();
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    becomeAwareOfTheDisplayScale();
     Options options;
     EventLog log;
     if (!parseOptions(__argc, __argv, &options)) {

@@ -36,7 +36,13 @@ bool indicatorShown(HWND panel, std::string* detail) {
     // Placed by the work area's size, as the panel places it.
     const bool corner =
         outer.right == work.right - work.left && outer.bottom == work.bottom - work.top;
-    return visible && topmost && client.right == 100 && client.bottom == 32 && corner;
+    // 100 x 32 at 96 pixels per inch, laid out at the screen's scale.
+    HDC screen = GetDC(nullptr);
+    const int perInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    const auto scaled = [perInch](long designed) { return (designed * perInch + 48) / 96; };
+    return visible && topmost && client.right == scaled(100) && client.bottom == scaled(32) &&
+           corner;
 }
 
 bool indicatorHidden(HWND panel, std::string* detail) {

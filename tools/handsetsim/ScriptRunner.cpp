@@ -202,11 +202,15 @@ bool ScriptRunner::execute(const Step& step) {
             return true;
         case Op::SelectCombo:
             return selectCombo(step);
-        case Op::ListControls:
+        case Op::ListControls: {
             if (!needPanel(step)) return false;
+            RECT client = {};
+            GetClientRect(link_.panel(), &client);
+            log_.line("panel client=%ldx%ld", client.right, client.bottom);
             for (const std::string& line : describeControls(link_.panel()))
                 log_.line("%s", line.c_str());
             return true;
+        }
         case Op::SelectTab:
             if (!needPanel(step)) return false;
             // Right after it is shown the panel may be too busy to answer within

@@ -8,10 +8,11 @@
                     (the handset's keys drive the panel)
     indicator.bmp   84 x 32: a computer keyboard crossed by a red
                     prohibition sign, on black (the window's transparent
-                    colour)
+                    colour); indicator_WxH.bmp the same at 125, 150, 200 %
 
-The icons hold 32 x 32 and 16 x 16 images, 32 bits with alpha and an AND
-mask, so systems without alpha icons still get clean edges. The outputs are
+The icons hold an image for each size Windows asks for at 100 % to 200 %
+(16, 20, 24, 32 and, for the program's icon, 40, 48, 64), 32 bits with
+alpha and an AND mask, so systems without alpha icons still get clean edges. The outputs are
 committed; run this again only to change a picture.
 """
 
@@ -104,11 +105,17 @@ def icon_image(pixels):
     return header + colour + mask
 
 
-def write_icon(name, layers):
-    images = [icon_image(layered_icon(size, layers)) for size in (32, 16)]
+# Each size Windows asks for at 100 %, 125 %, 150 % and 200 %: small icons
+# (title bar, notification area) 16, 20, 24, 32; large ones 32, 40, 48, 64.
+SMALL_SIZES = (32, 24, 20, 16)
+ALL_SIZES = (64, 48, 40, 32, 24, 20, 16)
+
+
+def write_icon(name, layers, sizes):
+    images = [icon_image(layered_icon(size, layers)) for size in sizes]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for size, data in zip((32, 16), images):
+    for size, data in zip(sizes, images):
         out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     for data in images:
@@ -123,14 +130,19 @@ GREY = (140, 140, 140)
 DARK = (70, 70, 70)
 
 
-def indicator_pixels(width=84, height=32):
-    """Hard edges only: any blend towards black would turn transparent."""
+def indicator_pixels(scale=1.0):
+    """Hard edges only: any blend towards black would turn transparent.
+
+    Drawn at a display scale: each pixel takes the design's pixel under its
+    centre (so 1.0 gives the 84 x 32 design exactly), and the ring is
+    measured in the design's units, so it stays round at every scale."""
+    width, height = round_half_up(84 * scale), round_half_up(32 * scale)
     black = (0, 0, 0)
     body = (200, 200, 200)
     outline = (72, 72, 72)
     key = (245, 245, 245)
     red = (220, 20, 20)
-    px = [[black] * width for _ in range(height)]
+    design = [[black] * 84 for _ in range(32)]
     # Keyboard body, rounded by one pixel, with an outline.
     x0, y0, x1, y1 = 8, 8, 75, 27
     for y in range(y0, y1 + 1):
@@ -139,28 +151,41 @@ def indicator_pixels(width=84, height=32):
             if corner:
                 continue
             edge = x in (x0, x1) or y in (y0, y1)
-            px[y][x] = outline if edge else body
+            design[y][x] = outline if edge else body
     # Three rows of keys and a space bar.
     for row, (top, indent) in enumerate(((11, 11), (15, 13), (19, 15))):
         x = indent
         while x + 4 <= x1 - 3:
             for yy in range(top, top + 3):
                 for xx in range(x, x + 4):
-                    px[yy][xx] = key
+                    design[yy][xx] = key
             x += 5
     for yy in range(23, 26):
         for xx in range(26, 58):
-            px[yy][xx] = key
-    # Prohibition sign: a red ring with a bar from top left to bottom right.
-    cx, cy, outer, inner, half_bar = 41.5, 15.5, 15.6, 12.0, 2.3
+            design[yy][xx] = key
+    px = []
     for y in range(height):
+        v = (y + 0.5) / scale - 0.5
+        row = []
         for x in range(width):
-            d = math.hypot(x - cx, y - cy)
+            u = (x + 0.5) / scale - 0.5
+            cell = design[min(31, max(0, int(math.floor(v + 0.5))))][
+                min(83, max(0, int(math.floor(u + 0.5))))]
+            # Prohibition sign: a red ring with a bar from top left to
+            # bottom right.
+            cx, cy, outer, inner, half_bar = 41.5, 15.5, 15.6, 12.0, 2.3
+            d = math.hypot(u - cx, v - cy)
             if inner <= d <= outer:
-                px[y][x] = red
-            elif d < inner and abs((x - cx) - (y - cy)) / math.sqrt(2) <= half_bar:
-                px[y][x] = red
+                cell = red
+            elif d < inner and abs((u - cx) - (v - cy)) / math.sqrt(2) <= half_bar:
+                cell = red
+            row.append(cell)
+        px.append(row)
     return px
+
+
+def round_half_up(value):
+    return int(math.floor(value + 0.5))
 
 
 def write_bitmap(name, pixels):
@@ -181,13 +206,18 @@ def write_bitmap(name, pixels):
 
 def main():
     green_i = [(disc(0.5, 0.5, 0.47), GREEN), (letter_i, WHITE)]
-    write_icon('app.ico', green_i)
-    write_icon('tray_green.ico', green_i)
-    write_icon('tray_grey.ico', [(disc(0.5, 0.5, 0.47), GREY), (letter_i, WHITE)])
+    write_icon('app.ico', green_i, ALL_SIZES)
+    write_icon('tray_green.ico', green_i, SMALL_SIZES)
+    write_icon('tray_grey.ico', [(disc(0.5, 0.5, 0.47), GREY), (letter_i, WHITE)], SMALL_SIZES)
     write_icon('tray_keys.ico', [(rounded_rect(0.04, 0.04, 0.96, 0.96, 0.2), DARK),
                                  (rounded_rect(0.09, 0.09, 0.91, 0.91, 0.16), WHITE),
-                                 (letter_e, DARK)])
+                                 (letter_e, DARK)], SMALL_SIZES)
     write_bitmap('indicator.bmp', indicator_pixels())
+    # The same picture drawn at 125 %, 150 % and 200 %; the program takes
+    # the one whose size its window asks for (INDICATOR_<W>X<H>).
+    for scale in (1.25, 1.5, 2.0):
+        pixels = indicator_pixels(scale)
+        write_bitmap('indicator_%dx%d.bmp' % (len(pixels[0]), len(pixels)), pixels)
 
 
 if __name__ == '__main__':
