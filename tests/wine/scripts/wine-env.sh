@@ -37,12 +37,13 @@ _wine_env_xvfb_pid=""
 
 wine_env_log() { echo "[wine-env] $*" >&2; }
 
-# Starts Xvfb on the first free display from :90 on.
+# Starts Xvfb on the first free display from :90 on, WINE_ENV_SCREEN
+# (default 1280x1024) in size.
 wine_env_start_x() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${WINE_ENV_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     _wine_env_xvfb_pid=$!
     local i
     for i in $(seq 1 50); do
