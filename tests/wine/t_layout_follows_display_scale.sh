@@ -18,26 +18,26 @@ size_of() {
 # edge_width LEFT WIDTH PPI: a control's width laid out by its scaled edges.
 edge_width() { echo $(($(scaled $(($1 + $2)) "$3") - $(scaled "$1" "$3"))); }
 
+# expect_size LOG PPI WHAT PATTERN LEFT TOP WIDTH HEIGHT: the control
+# matching PATTERN has the designed bounds' size at that scale.
+expect_size() {
+  local want got
+  want="$(edge_width "$5" "$7" "$2") $(edge_width "$6" "$8" "$2")"
+  got=$(size_of "$1" "$4")
+  [ "$got" = "$want" ] || fail "$2 dpi: $3 $got, want $want"
+}
+
 check_layout() {
-  local log=$1 ppi=$2 client want got
+  local log=$1 ppi=$2 client want
   client=$(grep -o 'panel client=[0-9]*x[0-9]*' "$TEST_DIR/$log.out" | tail -n 1 | cut -d= -f2)
   want="$(scaled 590 "$ppi")x$(scaled 297 "$ppi")"
   [ "$client" = "$want" ] || fail "$ppi dpi: client area $client, want $want"
-  # The tab control (4, 8, 581 x 285), the group (8, 6, 272 x 176 on its
-  # page), the speaker slider (8, 40, 196 x 32 in the group) and the
-  # default-device label (12, 190, 553 x 16 on the page).
-  want="$(edge_width 4 581 "$ppi") $(edge_width 8 285 "$ppi")"
-  got=$(size_of "$log" 'class=SysTabControl32')
-  [ "$got" = "$want" ] || fail "$ppi dpi: tab control $got, want $want"
-  want="$(edge_width 8 272 "$ppi") $(edge_width 6 176 "$ppi")"
-  got=$(size_of "$log" 'class=Button text="USB Phone"')
-  [ "$got" = "$want" ] || fail "$ppi dpi: group $got, want $want"
-  want="$(edge_width 8 196 "$ppi") $(edge_width 40 32 "$ppi")"
-  got=$(size_of "$log" 'class=msctls_trackbar32')
-  [ "$got" = "$want" ] || fail "$ppi dpi: slider $got, want $want"
-  want="$(edge_width 12 553 "$ppi") $(edge_width 190 16 "$ppi")"
-  got=$(size_of "$log" 'text="Windows default sound device:"')
-  [ "$got" = "$want" ] || fail "$ppi dpi: default-device label $got, want $want"
+  # Each with its designed place and size on its parent.
+  expect_size "$log" "$ppi" "tab control" 'class=SysTabControl32' 4 8 581 285
+  expect_size "$log" "$ppi" group 'class=Button text="USB Phone"' 8 6 272 176
+  expect_size "$log" "$ppi" slider 'class=msctls_trackbar32' 8 40 196 32
+  expect_size "$log" "$ppi" "default-device label" 'text="Windows default sound device:"' \
+    12 190 553 16
   echo "  $ppi dpi: client $client, controls at the ratio"
 }
 
