@@ -16,6 +16,8 @@ sim_run keys <<'SCRIPT'
 start panel UsbPhonePanel.exe
 expect attach-ack within 5000
 status present keymode=1
+# The handset's mixer device found: the tones can be played.
+expect control group "USB Phone" enabled=1 within 3000
 expect list 2 "mute.wav|tone.wav" selected=0 within 3000
 expect panel-hidden
 key 36
