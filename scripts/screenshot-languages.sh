@@ -15,20 +15,7 @@ out_dir=${1:-$repo/docs/screenshots}
 source "$repo/scripts/screenshot-lib.sh"
 
 shot_begin languages
-cjk_font=""
-# Read whole: grep -q would end the pipe early, which pipefail counts.
-installed_fonts=$(fc-list 2>/dev/null || true)
-if grep -q 'wqy-microhei.ttc' <<<"$installed_fonts"; then
-  cjk_font='wqy-microhei.ttc,WenQuanYi Micro Hei'
-else
-  echo "screenshot: no CJK font (apt-get install fonts-wqy-microhei): squares expected" >&2
-fi
-if [ -n "$cjk_font" ]; then
-  for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$face" /t REG_MULTI_SZ /d "$cjk_font" /f >/dev/null 2>&1 || die "could not link $face"
-  done
-fi
+shot_link_cjk_font
 
 shoot() {
   local name=$1 index=$2

@@ -10,6 +10,9 @@
 #   shot_begin NAME        prefix build/screenshot-NAME, work folder $work;
 #                          the tests' helpers (wine_test_win_path,
 #                          ring_audio_tones, ...) defined
+#   shot_link_cjk_font     East Asian text drawn with the Linux font that has
+#                          the glyphs (fonts-wqy-microhei), linked to the
+#                          system's faces so the title bar shows it too
 #   shot_single FILE [HOLD_MS] < STEPS
 #                          one picture: after STEPS a pause of 1.5 s, then
 #                          FILE is taken while the scene holds still for
@@ -110,4 +113,19 @@ shot_single() {
   steps=$(cat)
   shot_pictures take-the-screenshot "$1" \
     < <(printf '%s\n' "$steps" "wait 1500" "print take-the-screenshot" "wait ${2:-5000}")
+}
+
+shot_link_cjk_font() {
+  local installed_fonts face
+  # Read whole: grep -q would end the pipe early, which pipefail counts.
+  installed_fonts=$(fc-list 2>/dev/null || true)
+  if ! grep -q 'wqy-microhei.ttc' <<<"$installed_fonts"; then
+    echo "screenshot: no CJK font (apt-get install fonts-wqy-microhei): squares expected" >&2
+    return 0
+  fi
+  for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 ||
+      die "could not link $face"
+  done
 }

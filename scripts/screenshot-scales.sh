@@ -17,27 +17,13 @@ export WINE_ENV_SCREEN=1600x1200
 # shellcheck source=screenshot-lib.sh
 source "$repo/scripts/screenshot-lib.sh"
 
-link_cjk_font() {
-  local installed_fonts face
-  installed_fonts=$(fc-list 2>/dev/null || true)
-  if ! grep -q 'wqy-microhei.ttc' <<<"$installed_fonts"; then
-    echo "screenshot: no CJK font (apt-get install fonts-wqy-microhei): squares expected" >&2
-    return
-  fi
-  for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 ||
-      die "could not link $face"
-  done
-}
-
 shoot_scale() {
   local ppi=$1 lang index
   shot_begin "scale-$ppi"
   # The desktop holds the window at its scale, with room for the taskbar.
   shot_width=$(((590 * ppi / 96) + 220))
   shot_height=$(((297 * ppi / 96) + 260))
-  link_cjk_font
+  shot_link_cjk_font
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$ppi" /f >/dev/null 2>&1 &&
     wine reg add 'HKEY_CURRENT_CONFIG\Software\Fonts' /v LogPixels /t REG_DWORD /d "$ppi" /f \
       >/dev/null 2>&1 || die "could not store LogPixels $ppi"
@@ -88,7 +74,9 @@ SCRIPT
   done
 }
 
+# Each scale in a shell of its own: its display, wineserver and work-area
+# lock go when that shell ends, before the next scale begins.
 for ppi in "${scales[@]}"; do
-  shoot_scale "$ppi"
+  (shoot_scale "$ppi") || exit 1
 done
 echo "screenshots in $out_dir"

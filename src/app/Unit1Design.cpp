@@ -7,11 +7,6 @@ namespace app {
 
 namespace {
 
-void SetScaledBounds(vcl::TControl& control, const platform::Rect& bounds) {
-    control.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
-                      bounds.bottom - bounds.top);
-}
-
 vcl::TFont WithColor(vcl::TFont font, vcl::TColor color) {
     font.Color = color;
     return font;
@@ -24,7 +19,7 @@ TForm1Design::TForm1Design(vcl::TApplication& application) : vcl::TForm("Form1",
 void TForm1Design::Place(vcl::TControl& control, vcl::TWinControl& parent, int left, int top,
                          int width, int height, const std::string& caption) {
     control.SetParent(&parent);
-    SetScaledBounds(control, Application().Scale().Bounds(left, top, width, height));
+    control.SetBoundsRect(Application().Scale().Bounds(left, top, width, height));
     control.SetCaption(caption);
 }
 
@@ -53,7 +48,7 @@ void TForm1Design::BuildDesign() {
     // Pages fill the control below the row of tabs.
     for (vcl::TTabSheet* page :
          {&suiTabSheetUrl, &suiTabSheetRing, &suiTabSheetAudio, &suiTabSheetWeb})
-        SetScaledBounds(*page, scale.Bounds(4, 24, 573, 257));
+        page->SetBoundsRect(scale.Bounds(4, 24, 573, 257));
     suiTabSheetUrl.SetCaption("Website");
     suiTabSheetRing.SetCaption("Ring Tone");
     suiTabSheetAudio.SetCaption("Setup");

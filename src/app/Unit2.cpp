@@ -23,10 +23,9 @@ TForm2::TForm2(vcl::TApplication& application) : vcl::TForm("Form2", application
     style.top = origin.y;
     CreateHandle(style);
     Image1.SetParent(this);
-    // The picture is stretched to its box at the window's scale.
-    const Rect picture = scale.Bounds(8, 0, 84, 32);
-    Image1.SetBounds(picture.left, picture.top, picture.right - picture.left,
-                     picture.bottom - picture.top);
+    // The picture's box at the window's scale; the view shows the picture
+    // drawn for that size.
+    Image1.SetBoundsRect(scale.Bounds(8, 0, 84, 32));
     Image1.Picture = "INDICATOR";
     Image1.Transparent = true;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/WinTypes.h"
+
 namespace vcl {
 
 class TObject {
@@ -100,6 +102,9 @@ public:
     int Height() const { return height_; }
     void SetBounds(int left, int top, int width, int height);
     void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
+    void SetBoundsRect(const platform::Rect& r) {
+        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
